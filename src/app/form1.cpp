@@ -1,0 +1,36 @@
+#include "app/form1.h"
+
+#include "app/number_text.h"
+#include "app/twips.h"
+
+namespace af {
+
+namespace {
+
+Surface make_view(int width_twips, int height_twips, double ratio) {
+    return Surface(twips_to_device_px(width_twips, ratio), twips_to_device_px(height_twips, ratio),
+                   ratio);
+}
+
+}  // namespace
+
+Form1::Form1(WindowHost& host_, double device_pixel_ratio)
+    : b_circ(make_view(kCircleViewTwips, kCircleViewTwips, device_pixel_ratio)),
+      wave_s{make_view(kWaveViewWidthTwips, kWaveViewHeightTwips, device_pixel_ratio),
+             make_view(kWaveViewWidthTwips, kWaveViewHeightTwips, device_pixel_ratio)},
+      host(host_),
+      device_pixel_ratio_(device_pixel_ratio) {}
+
+void Form1::set_view_width(Surface& view, int twips) {
+    view.resize(twips_to_device_px(twips, device_pixel_ratio_), view.height());
+}
+
+void Form1::set_view_height(Surface& view, int twips) {
+    view.resize(view.width(), twips_to_device_px(twips, device_pixel_ratio_));
+}
+
+void show_time(Form1& f) {
+    f.value_time.Caption = plain_text(f.state.t_ms / f.state.t_unit);
+}
+
+}  // namespace af

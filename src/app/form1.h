@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/state.h"
+#include "app/window_host.h"
+#include "draw/surface.h"
+
+namespace af {
+
+// The captions that handlers write; the rest of the window's text is fixed.
+struct Label {
+    std::string Caption;
+};
+
+// Layout sizes of the views, in twips.
+inline constexpr int kCircleViewTwips = 2052;
+inline constexpr int kWaveViewWidthTwips = 5892;
+inline constexpr int kWaveViewHeightTwips = 2052;
+inline constexpr int kWaveViews = 2;
+
+// The window as the handlers see it: the state, the three views and the
+// labels they write. It knows nothing of the toolkit that shows it.
+class Form1 {
+public:
+    explicit Form1(WindowHost& host, double device_pixel_ratio = 1.0);
+
+    State state;
+    Surface b_circ;
+    std::array<Surface, kWaveViews> wave_s;
+
+    // The design-time captions; start-up replaces each before the window shows.
+    Label value_time;
+    std::array<Label, kWaveViews> value_r;
+    std::array<Label, kWaveViews> value_sp;
+    Label max_range{"max_range"};
+    Label axis_s{"axis_s"};
+    Label axis_c{"axis_s2"};
+
+    WindowHost& host;
+
+    double device_pixel_ratio() const { return device_pixel_ratio_; }
+
+    // Sizes a view in twips; its user scale keeps its corners.
+    void set_view_width(Surface& view, int twips);
+    void set_view_height(Surface& view, int twips);
+
+private:
+    double device_pixel_ratio_;
+};
+
+// Writes the time on show into value_time, in seconds.
+void show_time(Form1& f);
+
+void Form_Load(Form1& f);
+
+}  // namespace af

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace af {
+
+enum class ControlKind { Frame, Label, PushButton, OptionButton, SpinControl, Picture };
+enum class Align { Left, Right, Centre };
+enum class FontKind { Serif, SansSerif };
+
+struct FontSpec {
+    std::string_view name;  // as the layout names it
+    double points = 9;
+    int charset = 0;        // 0 standard, 128 Japanese
+    bool italic = false;
+};
+
+// One control of the window as laid out: positions in twips from the
+// top-left of its container, colours blue-green-red.
+struct ControlSpec {
+    std::string_view name;    // object name; array members as "wave_s(0)"
+    ControlKind kind;
+    std::string_view parent;  // "Form1" for the top-level frames
+    std::string_view caption;
+    int left, top, width, height;
+    std::optional<FontSpec> font;
+    std::optional<std::uint32_t> fore;  // unset: the toolkit's control colours
+    std::optional<std::uint32_t> back;
+    Align align = Align::Left;
+    int tab_index = -1;       // -1: takes no focus
+    bool selected = false;    // option buttons selected at start
+};
+
+inline constexpr std::string_view kWindowCaption = "Angular Frequency";
+inline constexpr int kClientWidthTwips = 9330;
+inline constexpr int kClientHeightTwips = 4785;
+
+// Every control, parents before children, in creation order.
+std::span<const ControlSpec> window_layout();
+
+// The control with this name, or nullptr.
+const ControlSpec* find_control(std::string_view name);
+
+// A stand-in for a named font that the machine may lack, and its kind.
+struct FontStandIn {
+    std::string_view family;
+    FontKind kind;
+};
+FontStandIn font_stand_in(std::string_view layout_name);
+
+}  // namespace af

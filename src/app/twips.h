@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cmath>
+
+namespace af {
+
+// Layout units: 1440 twips an inch, 15 twips a pixel at 96 dots per inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// Logical pixels (the toolkit's device-independent unit) for a twip length.
+inline int twips_to_px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+
+// Device pixels of a view whose layout size is `twips`, at the given ratio.
+inline int twips_to_device_px(double twips, double device_pixel_ratio) {
+    return static_cast<int>(std::lround(twips_to_px(twips) * device_pixel_ratio));
+}
+
+}  // namespace af

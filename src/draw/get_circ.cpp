@@ -1,0 +1,91 @@
+#include "draw/get_circ.h"
+
+#include <array>
+#include <cmath>
+
+namespace af {
+
+namespace {
+
+void set_pen(Surface& view, std::int16_t mode, std::uint32_t color, std::int16_t width,
+             std::int16_t style) {
+    view.DrawMode = mode;
+    view.ForeColor = color;
+    view.DrawWidth = width;
+    view.DrawStyle = style;
+}
+
+void draw_static_layer(Form1& f) {
+    State& s = f.state;
+    const float y = s.y_range;
+    f.b_circ.Cls();
+    set_pen(f.b_circ, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    f.b_circ.Line(-y, 0, y, 0);
+    f.b_circ.Line(0, y, 0, -y);
+    const float axis_length = 2.0f * s.axis_periods * s.pi_val;
+    const std::int16_t last = s.last_vec;
+    for (std::int16_t i = 0; i <= last; ++i) {
+        set_pen(f.b_circ, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+        f.b_circ.Circle(0, 0, s.radius.at(i));
+        Surface& wave = f.wave_s.at(i);
+        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+        wave.Line(0, 0, axis_length, 0);
+    }
+    s.need_base = false;
+}
+
+}  // namespace
+
+float vector_angle(const State& s, int i) {
+    const float seconds = s.t_ms / static_cast<float>(s.t_unit);
+    const float turns = s.speed.at(i) / static_cast<float>(s.sp_unit);
+    float a = seconds * turns;
+    a = a * 2.0f;
+    a = a * s.pi_val;
+    return a;
+}
+
+Tip vector_tip(const State& s, int i) {
+    const double a = vector_angle(s, i);
+    const double r = s.radius.at(i);
+    return {r * std::cos(a), r * std::sin(a)};
+}
+
+void get_circ(Form1& f) {
+    State& s = f.state;
+    std::array<std::uint32_t, kVectorSlots> vec_color{};  // entries 2..10 stay black
+    vec_color[0] = kBlue;
+    vec_color[1] = kRed;
+    std::array<double, kVectorSlots> tip_x{};
+    std::array<double, kVectorSlots> tip_y{};
+
+    if (s.need_base) draw_static_layer(f);
+
+    Surface& circle = f.b_circ;
+    const std::int16_t last = s.last_vec;
+    for (std::int16_t i = 0; i <= last; ++i) {
+        const Tip tip = vector_tip(s, i);
+        tip_x.at(i) = tip.x;
+        tip_y.at(i) = tip.y;
+        const auto x = static_cast<float>(tip_x[i]);
+        const auto y = static_cast<float>(tip_y[i]);
+
+        set_pen(circle, kDrawModeXor, kWhite, 6, kDrawStyleSolid);
+        circle.PSet(x, y);
+        set_pen(circle, kDrawModeXor, vec_color[i], 5, kDrawStyleSolid);
+        circle.Line(0, 0, 0, y);
+        set_pen(circle, kDrawModeXor, kWhite, 1, kDrawStyleSolid);
+        circle.Line(x, y, 0, 0);
+        set_pen(circle, kDrawModeXor, kWhite, 1, kDrawStyleDot);
+        circle.Line(x, y, 0, y);
+
+        Surface& wave = f.wave_s.at(i);
+        const float t = s.t_ms / static_cast<float>(s.t_unit);
+        set_pen(wave, kDrawModeXor, vec_color[i], 6, kDrawStyleSolid);
+        wave.Line(t, y, t, 0);
+        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+        wave.PSet(t, y);
+    }
+}
+
+}  // namespace af

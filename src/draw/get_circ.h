@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/form1.h"
+
+namespace af {
+
+struct Tip {
+    double x = 0;
+    double y = 0;
+};
+
+// Angle of vector i at the time on show, in the single precision the
+// drawing uses: ((t / t_unit) * (speed / sp_unit)) * 2 * pi_val, left to right.
+float vector_angle(const State& s, int i);
+
+// Tip of vector i in the circle view's user coordinates (double precision).
+Tip vector_tip(const State& s, int i);
+
+// Draws one frame: the static layer when need_base asks for it, then the
+// exclusive-or moving layer and one trace dot per wave view.
+void get_circ(Form1& f);
+
+}  // namespace af

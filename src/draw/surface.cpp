@@ -1,0 +1,183 @@
+#include "draw/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace af {
+
+namespace {
+
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+constexpr std::uint32_t kBackground = kOpaque | 0xFFFFFFu;  // every view is white
+
+// Blue-green-red as the program names colours, red-green-blue as images hold them.
+constexpr std::uint32_t swap_red_blue(std::uint32_t c) {
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+}  // namespace
+
+Surface::Surface(int width_px, int height_px, double pen_scale)
+    : pen_scale_(pen_scale > 0 ? pen_scale : 1.0) {
+    resize(width_px, height_px);
+    // Until a user scale is set, the view measures in twips (15 to a pixel).
+    scale_x2_ = static_cast<float>(width_ * 15 / pen_scale_);
+    scale_y2_ = static_cast<float>(height_ * 15 / pen_scale_);
+}
+
+void Surface::resize(int width_px, int height_px) {
+    width_ = std::max(width_px, 1);
+    height_ = std::max(height_px, 1);
+    const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    if (screen_.size() == count) return;
+    persistent_.assign(count, kBackground);
+    screen_.assign(count, kBackground);
+    marked_.assign(count, 0);
+    marks_.clear();
+    marks_.reserve(4096);
+    add_dirty({0, 0, width_, height_});
+}
+
+void Surface::Scale(float x1, float y1, float x2, float y2) {
+    if (x1 == x2 || y1 == y2) return;  // a scale with no extent maps nothing
+    scale_x1_ = x1;
+    scale_y1_ = y1;
+    scale_x2_ = x2;
+    scale_y2_ = y2;
+    scaled_ = true;
+}
+
+double Surface::device_x(double x) const {
+    return (x - scale_x1_) / (static_cast<double>(scale_x2_) - scale_x1_) * width_;
+}
+
+double Surface::device_y(double y) const {
+    return (y - scale_y1_) / (static_cast<double>(scale_y2_) - scale_y1_) * height_;
+}
+
+void Surface::Cls() {
+    if (AutoRedraw) {
+        std::fill(persistent_.begin(), persistent_.end(), kBackground);
+        std::fill(screen_.begin(), screen_.end(), kBackground);
+    } else {
+        // With retained drawing off, clearing returns the screen to what was retained.
+        screen_ = persistent_;
+    }
+    add_dirty({0, 0, width_, height_});
+}
+
+int Surface::pen_width_px() const {
+    const long w = std::lround(std::max<int>(DrawWidth, 1) * pen_scale_);
+    return static_cast<int>(std::clamp<long>(w, 1, 255));
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2) {
+    const double a = device_x(x1), b = device_y(y1), c = device_x(x2), d = device_y(y2);
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || !std::isfinite(d)) return;
+    const int w = pen_width_px();
+    if (DrawStyle == kDrawStyleDot) {
+        mark_thin_line(a, b, c, d, true, w);
+    } else if (w <= 1) {
+        mark_thin_line(a, b, c, d, false, 1);
+    } else {
+        mark_capsule(a, b, c, d, w);
+    }
+    apply_pen();
+}
+
+void Surface::Circle(float x, float y, float radius) {
+    const double cx = device_x(x), cy = device_y(y);
+    // The radius is measured in horizontal user units.
+    const double r = std::abs(radius / (static_cast<double>(scale_x2_) - scale_x1_) * width_);
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
+    const int w = pen_width_px();
+    if (w <= 1) {
+        mark_thin_circle(cx, cy, r);
+    } else {
+        mark_ring(cx, cy, r, w);
+    }
+    apply_pen();
+}
+
+void Surface::PSet(float x, float y) {
+    const double px = device_x(x), py = device_y(y);
+    if (!std::isfinite(px) || !std::isfinite(py)) return;
+    const int w = pen_width_px();
+    if (w <= 1) {
+        if (px >= 0 && py >= 0 && px < width_ && py < height_) {
+            mark(static_cast<int>(px), static_cast<int>(py));
+        }
+    } else {
+        mark_disk(px, py, w);
+    }
+    apply_pen();
+}
+
+void Surface::mark(int x, int y) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    const auto i = static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(width_) +
+                   static_cast<std::uint32_t>(x);
+    if (marked_[i]) return;
+    marked_[i] = 1;
+    marks_.push_back(i);
+    if (marks_.size() == 1) {
+        mark_box_ = {x, y, x + 1, y + 1};
+    } else {
+        mark_box_.x0 = std::min(mark_box_.x0, x);
+        mark_box_.y0 = std::min(mark_box_.y0, y);
+        mark_box_.x1 = std::max(mark_box_.x1, x + 1);
+        mark_box_.y1 = std::max(mark_box_.y1, y + 1);
+    }
+}
+
+void Surface::mark_span(int y, int x0, int x1) {
+    if (y < 0 || y >= height_) return;
+    for (int x = std::max(x0, 0), end = std::min(x1, width_ - 1); x <= end; ++x) mark(x, y);
+}
+
+void Surface::apply_pen() {
+    const std::uint32_t rgb = swap_red_blue(ForeColor & 0xFFFFFFu);
+    const bool exclusive_or = DrawMode == kDrawModeXor;
+    for (const std::uint32_t i : marks_) {
+        if (exclusive_or) {
+            screen_[i] ^= rgb;
+            if (AutoRedraw) persistent_[i] ^= rgb;
+        } else {
+            screen_[i] = kOpaque | rgb;
+            if (AutoRedraw) persistent_[i] = kOpaque | rgb;
+        }
+        marked_[i] = 0;
+    }
+    if (!marks_.empty()) add_dirty(mark_box_);
+    marks_.clear();
+}
+
+std::uint32_t Surface::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
+    return swap_red_blue(screen_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
+}
+
+std::uint32_t Surface::persistent_pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
+    return swap_red_blue(persistent_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
+}
+
+void Surface::add_dirty(const PixelRect& rect) {
+    if (rect.empty()) return;
+    if (dirty_.empty()) {
+        dirty_ = rect;
+        return;
+    }
+    dirty_.x0 = std::min(dirty_.x0, rect.x0);
+    dirty_.y0 = std::min(dirty_.y0, rect.y0);
+    dirty_.x1 = std::max(dirty_.x1, rect.x1);
+    dirty_.y1 = std::max(dirty_.y1, rect.y1);
+}
+
+PixelRect Surface::take_dirty() {
+    const PixelRect rect = dirty_;
+    dirty_ = {};
+    return rect;
+}
+
+}  // namespace af

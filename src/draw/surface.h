@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace af {
+
+// Colours as the window names them: 24-bit values in blue-green-red order.
+inline constexpr std::uint32_t kBlue = 0xFF0000;
+inline constexpr std::uint32_t kRed = 0x0000FF;
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kBlack = 0x000000;
+
+inline constexpr std::int16_t kDrawModeXor = 7;
+inline constexpr std::int16_t kDrawModeCopy = 13;
+inline constexpr std::int16_t kDrawStyleSolid = 0;
+inline constexpr std::int16_t kDrawStyleDot = 2;
+
+// A pixel rectangle, x0/y0 inclusive and x1/y1 exclusive.
+struct PixelRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool empty() const { return x0 >= x1 || y0 >= y1; }
+};
+
+// One picture control's drawing: a user coordinate system, a pen, a persistent
+// image and the image on screen. Every operation first marks the pixels it
+// covers, each once, and then applies the pen to those pixels, so an
+// exclusive-or drawing made twice restores the view exactly.
+class Surface {
+public:
+    // width and height in device pixels; pen_scale multiplies pen widths so
+    // that lines keep their look at a higher device pixel ratio.
+    Surface(int width_px, int height_px, double pen_scale = 1.0);
+
+    // Pen and retained drawing, named as the drawing calls name them.
+    std::uint32_t ForeColor = kBlack;
+    std::int16_t DrawMode = kDrawModeCopy;
+    std::int16_t DrawWidth = 1;
+    std::int16_t DrawStyle = kDrawStyleSolid;
+    bool AutoRedraw = true;
+
+    // (x1, y1) is the upper-left and (x2, y2) the lower-right corner.
+    void Scale(float x1, float y1, float x2, float y2);
+    void Cls();
+    void Line(float x1, float y1, float x2, float y2);
+    void Circle(float x, float y, float radius);
+    void PSet(float x, float y);
+
+    // Changes the pixel size; the user corners keep their coordinates.
+    void resize(int width_px, int height_px);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    double pen_scale() const { return pen_scale_; }
+
+    // Pixels as 0xFFRRGGBB words, row by row: ready for a toolkit image.
+    const std::vector<std::uint32_t>& screen() const { return screen_; }
+    const std::vector<std::uint32_t>& persistent() const { return persistent_; }
+    // One on-screen pixel as a blue-green-red colour.
+    std::uint32_t pixel(int x, int y) const;
+    std::uint32_t persistent_pixel(int x, int y) const;
+
+    // Device position of a user point (continuous; pixel i spans [i, i+1)).
+    double device_x(double x) const;
+    double device_y(double y) const;
+
+    // What changed on screen since the last call, so a view repaints only that.
+    PixelRect take_dirty();
+
+private:
+    void mark(int x, int y);
+    void mark_span(int y, int x0, int x1);
+    void mark_disk(double cx, double cy, int diameter);
+    void mark_capsule(double x0, double y0, double x1, double y1, int width);
+    void mark_thin_line(double x0, double y0, double x1, double y1, bool dotted, int width);
+    void mark_thin_circle(double cx, double cy, double r);
+    void mark_ring(double cx, double cy, double r, int width);
+    void apply_pen();
+    int pen_width_px() const;
+    void add_dirty(const PixelRect& rect);
+
+    int width_ = 0;
+    int height_ = 0;
+    double pen_scale_ = 1.0;
+    float scale_x1_ = 0, scale_y1_ = 0, scale_x2_ = 1, scale_y2_ = 1;
+    bool scaled_ = false;
+    std::vector<std::uint32_t> persistent_;
+    std::vector<std::uint32_t> screen_;
+    // Pixels covered by the operation under way, each listed once.
+    std::vector<std::uint8_t> marked_;
+    std::vector<std::uint32_t> marks_;
+    PixelRect mark_box_{};
+    PixelRect dirty_{};
+};
+
+}  // namespace af

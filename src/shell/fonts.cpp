@@ -1,0 +1,48 @@
+#include "shell/fonts.h"
+
+#include <QStringList>
+
+namespace af::shell {
+
+namespace {
+
+constexpr std::string_view kLayoutFonts[] = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
+                                             "Times New Roman"};
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the chosen stand-in is missing too, a font of the same kind follows.
+QStringList same_kind(FontKind kind) {
+    if (kind == FontKind::Serif) {
+        return {"IPAMincho", "Noto Serif CJK JP", "Liberation Serif", "DejaVu Serif", "Nimbus Roman", "serif"};
+    }
+    return {"IPAGothic", "Noto Sans CJK JP", "Liberation Sans", "DejaVu Sans", "Nimbus Sans", "sans-serif"};
+}
+
+}  // namespace
+
+void install_font_substitutions() {
+    for (const std::string_view name : kLayoutFonts) {
+        const FontStandIn stand_in = font_stand_in(name);
+        QStringList families{qstring(stand_in.family)};
+        for (const QString& family : same_kind(stand_in.kind)) {
+            if (!families.contains(family)) families << family;
+        }
+        QFont::removeSubstitutions(qstring(name));
+        QFont::insertSubstitutions(qstring(name), families);
+    }
+}
+
+QFont layout_font(const FontSpec& spec) {
+    QFont font(qstring(spec.name));
+    font.setPointSizeF(spec.points);
+    font.setItalic(spec.italic);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(font_stand_in(spec.name).kind == FontKind::Serif ? QFont::Serif
+                                                                       : QFont::SansSerif);
+    return font;
+}
+
+}  // namespace af::shell

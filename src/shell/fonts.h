@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+#include "app/layout.h"
+
+namespace af::shell {
+
+// Declares the program's own stand-ins for the fonts the layout names, so they
+// hold whatever the machine's font configuration would pick. Call once,
+// after the application object exists and before any window is built.
+void install_font_substitutions();
+
+// The font of a control as laid out.
+QFont layout_font(const FontSpec& spec);
+
+}  // namespace af::shell

@@ -1,0 +1,302 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "app/layout.h"
+#include "app/twips.h"
+#include "controls/handlers.h"
+#include "shell/fonts.h"
+#include "shell/spin_button.h"
+#include "shell/surface_view.h"
+
+namespace af::shell {
+
+namespace {
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor bgr_color(std::uint32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+Qt::Alignment alignment(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+double start_ratio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+// What a screen reader says for each spin control and view.
+QString accessible_name(std::string_view control) {
+    static const QHash<QString, QString> names{
+        {"SpinButton5", "time"}, {"SpinButton6", "r1"},  {"SpinButton7", "r2"},
+        {"SpinButton8", "ω1"},   {"SpinButton9", "ω2"},  {"b_circ", "circle view"},
+        {"wave_s(0)", "wave view of vector 1"},          {"wave_s(1)", "wave view of vector 2"},
+    };
+    return names.value(qstring(control));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this, start_ratio()) {
+    setObjectName("Form1");
+    setWindowTitle(qstring(kWindowCaption));
+    resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
+    build_controls();
+    set_focus_order();
+    wire_events();
+    Form_Load(form_);
+    show_model(false);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_controls() {
+    controls_.insert("Form1", this);
+    const std::pair<std::string_view, Label*> labels[] = {
+        {"value_time", &form_.value_time}, {"value_r(0)", &form_.value_r[0]},
+        {"value_r(1)", &form_.value_r[1]}, {"value_sp(0)", &form_.value_sp[0]},
+        {"value_sp(1)", &form_.value_sp[1]}, {"max_range", &form_.max_range},
+        {"axis_s", &form_.axis_s},         {"axis_c", &form_.axis_c},
+    };
+    const std::pair<std::string_view, Surface*> surfaces[] = {
+        {"b_circ", &form_.b_circ}, {"wave_s(0)", &form_.wave_s[0]}, {"wave_s(1)", &form_.wave_s[1]}};
+
+    for (const ControlSpec& c : window_layout()) {
+        QWidget* parent = controls_.value(qstring(c.parent), this);
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case ControlKind::Frame:
+            widget = new QGroupBox(qstring(c.caption), parent);
+            break;
+        case ControlKind::Label: {
+            auto* label = new QLabel(qstring(c.caption), parent);
+            label->setAlignment(alignment(c.align));
+            for (const auto& [name, model] : labels) {
+                if (name == c.name) value_labels_.emplace_back(label, model);
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::PushButton:
+            widget = new QPushButton(qstring(c.caption), parent);
+            break;
+        case ControlKind::OptionButton: {
+            auto* option = new QRadioButton(qstring(c.caption), parent);
+            option->setChecked(c.selected);
+            widget = option;
+            break;
+        }
+        case ControlKind::SpinControl:
+            widget = new SpinButton(parent);
+            break;
+        case ControlKind::Picture:
+            for (const auto& [name, surface] : surfaces) {
+                if (name != c.name) continue;
+                auto* view = new SurfaceView(*surface, parent);
+                views_.emplace_back(view, surface);
+                widget = view;
+            }
+            break;
+        }
+        if (!widget) continue;
+        widget->setObjectName(qstring(c.name));
+        widget->setGeometry(twips_to_px(c.left), twips_to_px(c.top), twips_to_px(c.width),
+                            twips_to_px(c.height));
+        if (c.font) widget->setFont(layout_font(*c.font));
+        if (c.fore) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText, bgr_color(*c.fore));
+            widget->setPalette(palette);
+        }
+        if (const QString name = accessible_name(c.name); !name.isEmpty()) {
+            widget->setAccessibleName(name);
+        }
+        controls_.insert(widget->objectName(), widget);
+    }
+}
+
+void MainWindow::set_focus_order() {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (const ControlSpec& c : window_layout()) {
+        if (c.tab_index >= 0) order.emplace_back(c.tab_index, controls_.value(qstring(c.name)));
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1].second, order[k].second);
+    }
+}
+
+void MainWindow::wire_events() {
+    using Plain = void (*)(Form1&);
+    const std::pair<const char*, Plain> clicks[] = {
+        {"Command1", Command1_Click}, {"Command2", Command2_Click}, {"Option4", Option4_Click},
+        {"Option1", Option1_Click},   {"Option2", Option2_Click},  {"Option5", Option5_Click},
+        {"Option6", Option6_Click},
+    };
+    for (const auto& [name, handler] : clicks) {
+        auto* button = qobject_cast<QAbstractButton*>(controls_.value(name));
+        connect(button, &QAbstractButton::clicked, this, [this, h = handler] { dispatch(h); });
+    }
+    auto* option3 = qobject_cast<QAbstractButton*>(controls_.value("Option3(0)"));
+    connect(option3, &QAbstractButton::clicked, this,
+            [this] { dispatch([](Form1& f) { Option3_Click(f, 0); }); });
+
+    const std::tuple<const char*, Plain, Plain> spins[] = {
+        {"SpinButton5", SpinButton5_SpinUp, SpinButton5_SpinDown},
+        {"SpinButton6", SpinButton6_SpinUp, SpinButton6_SpinDown},
+        {"SpinButton7", SpinButton7_SpinUp, SpinButton7_SpinDown},
+        {"SpinButton8", SpinButton8_SpinUp, SpinButton8_SpinDown},
+        {"SpinButton9", SpinButton9_SpinUp, SpinButton9_SpinDown},
+    };
+    for (const auto& [name, up, down] : spins) {
+        auto* spin = qobject_cast<SpinButton*>(controls_.value(name));
+        connect(spin, &SpinButton::spin_up, this, [this, h = up] { dispatch(h); });
+        connect(spin, &SpinButton::spin_down, this, [this, h = down] { dispatch(h); });
+    }
+}
+
+void MainWindow::dispatch(Handler handler) {
+    if (busy_) {
+        waiting_.push_back(std::move(handler));
+        return;
+    }
+    busy_ = true;
+    waiting_.push_back(std::move(handler));
+    while (!waiting_.empty() && !close_pending_) {
+        const Handler next = std::move(waiting_.front());
+        waiting_.pop_front();
+        next_deadline_ns_ = -1;
+        next(form_);
+        show_model(false);
+    }
+    waiting_.clear();
+    busy_ = false;
+    if (close_pending_) close();
+}
+
+void MainWindow::show_model(bool now) {
+    for (const auto& [label, model] : value_labels_) {
+        const QString text = QString::fromStdString(model->Caption);
+        if (label->text() == text) continue;
+        label->setText(text);
+        if (now) label->repaint();
+    }
+    for (const auto& [view, surface] : views_) view->show_changes(*surface, now);
+}
+
+double MainWindow::frame_interval_ms() const {
+    const QScreen* shown_on = screen();
+    const double hz = shown_on ? shown_on->refreshRate() : 0.0;
+    return 1000.0 / ((hz >= 1.0 && hz <= 1000.0) ? hz : 60.0);
+}
+
+void MainWindow::present_frame() {
+    if (close_pending_) return;  // the window is going: nothing more is drawn or awaited
+    show_model(true);
+    ++presented_frames_;
+    const auto interval = static_cast<qint64>(frame_interval_ms() * 1e6);
+    if (next_deadline_ns_ < 0) {
+        run_clock_.start();
+        next_deadline_ns_ = 0;
+    }
+    // Deadlines count from the run's first frame, so waiting never drifts;
+    // a run that fell behind (the window dragged, say) does not rush to catch up.
+    next_deadline_ns_ = std::max(next_deadline_ns_ + interval, run_clock_.nsecsElapsed());
+    wait_until(next_deadline_ns_);
+}
+
+void MainWindow::wait_until(qint64 deadline_ns) {
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    wait_loop_ = &loop;
+    // Answers the window system meanwhile; clicks and keys wait for the run's end.
+    while (!close_pending_) {
+        const qint64 remaining = deadline_ns - run_clock_.nsecsElapsed();
+        if (remaining <= 0) break;
+        timer.start(static_cast<int>(remaining / 1'000'000));
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    wait_loop_ = nullptr;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // Not lost: the window closes as soon as the handler under way returns.
+        close_pending_ = true;
+        if (wait_loop_) wait_loop_->quit();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::apply_outer_size() {
+    // The toolkit sizes the client area; the frame adds what the window system gives it.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(std::max(outer_width_px_ - frame.width(), 1),
+                 std::max(outer_height_px_ - frame.height(), 1));
+}
+
+void MainWindow::set_outer_width(float twips) {
+    outer_width_px_ = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    if (outer_height_px_ == 0) outer_height_px_ = frameGeometry().height();
+    apply_outer_size();
+}
+
+void MainWindow::set_outer_height(float twips) {
+    outer_height_px_ = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    apply_outer_size();
+}
+
+float MainWindow::outer_width() const { return static_cast<float>(frameGeometry().width() * kTwipsPerPixel); }
+
+float MainWindow::outer_height() const {
+    return static_cast<float>(frameGeometry().height() * kTwipsPerPixel);
+}
+
+void MainWindow::set_top(float twips) {
+    const QRect area = screen() ? screen()->geometry() : QRect();
+    move(pos().x(), area.y() + static_cast<int>(std::lround(twips / kTwipsPerPixel)));
+}
+
+void MainWindow::set_left(float twips) {
+    const QRect area = screen() ? screen()->geometry() : QRect();
+    move(area.x() + static_cast<int>(std::lround(twips / kTwipsPerPixel)), pos().y());
+}
+
+float MainWindow::screen_width() const {
+    return screen() ? static_cast<float>(screen()->geometry().width() * kTwipsPerPixel) : 0.0f;
+}
+
+float MainWindow::screen_height() const {
+    return screen() ? static_cast<float>(screen()->geometry().height() * kTwipsPerPixel) : 0.0f;
+}
+
+}  // namespace af::shell
