@@ -27,6 +27,8 @@ struct State {
     std::int16_t sp_unit = 0;      // speed counts per displayed unit
     std::array<float, kVectorSlots> speed{};   // angular frequency counts
     std::int16_t last_vec = 0;     // highest vector index in use
+
+    bool operator==(const State&) const = default;
 };
 
 }  // namespace af

@@ -1,0 +1,128 @@
+#include "draw/get_circ.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/fake_host.h"
+#include "support/images.h"
+
+namespace af {
+namespace {
+
+using testing::count_color;
+using testing::differing_pixels;
+using testing::Started;
+
+TEST(VectorTip, FollowsTheRotationAtStartValues) {
+    Started w;
+    State& s = w.form.state;
+    s.t_ms = 0;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NEAR(vector_tip(s, i).x, 10, 1e-9);
+        EXPECT_NEAR(vector_tip(s, i).y, 0, 1e-9);
+    }
+    s.t_ms = 125;
+    EXPECT_NEAR(vector_tip(s, 0).x, 0, 0.001);
+    EXPECT_NEAR(vector_tip(s, 0).y, 10, 0.001);
+    s.t_ms = 250;
+    EXPECT_NEAR(vector_angle(s, 0), 3.14159, 0.001);
+    EXPECT_NEAR(vector_angle(s, 1), 6.28318, 0.001);
+    EXPECT_NEAR(vector_tip(s, 0).x, -10, 0.001);
+    EXPECT_NEAR(vector_tip(s, 0).y, 0, 0.001);
+    EXPECT_NEAR(vector_tip(s, 1).x, 10, 0.001);
+    EXPECT_NEAR(vector_tip(s, 1).y, 0, 0.001);
+    // Counter-clockwise on screen: a quarter turn later the tip is above the centre.
+    s.t_ms = 125;
+    EXPECT_LT(w.form.b_circ.device_y(vector_tip(s, 0).y), w.form.b_circ.device_y(0));
+}
+
+TEST(GetCirc, SecondCallTakesTheMovingLayerOff) {
+    Started w;
+    Form1& f = w.form;
+    for (const float t : {0.0f, 37.0f, 125.0f, 480.0f, 1000.0f}) {
+        SCOPED_TRACE(t);
+        f.state.t_ms = t;
+        const std::vector<std::uint32_t> circle = f.b_circ.screen();
+        const std::vector<std::uint32_t> wave0 = f.wave_s[0].screen();
+        get_circ(f);
+        EXPECT_GT(differing_pixels(circle, f.b_circ.screen()), 0);
+        get_circ(f);
+        EXPECT_EQ(differing_pixels(circle, f.b_circ.screen()), 0);
+        // The only change two calls leave on a wave view is the one-pixel trace dot.
+        EXPECT_LE(differing_pixels(wave0, f.wave_s[0].screen()), 1);
+        EXPECT_FALSE(f.state.need_base);
+    }
+}
+
+TEST(GetCirc, MovingLayerShowsInExclusiveOrColours) {
+    Started w;
+    Form1& f = w.form;
+    f.state.t_ms = 0;
+    get_circ(f);  // take start-up's moving layer off
+    const std::vector<std::uint32_t> plain = f.b_circ.screen();
+    f.state.t_ms = 200;  // vector 0 points up and left, vector 1 down and right
+    const Tip tip = vector_tip(f.state, 0);
+    ASSERT_GT(tip.y, 5);
+    ASSERT_LT(vector_tip(f.state, 1).y, -9);
+    get_circ(f);
+    // Blue on white shows yellow, red on white shows cyan (in blue-green-red order).
+    EXPECT_GT(count_color(f.wave_s[0], 0x00FFFF), 0);
+    EXPECT_EQ(count_color(f.wave_s[0], 0xFFFF00), 0);
+    EXPECT_GT(count_color(f.wave_s[1], 0xFFFF00), 0);
+    EXPECT_EQ(count_color(f.wave_s[1], 0x00FFFF), 0);
+    // On the black vertical axis the bars show their own colours, one up, one down.
+    const int axis_x = static_cast<int>(f.b_circ.device_x(0));
+    EXPECT_EQ(f.b_circ.pixel(axis_x, static_cast<int>(f.b_circ.device_y(3))), kBlue);
+    EXPECT_EQ(f.b_circ.pixel(axis_x, static_cast<int>(f.b_circ.device_y(-3))), kRed);
+    // The tip dot, six pixels across, changes most of a 7 by 7 box around the tip.
+    const int tx = static_cast<int>(f.b_circ.device_x(tip.x));
+    const int ty = static_cast<int>(f.b_circ.device_y(tip.y));
+    int changed = 0;
+    for (int y = ty - 3; y <= ty + 3; ++y) {
+        for (int x = tx - 3; x <= tx + 3; ++x) {
+            changed += f.b_circ.pixel(x, y) != plain[static_cast<std::size_t>(y * f.b_circ.width() + x)];
+        }
+    }
+    EXPECT_GE(changed, 18);
+}
+
+TEST(GetCirc, NeedBaseClearsTheCircleViewButNotTheWaves) {
+    Started w;
+    Form1& f = w.form;
+    for (int ms = 0; ms <= 200; ms += 10) {
+        f.state.t_ms = static_cast<float>(ms);
+        get_circ(f);
+        get_circ(f);
+    }
+
+    // Draw junk on the circle view; the static layer must remove it.
+    f.b_circ.DrawMode = kDrawModeCopy;
+    f.b_circ.ForeColor = kBlue;
+    f.b_circ.DrawWidth = 6;
+    f.b_circ.Line(-14, 14, 14, 14);
+    f.state.t_ms = 0;
+    get_circ(f);  // takes start-up's moving layer off: only traces remain
+    const int trace_before = count_color(f.wave_s[0], kBlack);
+    const std::vector<std::uint32_t> wave1 = f.wave_s[1].screen();
+    f.state.need_base = true;
+    get_circ(f);
+    get_circ(f);  // moving layer off again: only the static layer remains
+    EXPECT_FALSE(f.state.need_base);
+    EXPECT_EQ(count_color(f.b_circ, kBlue), 0);
+    EXPECT_EQ(count_color(f.wave_s[0], kBlack), trace_before);
+    EXPECT_EQ(differing_pixels(wave1, f.wave_s[1].screen()), 0);
+}
+
+TEST(GetCirc, DrawsTheSamePixelsAtEveryDevicePixelRatio) {
+    for (const double ratio : {1.0, 1.25, 2.0}) {
+        Started a(ratio), b(ratio);
+        EXPECT_EQ(testing::screen_hash(a.form.b_circ), testing::screen_hash(b.form.b_circ));
+        EXPECT_EQ(testing::screen_hash(a.form.wave_s[1]), testing::screen_hash(b.form.wave_s[1]));
+        // At twice the ratio the views have twice the pixels across.
+        EXPECT_EQ(a.form.b_circ.width(), static_cast<int>(std::lround(137 * ratio)));
+    }
+}
+
+}  // namespace
+}  // namespace af

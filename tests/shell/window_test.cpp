@@ -1,0 +1,214 @@
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/layout.h"
+#include "app/twips.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "shell/spin_button.h"
+
+using af::shell::MainWindow;
+using af::shell::SpinButton;
+
+namespace {
+
+QString qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString label_text(MainWindow& w, const char* name) {
+    auto* label = w.findChild<QLabel*>(name);
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+void click_arrow(QWidget* spin, bool up) {
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, up ? 3 : spin->height() - 3));
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> open() {
+        auto w = std::make_unique<MainWindow>();
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get())) qWarning("window not exposed");
+        return w;
+    }
+
+private slots:
+    void initTestCase() { af::shell::prepare_application(); }
+
+    void every_control_at_its_place() {
+        auto w = open();
+        QCOMPARE(w->windowTitle(), QString("Angular Frequency"));
+        for (const af::ControlSpec& c : af::window_layout()) {
+            auto* widget = w->findChild<QWidget*>(qstring(c.name));
+            QVERIFY2(widget, c.name.data());
+            QCOMPARE(widget->parentWidget()->objectName(), qstring(c.parent));
+            const QRect expected(af::twips_to_px(c.left), af::twips_to_px(c.top), af::twips_to_px(c.width),
+                                 af::twips_to_px(c.height));
+            QCOMPARE(widget->geometry(), expected);
+        }
+        // The circle view is 137 pixels square; its labels sit inside it.
+        QCOMPARE(w->findChild<QWidget*>("b_circ")->size(), QSize(137, 137));
+        QVERIFY(qobject_cast<SpinButton*>(w->findChild<QWidget*>("SpinButton9")));
+        QCOMPARE(w->findChild<QGroupBox*>("Frame5")->title(), QString("step ω"));
+        QCOMPARE(w->findChild<QAbstractButton*>("Command2")->text(), QString("RESET"));
+    }
+
+    void start_up_captions_and_options() {
+        auto w = open();
+        QCOMPARE(label_text(*w, "value_time"), QString("0"));
+        QCOMPARE(label_text(*w, "value_r(0)"), QString("10"));
+        QCOMPARE(label_text(*w, "value_r(1)"), QString("10"));
+        QCOMPARE(label_text(*w, "value_sp(0)"), QString("2"));
+        QCOMPARE(label_text(*w, "value_sp(1)"), QString("4"));
+        QCOMPARE(label_text(*w, "max_range"), QString("15"));
+        QCOMPARE(label_text(*w, "axis_s"), QString(" 1sec"));
+        QCOMPARE(label_text(*w, "axis_c"), QString(" 1sec"));
+        QCOMPARE(label_text(*w, "Label7(0)"), QString("【S】"));
+
+        auto option = [&](const char* name) { return w->findChild<QRadioButton*>(name); };
+        QVERIFY(option("Option4")->isChecked());
+        QVERIFY(option("Option3(0)")->isChecked());
+        QVERIFY(!option("Option1")->isChecked());
+        QTest::mouseClick(option("Option2"), Qt::LeftButton);
+        QVERIFY(option("Option2")->isChecked());
+        QVERIFY(!option("Option4")->isChecked());
+        QVERIFY(option("Option3(0)")->isChecked());  // the other group keeps its choice
+        QCOMPARE(w->form().state.t_step, std::int16_t{2});
+        QCOMPARE(w->form().state.sp_step, std::int16_t{10});
+        // A fixed-size window: the layout does not stretch.
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+
+    void fonts_resolve_to_the_stand_ins() {
+        auto w = open();
+        const std::pair<const char*, QString> expected[] = {
+            {"Label1", "Liberation Serif"}, {"Label3", "IPAPMincho"},
+            {"Label5", "IPAMincho"},        {"Command1", "IPAPGothic"},
+        };
+        for (const auto& [name, family] : expected) {
+            auto* widget = w->findChild<QWidget*>(name);
+            QCOMPARE(QFontInfo(widget->font()).family(), family);
+        }
+        QVERIFY(QFontInfo(w->findChild<QWidget*>("Label1")->font()).italic());
+        // ω, π and the brackets have glyphs in the fonts that show them.
+        const std::pair<const char*, QChar> glyphs[] = {
+            {"Label3", QChar(0x03C9)}, {"Label5", QChar(0x03C0)}, {"Label7(0)", QChar(0x3010)}};
+        for (const auto& [name, glyph] : glyphs) {
+            QVERIFY2(QFontMetrics(w->findChild<QWidget*>(name)->font()).inFont(glyph), name);
+        }
+    }
+
+    void focus_follows_the_tab_order() {
+        auto w = open();
+        const QStringList order{"b_circ",  "wave_s(0)", "Command1",    "Command2",    "Option1",
+                                "Option4", "wave_s(1)", "Option2",     "Option3(0)",  "Option5",
+                                "Option6", "SpinButton5", "SpinButton6", "SpinButton7", "SpinButton8",
+                                "SpinButton9"};
+        QWidget* widget = w->findChild<QWidget*>(order.front());
+        for (qsizetype k = 1; k < order.size(); ++k) {
+            do widget = widget->nextInFocusChain();
+            while (!(widget->focusPolicy() & Qt::TabFocus));
+            QCOMPARE(widget->objectName(), order[k]);
+        }
+        QCOMPARE(w->findChild<QWidget*>("SpinButton6")->accessibleName(), QString("r1"));
+    }
+
+    void spins_answer_clicks_keys_and_holding() {
+        auto w = open();
+        auto* r1 = w->findChild<QWidget*>("SpinButton6");
+        click_arrow(r1, true);
+        QCOMPARE(label_text(*w, "value_r(0)"), QString("11"));
+        click_arrow(r1, false);
+        click_arrow(r1, false);
+        QCOMPARE(label_text(*w, "value_r(0)"), QString("9"));
+
+        auto* w1 = w->findChild<QWidget*>("SpinButton8");
+        w1->setFocus();
+        QTest::keyClick(w1, Qt::Key_Up);
+        QCOMPARE(label_text(*w, "value_sp(0)"), QString("3"));
+        QTest::keyClick(w1, Qt::Key_Down);
+        QCOMPARE(label_text(*w, "value_sp(0)"), QString("2"));
+
+        // Holding the time arrow repeats after a pause; releasing stops it.
+        auto* t = w->findChild<QWidget*>("SpinButton5");
+        QTest::mousePress(t, Qt::LeftButton, {}, QPoint(8, 3));
+        QTest::qWait(800);
+        QTest::mouseRelease(t, Qt::LeftButton, {}, QPoint(8, 3));
+        const float held = w->form().state.t_ms;
+        QVERIFY2(held >= 30.0f, qPrintable(QString::number(held)));
+        QTest::qWait(300);
+        QCOMPARE(w->form().state.t_ms, held);
+        QCOMPARE(label_text(*w, "value_time"), QString::fromStdString(w->form().value_time.Caption));
+    }
+
+    void a_run_is_paced_and_input_waits_for_its_end() {
+        auto w = open();
+        auto* anim = w->findChild<QAbstractButton*>("Command1");
+        QString caption_seen;
+        std::vector<long> frames_at_second_click;
+        QTimer::singleShot(400, w.get(), [&] {
+            caption_seen = label_text(*w, "value_time");
+            frames_at_second_click.push_back(w->presented_frames());
+            QTest::mouseClick(anim, Qt::LeftButton);  // a second click, in the middle of the run
+            frames_at_second_click.push_back(w->presented_frames());
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(anim, Qt::LeftButton);
+        const double elapsed = static_cast<double>(clock.elapsed());
+
+        QCOMPARE(frames_at_second_click.size(), std::size_t{2});
+        QCOMPARE(frames_at_second_click[0], frames_at_second_click[1]);  // not run inside the first
+        QVERIFY(frames_at_second_click[0] > 0 && frames_at_second_click[0] < 101);
+        QVERIFY(caption_seen != "0" && caption_seen != "1");  // the label shows the run's time
+        QCOMPARE(w->presented_frames(), 202L);  // then handled, after the first
+        QCOMPARE(label_text(*w, "value_time"), QString("0"));
+        // Two paced runs of 101 frames; generous bounds for a shared machine.
+        const double paced = 202 * w->frame_interval_ms();
+        QVERIFY2(elapsed > 0.9 * paced && elapsed < 3 * paced, qPrintable(QString::number(elapsed)));
+    }
+
+    void repaint_keeps_a_finished_run() {
+        auto w = open();
+        QTest::mouseClick(w->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        auto* wave = w->findChild<QWidget*>("wave_s(0)");
+        const QImage shown = wave->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const af::Surface& surface = w->form().wave_s[0];
+        QCOMPARE(shown.width(), surface.width());
+        int differing = 0, black = 0;
+        for (int y = 0; y < surface.height(); ++y) {
+            for (int x = 0; x < surface.width(); ++x) {
+                const QRgb pixel = shown.pixel(x, y) & 0xFFFFFF;
+                differing += pixel != (surface.screen()[y * surface.width() + x] & 0xFFFFFF);
+                black += pixel == 0;
+            }
+        }
+        // The trace stays; only the label over the view is drawn on top.
+        QVERIFY2(black > 150, qPrintable(QString::number(black)));
+        QVERIFY2(differing < 600, qPrintable(QString::number(differing)));
+    }
+
+    void closing_during_a_run_ends_it_cleanly() {
+        auto w = open();
+        QTimer::singleShot(300, w.get(), [&] { w->close(); });
+        QTest::mouseClick(w->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->presented_frames() < 101);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
