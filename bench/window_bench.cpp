@@ -1,0 +1,65 @@
+// Paced animation runs in the real window: how long a run of N steps takes
+// compared with N refresh intervals. Run it on a display (or under xvfb-run).
+// Arguments: runs per step (3), pause before the first run in ms (500) and
+// time to linger after a last run at the 0.01 step (0).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+namespace {
+
+struct StepChoice {
+    const char* option;
+    int steps;
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 != 0 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    af::shell::prepare_application();
+    const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    const int pause_ms = argc > 2 ? std::max(0, std::atoi(argv[2])) : 500;
+    const int linger_ms = argc > 3 ? std::max(0, std::atoi(argv[3])) : 0;  // time for a last look
+
+    af::shell::MainWindow window;
+    window.show();
+    QTimer::singleShot(pause_ms, &window, [&] {
+        const double interval = window.frame_interval_ms();
+        std::printf("refresh interval %.3f ms, %d runs per step\n", interval, repeats);
+        auto* anim = window.findChild<QAbstractButton*>("Command1");
+        for (const StepChoice c : {StepChoice{"Option4", 101}, StepChoice{"Option1", 201},
+                                   StepChoice{"Option2", 501}}) {
+            window.findChild<QAbstractButton*>(c.option)->click();
+            std::vector<double> ratios;
+            for (int k = 0; k < repeats; ++k) {
+                QElapsedTimer clock;
+                clock.start();
+                anim->click();
+                ratios.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6 / (c.steps * interval));
+            }
+            std::printf("%-8s %3d steps: median %.4f  min %.4f  max %.4f (duration / steps x interval)\n",
+                        c.option, c.steps, median(ratios), *std::min_element(ratios.begin(), ratios.end()),
+                        *std::max_element(ratios.begin(), ratios.end()));
+            std::fflush(stdout);
+        }
+        window.findChild<QAbstractButton*>("Option4")->click();
+        anim->click();
+        QTimer::singleShot(linger_ms, &app, &QApplication::quit);
+    });
+    return QApplication::exec();
+}
