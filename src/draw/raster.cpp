@@ -1,6 +1,7 @@
 // Pixel coverage of the drawing primitives. Each routine only marks pixels;
 // Surface::apply_pen() then sets every marked pixel exactly once.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -67,13 +68,14 @@ struct Interval {
     }
 };
 
-// Values of x for which a*x lies in [lo, hi]; all of them when a is 0 and 0 is inside.
-Interval solve_linear(double a, double lo, double hi) {
+// Values of x for which a*x lies in [lo, hi]; all of them when a is 0 and 0 is
+// inside. inv_a is 1/a, worked out once per shape rather than once per row.
+Interval solve_linear(double a, double inv_a, double lo, double hi) {
     if (a == 0.0) {
         if (lo <= 0.0 && 0.0 <= hi) return {-INFINITY, INFINITY};
         return {};
     }
-    const double p = lo / a, q = hi / a;
+    const double p = lo * inv_a, q = hi * inv_a;
     return {std::min(p, q), std::max(p, q)};
 }
 
@@ -88,7 +90,7 @@ void Surface::mark_disk(double cx, double cy, int diameter) {
         const double dy = j + 0.5 - cy;
         if (dy * dy > r * r) continue;
         const double h = std::sqrt(r * r - dy * dy);
-        mark_span(j, ceil_index(cx - h - 0.5, -1, width_), floor_index(cx + h - 0.5, -1, width_));
+        add_span(j, ceil_index(cx - h - 0.5, -1, width_), floor_index(cx + h - 0.5, -1, width_));
     }
 }
 
@@ -102,10 +104,19 @@ void Surface::mark_capsule(double x0, double y0, double x1, double y1, int width
     const double dx = x1 - x0, dy = y1 - y0;
     const double length2 = dx * dx + dy * dy;
     const double reach = r * std::sqrt(length2);
+    const double inv_dx = dx != 0.0 ? 1.0 / dx : 0.0, inv_dy = dy != 0.0 ? 1.0 / dy : 0.0;
     const int j0 = floor_index(std::min(y0, y1) - r, 0, height_);
     const int j1 = ceil_index(std::max(y0, y1) + r, -1, height_ - 1);
+    // A vertical bar, as every bar of the picture is, is one column band
+    // between its end disks; its rows there need no geometry at all.
+    const double band_lo = std::min(y0, y1) + r, band_hi = std::max(y0, y1) - r;
+    const int band_x0 = ceil_index(x0 - r - 0.5, -1, width_), band_x1 = floor_index(x0 + r - 0.5, -1, width_);
     for (int j = j0; j <= j1; ++j) {
         const double yc = j + 0.5;
+        if (dx == 0.0 && yc > band_lo && yc < band_hi) {
+            add_span(j, band_x0, band_x1);
+            continue;
+        }
         // The row meets the capsule in one interval: the union of what it
         // meets of the two end disks and of the band between them.
         Interval row;
@@ -119,13 +130,13 @@ void Surface::mark_capsule(double x0, double y0, double x1, double y1, int width
         if (length2 > 0.0) {
             const double k = (yc - y0) * dy;  // projection onto the segment
             const double m = dx * (yc - y0);  // cross product term
-            const Interval along = solve_linear(dx, -k, length2 - k);
-            const Interval across = solve_linear(dy, m - reach, m + reach);
+            const Interval along = solve_linear(dx, inv_dx, -k, length2 - k);
+            const Interval across = solve_linear(dy, inv_dy, m - reach, m + reach);
             const double lo = std::max(along.lo, across.lo), hi = std::min(along.hi, across.hi);
             if (lo <= hi) row.add(x0 + lo, x0 + hi);
         }
         if (row.empty()) continue;
-        mark_span(j, ceil_index(row.lo - 0.5, -1, width_), floor_index(row.hi - 0.5, -1, width_));
+        add_span(j, ceil_index(row.lo - 0.5, -1, width_), floor_index(row.hi - 0.5, -1, width_));
     }
 }
 
@@ -142,14 +153,37 @@ void Surface::mark_thin_line(double x0, double y0, double x1, double y1, bool do
     const int dy = -std::abs(ye - y), sy = y < ye ? 1 : -1;
     const int dash = 2 * width;  // dots and gaps grow with the pen
     const int first = -((width - 1) / 2);
+
+    // A Bresenham path moves one pixel at a time and never turns back, so the
+    // square pen stamps of one dash meet each row in a single run. Dashes lie
+    // more than a pen width apart, so their runs never overlap either.
+    const int row_base = std::min(y, ye) + first;
+    row_runs_.assign(static_cast<std::size_t>(std::abs(ye - y) + width), {INT_MAX, INT_MIN});
+    int rows_lo = INT_MAX, rows_hi = INT_MIN;
+    auto flush = [&] {
+        for (int k = rows_lo; k <= rows_hi; ++k) {
+            auto& run = row_runs_[static_cast<std::size_t>(k)];
+            if (run.first <= run.second) add_span(row_base + k, run.first, run.second);
+            run = {INT_MAX, INT_MIN};
+        }
+        rows_lo = INT_MAX;
+        rows_hi = INT_MIN;
+    };
+
     int err = dx + dy;
     for (int step = 0;; ++step) {
-        if (!dotted || (step / dash) % 2 == 0) {
-            if (width <= 1) {
-                mark(x, y);
-            } else {
-                for (int j = 0; j < width; ++j) mark_span(y + first + j, x + first, x + first + width - 1);
+        const bool on = !dotted || (step / dash) % 2 == 0;
+        if (on) {
+            const int k0 = y + first - row_base;
+            for (int k = k0; k < k0 + width; ++k) {
+                auto& run = row_runs_[static_cast<std::size_t>(k)];
+                run.first = std::min(run.first, x + first);
+                run.second = std::max(run.second, x + first + width - 1);
             }
+            rows_lo = std::min(rows_lo, k0);
+            rows_hi = std::max(rows_hi, k0 + width - 1);
+        } else if (rows_lo <= rows_hi) {
+            flush();
         }
         if (x == xe && y == ye) break;
         const int e2 = 2 * err;
@@ -162,6 +196,7 @@ void Surface::mark_thin_line(double x0, double y0, double x1, double y1, bool do
             y += sy;
         }
     }
+    flush();
 }
 
 void Surface::mark_thin_circle(double cx, double cy, double r) {

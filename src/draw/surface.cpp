@@ -135,9 +135,32 @@ void Surface::mark_span(int y, int x0, int x1) {
     for (int x = std::max(x0, 0), end = std::min(x1, width_ - 1); x <= end; ++x) mark(x, y);
 }
 
+void Surface::add_span(int y, int x0, int x1) {
+    if (y < 0 || y >= height_) return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, width_ - 1);
+    if (x0 > x1) return;
+    spans_.push_back({y, x0, x1});
+    add_dirty({x0, y, x1 + 1, y + 1});
+}
+
 void Surface::apply_pen() {
     const std::uint32_t rgb = swap_red_blue(ForeColor & 0xFFFFFFu);
     const bool exclusive_or = DrawMode == kDrawModeXor;
+    std::uint32_t* const images[2] = {screen_.data(), AutoRedraw ? persistent_.data() : nullptr};
+    for (std::uint32_t* image : images) {
+        if (!image) continue;
+        for (const Span& span : spans_) {
+            std::uint32_t* p = image + static_cast<std::ptrdiff_t>(span.y) * width_ + span.x0;
+            const int n = span.x1 - span.x0 + 1;
+            if (exclusive_or) {
+                for (int k = 0; k < n; ++k) p[k] ^= rgb;
+            } else {
+                std::fill_n(p, n, kOpaque | rgb);
+            }
+        }
+    }
+    spans_.clear();
     for (const std::uint32_t i : marks_) {
         if (exclusive_or) {
             screen_[i] ^= rgb;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace af {
@@ -70,6 +71,9 @@ public:
 private:
     void mark(int x, int y);
     void mark_span(int y, int x0, int x1);
+    // A row run of a shape that meets each row in one interval: no pixel of
+    // it can be covered twice, so it skips the per-pixel bookkeeping.
+    void add_span(int y, int x0, int x1);
     void mark_disk(double cx, double cy, int diameter);
     void mark_capsule(double x0, double y0, double x1, double y1, int width);
     void mark_thin_line(double x0, double y0, double x1, double y1, bool dotted, int width);
@@ -89,6 +93,11 @@ private:
     // Pixels covered by the operation under way, each listed once.
     std::vector<std::uint8_t> marked_;
     std::vector<std::uint32_t> marks_;
+    struct Span {
+        int y, x0, x1;  // x1 inclusive
+    };
+    std::vector<Span> spans_;
+    std::vector<std::pair<int, int>> row_runs_;  // scratch of the line rasteriser
     PixelRect mark_box_{};
     PixelRect dirty_{};
 };
