@@ -154,6 +154,38 @@ private slots:
         QCOMPARE(label_text(*w, "value_time"), QString::fromStdString(w->form().value_time.Caption));
     }
 
+    void every_arrow_and_option_reaches_its_handler() {
+        auto w = open();
+        struct Spin {
+            const char* spin;
+            const char* label;
+            const char* after_up;
+        };
+        const Spin spins[] = {{"SpinButton5", "value_time", "0.01"}, {"SpinButton6", "value_r(0)", "11"},
+                              {"SpinButton7", "value_r(1)", "11"},   {"SpinButton8", "value_sp(0)", "3"},
+                              {"SpinButton9", "value_sp(1)", "5"}};
+        for (const Spin& s : spins) {
+            auto* spin = w->findChild<QWidget*>(s.spin);
+            const QString before = label_text(*w, s.label);
+            click_arrow(spin, true);
+            QCOMPARE(label_text(*w, s.label), QString(s.after_up));
+            click_arrow(spin, false);
+            QCOMPARE(label_text(*w, s.label), before);
+        }
+        const std::pair<const char*, int> time_steps[] = {{"Option1", 5}, {"Option2", 2}, {"Option4", 10}};
+        for (const auto& [name, step] : time_steps) {
+            QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
+            QCOMPARE(int{w->form().state.t_step}, step);
+        }
+        const std::pair<const char*, int> speed_steps[] = {{"Option5", 5}, {"Option6", 1}, {"Option3(0)", 10}};
+        for (const auto& [name, step] : speed_steps) {
+            QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
+            QCOMPARE(int{w->form().state.sp_step}, step);
+        }
+        QTest::mouseClick(w->findChild<QAbstractButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(label_text(*w, "value_time"), QString("0"));
+    }
+
     void a_run_is_paced_and_input_waits_for_its_end() {
         auto w = open();
         auto* anim = w->findChild<QAbstractButton*>("Command1");
