@@ -35,12 +35,12 @@ void install_font_substitutions() {
     }
 }
 
-QFont layout_font(const FontSpec& spec) {
-    QFont font(qstring(spec.name));
-    font.setPointSizeF(spec.points);
-    font.setItalic(spec.italic);
+QFont layout_font(const FontSpec& wanted) {
+    QFont font(qstring(wanted.name));
+    font.setPointSizeF(wanted.points);
+    font.setItalic(wanted.italic);
     font.setWeight(QFont::Normal);
-    font.setStyleHint(font_stand_in(spec.name).kind == FontKind::Serif ? QFont::Serif
+    font.setStyleHint(font_stand_in(wanted.name).kind == FontKind::Serif ? QFont::Serif
                                                                        : QFont::SansSerif);
     return font;
 }

@@ -12,6 +12,6 @@ namespace af::shell {
 void install_font_substitutions();
 
 // The font of a control as laid out.
-QFont layout_font(const FontSpec& spec);
+QFont layout_font(const FontSpec& wanted);
 
 }  // namespace af::shell
