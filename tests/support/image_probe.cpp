@@ -1,0 +1,21 @@
+// Prints the hashes of the three views after a fixed random event sequence,
+// so that two builds (say, with and without sanitizers) can be compared.
+#include <cstdio>
+#include <cstdlib>
+
+#include "support/images.h"
+#include "support/soak.h"
+
+int main(int argc, char* argv[]) {
+    const auto seed = static_cast<std::uint32_t>(argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 4242);
+    const int count = argc > 2 ? std::atoi(argv[2]) : 20000;
+    af::testing::Started w;
+    for (const int e : af::testing::random_events(seed, count)) {
+        af::testing::all_events()[static_cast<std::size_t>(e)].handle(w.form);
+    }
+    std::printf("seed %u, %d events: b_circ %016llx wave_s(0) %016llx wave_s(1) %016llx\n", seed, count,
+                static_cast<unsigned long long>(af::testing::screen_hash(w.form.b_circ)),
+                static_cast<unsigned long long>(af::testing::screen_hash(w.form.wave_s[0])),
+                static_cast<unsigned long long>(af::testing::screen_hash(w.form.wave_s[1])));
+    return 0;
+}
