@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "app/layout.h"
@@ -61,6 +62,10 @@ private slots:
         }
         // The circle view is 137 pixels square; its labels sit inside it.
         QCOMPARE(w->findChild<QWidget*>("b_circ")->size(), QSize(137, 137));
+        // The views draw at the screen's resolution, whatever its scale factor.
+        const double ratio = w->devicePixelRatioF();
+        QCOMPARE(w->form().b_circ.width(), static_cast<int>(std::lround(137 * ratio)));
+        QCOMPARE(w->form().wave_s[1].height(), static_cast<int>(std::lround(137 * ratio)));
         QVERIFY(qobject_cast<SpinButton*>(w->findChild<QWidget*>("SpinButton9")));
         QCOMPARE(w->findChild<QGroupBox*>("Frame5")->title(), QString("step ω"));
         QCOMPARE(w->findChild<QAbstractButton*>("Command2")->text(), QString("RESET"));

@@ -1,0 +1,113 @@
+// Random clicks and key presses delivered to the window at the controls'
+// places, as the window system would deliver them, with the core's invariants
+// and the widgets' texts checked after every event.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+#include <random>
+
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "support/soak.h"
+
+using af::shell::MainWindow;
+
+namespace {
+
+int env_int(const char* name, int fallback) {
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? fallback : value.toInt();
+}
+
+QString text_of(MainWindow& w, const char* label) { return w.findChild<QLabel*>(label)->text(); }
+
+}  // namespace
+
+class WindowSoak : public QObject {
+    Q_OBJECT
+
+    // Clicks at a point of a control, given in the control's own coordinates.
+    static void click(MainWindow& w, QWidget* control, QPoint at) {
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, control->mapTo(&w, at));
+    }
+
+    static QString broken(MainWindow& w, af::Form1& reference) {
+        af::Form1& f = w.form();
+        if (const std::string what = af::testing::broken_invariant(f, reference); !what.empty()) {
+            return QString::fromStdString(what);
+        }
+        const std::pair<const char*, const af::Label*> labels[] = {
+            {"value_time", &f.value_time}, {"value_r(0)", &f.value_r[0]},   {"value_r(1)", &f.value_r[1]},
+            {"value_sp(0)", &f.value_sp[0]}, {"value_sp(1)", &f.value_sp[1]}};
+        for (const auto& [name, model] : labels) {
+            if (text_of(w, name) != QString::fromStdString(model->Caption)) return QString("label ") + name;
+        }
+        const std::pair<const char*, bool> options[] = {
+            {"Option4", f.state.t_step == 10}, {"Option1", f.state.t_step == 5}, {"Option2", f.state.t_step == 2},
+            {"Option3(0)", f.state.sp_step == 10}, {"Option5", f.state.sp_step == 5},
+            {"Option6", f.state.sp_step == 1}};
+        for (const auto& [name, selected] : options) {
+            if (w.findChild<QRadioButton*>(name)->isChecked() != selected) return QString("option ") + name;
+        }
+        return {};
+    }
+
+private slots:
+    void initTestCase() { af::shell::prepare_application(); }
+
+    void random_clicks_and_keys() {
+        const auto seed = static_cast<std::uint32_t>(env_int("AF_WINDOW_SOAK_SEED", 1208));
+        const int count = env_int("AF_WINDOW_SOAK_EVENTS", 2000);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        af::testing::Started reference(w.form().device_pixel_ratio());
+
+        const QStringList spins{"SpinButton5", "SpinButton6", "SpinButton7", "SpinButton8", "SpinButton9"};
+        const QStringList buttons{"Option4", "Option1", "Option2", "Option3(0)", "Option5", "Option6", "Command2"};
+        const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space};
+        std::mt19937 random(seed);
+        auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+
+        QStringList log;
+        int runs = 0;
+        for (int k = 0; k < count; ++k) {
+            const int kind = below(100);
+            if (kind < 55) {
+                QWidget* spin = w.findChild<QWidget*>(spins[below(5)]);
+                const bool up = below(2) == 0;
+                // Anywhere on the arrow's half, the middle row excepted.
+                const int half = spin->height() / 2;
+                const QPoint at(below(spin->width()), up ? below(half) : half + 1 + below(spin->height() - half - 1));
+                click(w, spin, at);
+                log << spin->objectName() + (up ? " up" : " down");
+            } else if (kind < 75) {
+                QWidget* button = w.findChild<QWidget*>(buttons[below(static_cast<int>(buttons.size()))]);
+                click(w, button, QPoint(6, button->height() / 2));
+                log << button->objectName();
+            } else if (kind < 99 || runs >= 4) {
+                const Qt::Key key = keys[below(5)];
+                // Space on ANIM would start a paced run; those are counted below.
+                QWidget* focus = QApplication::focusWidget();
+                if (key == Qt::Key_Space && focus && focus->objectName() == "Command1") continue;
+                QTest::keyClick(w.windowHandle(), key);
+                log << QKeySequence(key).toString();
+            } else {
+                ++runs;
+                click(w, w.findChild<QWidget*>("Command1"), QPoint(10, 10));
+                log << "Command1";
+            }
+            const QString what = broken(w, reference.form);
+            if (!what.isEmpty()) {
+                QFAIL(qPrintable(QString("%1 after event %2 of seed %3; last events: %4")
+                                     .arg(what).arg(k).arg(seed).arg(log.mid(std::max<qsizetype>(0, log.size() - 12)).join(", "))));
+            }
+        }
+        qInfo("window soak: %d events, %d paced runs, seed %u", count, runs, seed);
+        QVERIFY(runs > 0);
+    }
+};
+
+QTEST_MAIN(WindowSoak)
+#include "window_soak_test.moc"
