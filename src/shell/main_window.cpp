@@ -48,14 +48,29 @@ double start_ratio() {
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-// What a screen reader says for each spin control and view.
-QString accessible_name(std::string_view control) {
-    static const QHash<QString, QString> names{
-        {"SpinButton5", "time"}, {"SpinButton6", "r1"},  {"SpinButton7", "r2"},
-        {"SpinButton8", "ω1"},   {"SpinButton9", "ω2"},  {"b_circ", "circle view"},
-        {"wave_s(0)", "wave view of vector 1"},          {"wave_s(1)", "wave view of vector 2"},
+// What a screen reader says for the controls whose caption says too little.
+struct Spoken {
+    const char* name;
+    const char* description;
+};
+
+Spoken spoken(std::string_view control) {
+    static const QHash<QString, Spoken> texts{
+        {"Frame1", {"controls", ""}},
+        {"Frame2", {"wave of vector 1", ""}},
+        {"Frame3", {"wave of vector 2", ""}},
+        {"SpinButton5", {"time", "Up and Down step the time on show"}},
+        {"SpinButton6", {"r1", "Up and Down change the length of vector 1"}},
+        {"SpinButton7", {"r2", "Up and Down change the length of vector 2"}},
+        {"SpinButton8", {"ω1", "Up and Down change the angular frequency of vector 1"}},
+        {"SpinButton9", {"ω2", "Up and Down change the angular frequency of vector 2"}},
+        {"b_circ", {"circle view", "the two vectors turning on their circles, with their vertical projections"}},
+        {"wave_s(0)", {"wave view of vector 1", "the height of vector 1 traced against one second of time"}},
+        {"wave_s(1)", {"wave view of vector 2", "the height of vector 2 traced against one second of time"}},
+        {"Command1", {"ANIM", "runs one second of simulated time from zero"}},
+        {"Command2", {"RESET", "returns to time zero and clears the traces"}},
     };
-    return names.value(qstring(control));
+    return texts.value(qstring(control), {"", ""});
 }
 
 }  // namespace
@@ -100,9 +115,12 @@ void MainWindow::build_controls() {
             widget = label;
             break;
         }
-        case ControlKind::PushButton:
-            widget = new QPushButton(qstring(c.caption), parent);
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(qstring(c.caption), parent);
+            button->setAutoDefault(true);  // Enter presses it as Space does
+            widget = button;
             break;
+        }
         case ControlKind::OptionButton: {
             auto* option = new QRadioButton(qstring(c.caption), parent);
             option->setChecked(c.selected);
@@ -131,8 +149,9 @@ void MainWindow::build_controls() {
             palette.setColor(QPalette::WindowText, bgr_color(*c.fore));
             widget->setPalette(palette);
         }
-        if (const QString name = accessible_name(c.name); !name.isEmpty()) {
-            widget->setAccessibleName(name);
+        if (const Spoken text = spoken(c.name); *text.name != '\0') {
+            widget->setAccessibleName(QString::fromUtf8(text.name));
+            widget->setAccessibleDescription(QString::fromUtf8(text.description));
         }
         controls_.insert(widget->objectName(), widget);
     }

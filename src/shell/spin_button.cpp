@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "shell/focus_mark.h"
+
 namespace af::shell {
 
 namespace {
@@ -48,12 +50,7 @@ void SpinButton::paintEvent(QPaintEvent*) {
         style()->drawPrimitive(k == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &indicator, &painter, this);
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    draw_focus_mark(painter, *this, 1);
 }
 
 void SpinButton::mousePressEvent(QMouseEvent* event) {

@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <cmath>
+
+#include "shell/focus_mark.h"
 
 namespace af::shell {
 
@@ -43,12 +43,7 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), Qt::white);  // beyond the surface, should the sizes differ by rounding
     painter.drawImage(QPoint(0, 0), image);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    draw_focus_mark(painter, *this, 2);
 }
 
 void SurfaceView::focusInEvent(QFocusEvent* event) {

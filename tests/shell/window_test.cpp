@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -196,6 +197,50 @@ private slots:
         }
         QTest::mouseClick(w->findChild<QAbstractButton*>("Command2"), Qt::LeftButton);
         QCOMPARE(label_text(*w, "value_time"), QString("0"));
+    }
+
+    void keyboard_alone_works_every_control() {
+        auto w = open();
+        auto* time = w->findChild<QWidget*>("SpinButton5");
+        time->setFocus();
+        QTest::keyClick(time, Qt::Key_Up);
+        QTest::keyClick(time, Qt::Key_Up);
+        QCOMPARE(label_text(*w, "value_time"), QString("0.02"));
+        auto* reset = w->findChild<QWidget*>("Command2");
+        reset->setFocus();
+        QTest::keyClick(reset, Qt::Key_Return);
+        QCOMPARE(label_text(*w, "value_time"), QString("0"));
+        QTest::keyClick(time, Qt::Key_Up);
+        QTest::keyClick(reset, Qt::Key_Space);
+        QCOMPARE(label_text(*w, "value_time"), QString("0"));
+
+        // Arrow keys move through one group's options, choosing as they go.
+        auto* first = w->findChild<QRadioButton*>("Option4");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Down);
+        QVERIFY(w->findChild<QRadioButton*>("Option1")->isChecked());
+        QCOMPARE(int{w->form().state.t_step}, 5);
+        QVERIFY(w->findChild<QRadioButton*>("Option3(0)")->isChecked());
+    }
+
+    void screen_readers_hear_every_control() {
+        auto w = open();
+        for (const af::ControlSpec& c : af::window_layout()) {
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(qstring(c.name)));
+            QVERIFY2(spoken, c.name.data());
+            QVERIFY2(!spoken->text(QAccessible::Name).isEmpty(), c.name.data());
+        }
+        auto said = [&](const char* name, QAccessible::Text what = QAccessible::Name) {
+            return QAccessible::queryAccessibleInterface(w->findChild<QWidget*>(name))->text(what);
+        };
+        QCOMPARE(said("SpinButton8"), QString("ω1"));
+        QVERIFY(said("SpinButton8", QAccessible::Description).contains("angular frequency"));
+        QVERIFY(said("b_circ", QAccessible::Description).contains("vectors"));
+        QCOMPARE(said("Option2"), QString("0.002"));
+        // Value labels say what they show now.
+        QCOMPARE(said("value_r(0)"), QString("10"));
+        click_arrow(w->findChild<QWidget*>("SpinButton6"), true);
+        QCOMPARE(said("value_r(0)"), QString("11"));
     }
 
     void a_run_is_paced_and_input_waits_for_its_end() {
