@@ -1,9 +1,14 @@
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "shell/fonts.h"
+
+// The icons are compiled into a static library, so they are registered by
+// hand; the macro must stand outside any namespace.
+static void init_icon_resources() { Q_INIT_RESOURCE(icons); }
 
 namespace af::shell {
 
@@ -15,6 +20,11 @@ void prepare_application() {
     // One style everywhere, so the window looks the same on every desktop.
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
     install_font_substitutions();
+
+    init_icon_resources();
+    QIcon icon;
+    for (const char* size : {"48", "128", "256"}) icon.addFile(QString(":/icons/%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace af::shell

@@ -53,6 +53,7 @@ private slots:
     void every_control_at_its_place() {
         auto w = open();
         QCOMPARE(w->windowTitle(), QString("Angular Frequency"));
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(48, 48)));
         for (const af::ControlSpec& c : af::window_layout()) {
             auto* widget = w->findChild<QWidget*>(qstring(c.name));
             QVERIFY2(widget, c.name.data());
