@@ -1,0 +1,52 @@
+#!/bin/sh
+# Runs every measurement on the display in $DISPLAY and prints one table.
+# Called by scripts/bench inside a virtual X server; expects the release build.
+set -eu
+bin=build/release
+runs=${AF_BENCH_RUNS:-10}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# Start-up to the first frame, and peak memory, alternating the two programs.
+for k in $(seq "$runs"); do
+  for prog in startup_probe baseline_window; do
+    start=$(date +%s%N)
+    end=$(/usr/bin/time -f %M -o "$work/rss" "$bin/bench/$prog" 2>/dev/null)
+    echo $(( (end - start) / 1000 )) >> "$work/$prog.us"
+    cat "$work/rss" >> "$work/$prog.kb"
+  done
+done
+app_ms=$(median < "$work/startup_probe.us" | awk '{ printf "%.1f", $1 / 1000 }')
+base_ms=$(median < "$work/baseline_window.us" | awk '{ printf "%.1f", $1 / 1000 }')
+app_kb=$(median < "$work/startup_probe.kb")
+base_kb=$(median < "$work/baseline_window.kb")
+
+# Processor time of the real program over five idle seconds after start-up.
+cpu_ns() { awk '{ s += $1 } END { print s }' /proc/"$1"/task/*/schedstat; }
+"$bin/angular-frequency" 2>/dev/null &
+app=$!
+sleep 2
+before=$(cpu_ns "$app")
+sleep 5
+after=$(cpu_ns "$app")
+kill "$app"
+idle_ms=$(echo "$before $after" | awk '{ printf "%.2f", ($2 - $1) / 1e6 }')
+
+"$bin/bench/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+  --benchmark_color=false 2>/dev/null | grep '_median' > "$work/core.txt"
+paced=$("$bin/bench/window_bench" 3 300 2>/dev/null)
+
+ratio() { echo "$1 $2" | awk '{ printf "%.2f", $1 / $2 }'; }
+printf '\n%-52s %12s %12s %8s\n' "measure" "program" "baseline" "ratio"
+printf '%-52s %12s %12s %8s\n' "start-up to first frame, median of $runs (ms)" "$app_ms" "$base_ms" "$(ratio "$app_ms" "$base_ms")"
+printf '%-52s %12s %12s %8s\n' "peak resident memory, median of $runs (KiB)" "$app_kb" "$base_kb" "$(ratio "$app_kb" "$base_kb")"
+printf '%-52s %12s\n' "processor time over 5 idle seconds (ms)" "$idle_ms"
+echo
+echo "Google Benchmark medians of 10 repetitions (real time; each moving-layer"
+echo "iteration is one frame and its erasing call, so two get_circ calls):"
+awk '{ printf "  %-40s %10s %s  %s\n", $1, $2, $3, $7 }' "$work/core.txt"
+echo
+echo "Paced animation runs (duration / steps x refresh interval):"
+echo "$paced" | sed 's/^/  /'
