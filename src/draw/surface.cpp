@@ -30,8 +30,9 @@ void Surface::resize(int width_px, int height_px) {
     height_ = std::max(height_px, 1);
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
     if (screen_.size() == count) return;
-    persistent_.assign(count, kBackground);
     screen_.assign(count, kBackground);
+    persistent_.clear();
+    retained_apart_ = false;
     marked_.assign(count, 0);
     marks_.clear();
     marks_.reserve(4096);
@@ -57,11 +58,12 @@ double Surface::device_y(double y) const {
 
 void Surface::Cls() {
     if (AutoRedraw) {
-        std::fill(persistent_.begin(), persistent_.end(), kBackground);
         std::fill(screen_.begin(), screen_.end(), kBackground);
-    } else {
+        retained_apart_ = false;  // both images are the cleared view again
+    } else if (retained_apart_) {
         // With retained drawing off, clearing returns the screen to what was retained.
         screen_ = persistent_;
+        retained_apart_ = false;
     }
     add_dirty({0, 0, width_, height_});
 }
@@ -144,10 +146,20 @@ void Surface::add_span(int y, int x0, int x1) {
     add_dirty({x0, y, x1 + 1, y + 1});
 }
 
+void Surface::keep_persistent_apart() {
+    if (retained_apart_) return;
+    persistent_ = screen_;
+    retained_apart_ = true;
+}
+
 void Surface::apply_pen() {
+    if (marks_.empty() && spans_.empty()) return;
+    if (!AutoRedraw) keep_persistent_apart();
     const std::uint32_t rgb = swap_red_blue(ForeColor & 0xFFFFFFu);
     const bool exclusive_or = DrawMode == kDrawModeXor;
-    std::uint32_t* const images[2] = {screen_.data(), AutoRedraw ? persistent_.data() : nullptr};
+    // While the images are one, drawing on the screen draws on both.
+    const bool both = AutoRedraw && retained_apart_;
+    std::uint32_t* const images[2] = {screen_.data(), both ? persistent_.data() : nullptr};
     for (std::uint32_t* image : images) {
         if (!image) continue;
         for (const Span& span : spans_) {
@@ -164,10 +176,10 @@ void Surface::apply_pen() {
     for (const std::uint32_t i : marks_) {
         if (exclusive_or) {
             screen_[i] ^= rgb;
-            if (AutoRedraw) persistent_[i] ^= rgb;
+            if (both) persistent_[i] ^= rgb;
         } else {
             screen_[i] = kOpaque | rgb;
-            if (AutoRedraw) persistent_[i] = kOpaque | rgb;
+            if (both) persistent_[i] = kOpaque | rgb;
         }
         marked_[i] = 0;
     }
@@ -182,7 +194,7 @@ std::uint32_t Surface::pixel(int x, int y) const {
 
 std::uint32_t Surface::persistent_pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
-    return swap_red_blue(persistent_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
+    return swap_red_blue(persistent()[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
 }
 
 void Surface::add_dirty(const PixelRect& rect) {

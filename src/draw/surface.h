@@ -56,7 +56,7 @@ public:
 
     // Pixels as 0xFFRRGGBB words, row by row: ready for a toolkit image.
     const std::vector<std::uint32_t>& screen() const { return screen_; }
-    const std::vector<std::uint32_t>& persistent() const { return persistent_; }
+    const std::vector<std::uint32_t>& persistent() const { return retained_apart_ ? persistent_ : screen_; }
     // One on-screen pixel as a blue-green-red colour.
     std::uint32_t pixel(int x, int y) const;
     std::uint32_t persistent_pixel(int x, int y) const;
@@ -80,6 +80,7 @@ private:
     void mark_thin_circle(double cx, double cy, double r);
     void mark_ring(double cx, double cy, double r, int width);
     void apply_pen();
+    void keep_persistent_apart();
     int pen_width_px() const;
     void add_dirty(const PixelRect& rect);
 
@@ -88,6 +89,9 @@ private:
     double pen_scale_ = 1.0;
     float scale_x1_ = 0, scale_y1_ = 0, scale_x2_ = 1, scale_y2_ = 1;
     bool scaled_ = false;
+    // The persistent image is kept apart only once the screen has been drawn
+    // on with retained drawing off; until then it is the screen image itself.
+    bool retained_apart_ = false;
     std::vector<std::uint32_t> persistent_;
     std::vector<std::uint32_t> screen_;
     // Pixels covered by the operation under way, each listed once.
