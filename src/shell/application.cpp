@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStyle>
 #include <QStyleFactory>
 
 #include "shell/fonts.h"
@@ -17,8 +18,11 @@ void prepare_application() {
     QApplication::setApplicationDisplayName("Angular Frequency");
     // Lets the desktop match the window with its launcher and icon.
     QGuiApplication::setDesktopFileName(AF_APP_ID);
-    // One style everywhere, so the window looks the same on every desktop.
-    if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+    // One style everywhere, so the window looks the same on every desktop;
+    // where it is the default already, creating it again would only cost time.
+    if (QApplication::style()->name() != QLatin1String("fusion")) {
+        if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
+    }
     install_font_substitutions();
 
     init_icon_resources();
