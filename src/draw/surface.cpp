@@ -132,11 +132,6 @@ void Surface::mark(int x, int y) {
     }
 }
 
-void Surface::mark_span(int y, int x0, int x1) {
-    if (y < 0 || y >= height_) return;
-    for (int x = std::max(x0, 0), end = std::min(x1, width_ - 1); x <= end; ++x) mark(x, y);
-}
-
 void Surface::add_span(int y, int x0, int x1) {
     if (y < 0 || y >= height_) return;
     x0 = std::max(x0, 0);

@@ -70,7 +70,6 @@ public:
 
 private:
     void mark(int x, int y);
-    void mark_span(int y, int x0, int x1);
     // A row run of a shape that meets each row in one interval: no pixel of
     // it can be covered twice, so it skips the per-pixel bookkeeping.
     void add_span(int y, int x0, int x1);
