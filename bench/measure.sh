@@ -46,7 +46,7 @@ printf '%-52s %12s\n' "processor time over 5 idle seconds (ms)" "$idle_ms"
 echo
 echo "Google Benchmark medians of 10 repetitions (real time; each moving-layer"
 echo "iteration is one frame and its erasing call, so two get_circ calls):"
-awk '{ printf "  %-40s %10s %s  %s\n", $1, $2, $3, $7 }' "$work/core.txt"
+awk '{ extra = ""; for (i = 7; i <= NF; ++i) extra = extra " " $i; printf "  %-40s %10s %s %s\n", $1, $2, $3, extra }' "$work/core.txt"
 echo
 echo "Paced animation runs (duration / steps x refresh interval):"
 echo "$paced" | sed 's/^/  /'

@@ -27,7 +27,8 @@ void prepare_application() {
 
     init_icon_resources();
     QIcon icon;
-    for (const char* size : {"48", "128", "256"}) icon.addFile(QString(":/icons/%1.png").arg(size));
+    // Sizes given up front spare decoding the images before they are needed.
+    for (const int size : {48, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }
 
