@@ -45,7 +45,6 @@ void Surface::Scale(float x1, float y1, float x2, float y2) {
     scale_y1_ = y1;
     scale_x2_ = x2;
     scale_y2_ = y2;
-    scaled_ = true;
 }
 
 double Surface::device_x(double x) const {

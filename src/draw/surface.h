@@ -87,7 +87,6 @@ private:
     int height_ = 0;
     double pen_scale_ = 1.0;
     float scale_x1_ = 0, scale_y1_ = 0, scale_x2_ = 1, scale_y2_ = 1;
-    bool scaled_ = false;
     // The persistent image is kept apart only once the screen has been drawn
     // on with retained drawing off; until then it is the screen image itself.
     bool retained_apart_ = false;
