@@ -26,10 +26,14 @@ Surface::Surface(int width_px, int height_px, double pen_scale)
 }
 
 void Surface::resize(int width_px, int height_px) {
-    width_ = std::max(width_px, 1);
-    height_ = std::max(height_px, 1);
+    width_px = std::max(width_px, 1);
+    height_px = std::max(height_px, 1);
+    // Only the same shape may keep its pixels: the same count in another
+    // shape would read the old rows with a new stride.
+    if (width_px == width_ && height_px == height_ && !screen_.empty()) return;
+    width_ = width_px;
+    height_ = height_px;
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-    if (screen_.size() == count) return;
     screen_.assign(count, kBackground);
     persistent_.clear();
     retained_apart_ = false;

@@ -182,6 +182,23 @@ TEST(Surface, RetainedDrawingDecidesWhereOperationsAct) {
     EXPECT_TRUE(testing::all_white(s.persistent()));
 }
 
+TEST(Surface, ResizingToAnotherShapeStartsWhite) {
+    // Same pixel count, other shape: the old rows must not show at a new stride.
+    Surface s(40, 60);
+    s.Scale(0, 0, 1, 1);
+    pen(s, kDrawModeCopy, kBlack, 6, kDrawStyleSolid);
+    s.Line(0, 0.5f, 1, 0.5f);
+    ASSERT_GT(count_color(s, kBlack), 0);
+    s.resize(60, 40);
+    EXPECT_EQ(s.width(), 60);
+    EXPECT_TRUE(testing::all_white(s.screen()));
+    s.resize(60, 40);  // the same shape keeps its pixels
+    s.PSet(0.5f, 0.5f);
+    const int dots = count_color(s, kBlack);
+    s.resize(60, 40);
+    EXPECT_EQ(count_color(s, kBlack), dots);
+}
+
 TEST(Surface, ReportsOnlyWhatChanged) {
     Surface s = circle_view();
     s.take_dirty();
