@@ -2,16 +2,14 @@
 
 #include <QStringList>
 
+#include "shell/qt_text.h"
+
 namespace af::shell {
 
 namespace {
 
 constexpr std::string_view kLayoutFonts[] = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
                                              "Times New Roman"};
-
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where the chosen stand-in is missing too, a font of the same kind follows.
 QStringList same_kind(FontKind kind) {

@@ -16,16 +16,13 @@
 #include "app/twips.h"
 #include "controls/handlers.h"
 #include "shell/fonts.h"
+#include "shell/qt_text.h"
 #include "shell/spin_button.h"
 #include "shell/surface_view.h"
 
 namespace af::shell {
 
 namespace {
-
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor bgr_color(std::uint32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);

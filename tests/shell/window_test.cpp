@@ -15,16 +15,14 @@
 #include "app/twips.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "shell/qt_text.h"
 #include "shell/spin_button.h"
 
 using af::shell::MainWindow;
+using af::shell::qstring;
 using af::shell::SpinButton;
 
 namespace {
-
-QString qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString label_text(MainWindow& w, const char* name) {
     auto* label = w.findChild<QLabel*>(name);
