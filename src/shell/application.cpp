@@ -27,8 +27,10 @@ void prepare_application() {
 
     init_icon_resources();
     QIcon icon;
-    // Sizes given up front spare decoding the images before they are needed.
-    for (const int size : {48, 128, 256}) icon.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
+    // The window system is sent every size the icon has, decoded; title bars
+    // and task switchers show at most 128 pixels, so the launcher's 256-pixel
+    // image is left to the launcher.
+    for (const int size : {48, 128}) icon.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }
 
