@@ -11,8 +11,12 @@ constexpr std::string_view kPMincho = "ＭＳ Ｐ明朝";
 constexpr std::string_view kPGothic = "ＭＳ Ｐゴシック";
 constexpr std::string_view kTimes = "Times New Roman";
 
-constexpr FontSpec times(double points, bool italic = false) { return {kTimes, points, 0, italic}; }
-constexpr FontSpec japanese(std::string_view name, double points) { return {name, points, 128, false}; }
+constexpr FontSpec times(double points, bool italic = false) {
+    return {kTimes, points, kStandardCharset, italic};
+}
+constexpr FontSpec japanese(std::string_view name, double points) {
+    return {name, points, kJapaneseCharset, false};
+}
 
 constexpr std::uint32_t kBlue = 0xFF0000, kRed = 0x0000FF, kWhite = 0xFFFFFF;
 using K = ControlKind;

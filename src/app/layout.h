@@ -11,10 +11,13 @@ enum class ControlKind { Frame, Label, PushButton, OptionButton, SpinControl, Pi
 enum class Align { Left, Right, Centre };
 enum class FontKind { Serif, SansSerif };
 
+inline constexpr int kStandardCharset = 0;
+inline constexpr int kJapaneseCharset = 128;
+
 struct FontSpec {
     std::string_view name;  // as the layout names it
     double points = 9;
-    int charset = 0;        // 0 standard, 128 Japanese
+    int charset = kStandardCharset;  // or kJapaneseCharset
     bool italic = false;
 };
 

@@ -10,8 +10,6 @@ namespace af::shell {
 
 namespace {
 
-constexpr int kJapaneseCharset = 128;
-
 constexpr std::string_view kLayoutFonts[] = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
                                              "Times New Roman"};
 
