@@ -1,30 +1,19 @@
 #include <benchmark/benchmark.h>
 
-#include "app/form1.h"
 #include "controls/handlers.h"
 #include "draw/get_circ.h"
+#include "support/fake_host.h"
 
 namespace {
 
-// A window that presents nothing: the run goes as fast as the drawing.
-class NullHost : public af::WindowHost {
-public:
-    void set_outer_width(float) override {}
-    void set_outer_height(float) override {}
-    float outer_width() const override { return 9225; }
-    float outer_height() const override { return 5184; }
-    void set_top(float) override {}
-    void set_left(float) override {}
-    float screen_width() const override { return 19200; }
-    float screen_height() const override { return 10800; }
-    void present_frame() override {}
-};
+// The started window model of the tests: its host presents nothing, so a run
+// goes as fast as the drawing.
+using af::testing::Started;
 
 // One frame with its erasing call, as an animation step draws it.
 void BM_MovingLayer(benchmark::State& state) {
-    NullHost host;
-    af::Form1 f(host, static_cast<double>(state.range(0)) / 100.0);
-    af::Form_Load(f);
+    Started started(static_cast<double>(state.range(0)) / 100.0);
+    af::Form1& f = started.form;
     float t = 0;
     for (auto _ : state) {
         f.state.t_ms = t;
@@ -38,9 +27,8 @@ BENCHMARK(BM_MovingLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 // A frame that rebuilds the static layer first, as start-up and the spinners do.
 void BM_FrameWithStaticLayer(benchmark::State& state) {
-    NullHost host;
-    af::Form1 f(host, static_cast<double>(state.range(0)) / 100.0);
-    af::Form_Load(f);
+    Started started(static_cast<double>(state.range(0)) / 100.0);
+    af::Form1& f = started.form;
     for (auto _ : state) {
         f.state.need_base = true;
         af::get_circ(f);
@@ -50,9 +38,8 @@ BENCHMARK(BM_FrameWithStaticLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrose
 
 // A whole animation run without pacing, for each time step (10, 5 and 2 ms).
 void BM_UnpacedRun(benchmark::State& state) {
-    NullHost host;
-    af::Form1 f(host, 1.0);
-    af::Form_Load(f);
+    Started started;
+    af::Form1& f = started.form;
     f.state.t_step = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state) af::Command1_Click(f);
     state.counters["steps"] = 1000.0 / static_cast<double>(state.range(0)) + 1;
