@@ -6,32 +6,17 @@
 #include "controls/handlers.h"
 #include "support/fake_host.h"
 #include "support/images.h"
+#include "support/snapshot.h"
 
 namespace af {
 namespace {
 
 using testing::count_color;
 using testing::screen_hash;
+using testing::Snapshot;
 using testing::Started;
 
 using Handler = void (*)(Form1&);
-
-// What a refused spin event must leave alone.
-struct Picture {
-    State state;
-    std::string time, r0, r1, sp0, sp1;
-    std::uint64_t circle, wave0, wave1;
-
-    explicit Picture(const Form1& f)
-        : state(f.state), time(f.value_time.Caption), r0(f.value_r[0].Caption), r1(f.value_r[1].Caption),
-          sp0(f.value_sp[0].Caption), sp1(f.value_sp[1].Caption), circle(screen_hash(f.b_circ)),
-          wave0(screen_hash(f.wave_s[0])), wave1(screen_hash(f.wave_s[1])) {}
-    bool same_as(const Picture& o) const {
-        return state == o.state && time == o.time && r0 == o.r0 &&
-               r1 == o.r1 && sp0 == o.sp0 && sp1 == o.sp1 && circle == o.circle && wave0 == o.wave0 &&
-               wave1 == o.wave1;
-    }
-};
 
 void press(Form1& f, Handler h, int times) {
     for (int k = 0; k < times; ++k) h(f);
@@ -51,17 +36,17 @@ TEST(RadiusSpinners, StepWithinOneToFifteen) {
     EXPECT_EQ(f.value_r[0].Caption, "2");
     SpinButton6_SpinDown(f);
     EXPECT_EQ(f.value_r[0].Caption, "1");
-    const Picture at_one(f);
+    const Snapshot at_one(f);
     SpinButton6_SpinDown(f);
-    EXPECT_TRUE(Picture(f).same_as(at_one));
+    EXPECT_EQ(Snapshot(f), at_one);
 
     press(f, SpinButton7_SpinUp, 4);
     EXPECT_EQ(f.value_r[1].Caption, "14");
     SpinButton7_SpinUp(f);
     EXPECT_EQ(f.value_r[1].Caption, "15");
-    const Picture at_fifteen(f);
+    const Snapshot at_fifteen(f);
     SpinButton7_SpinUp(f);
-    EXPECT_TRUE(Picture(f).same_as(at_fifteen));
+    EXPECT_EQ(Snapshot(f), at_fifteen);
     // r1 = 1 and r2 = 15 at once is a valid picture with two circles.
     EXPECT_EQ(f.state.radius[0], 1.0f);
     EXPECT_EQ(f.state.radius[1], 15.0f);
@@ -77,9 +62,9 @@ TEST(SpeedSpinners, StepWithinTheCountBounds) {
 
     press(f, SpinButton8_SpinDown, 2);
     EXPECT_EQ(f.value_sp[0].Caption, "1");
-    const Picture at_ten(f);
+    const Snapshot at_ten(f);
     SpinButton8_SpinDown(f);  // 10 - 10 is not above zero
-    EXPECT_TRUE(Picture(f).same_as(at_ten));
+    EXPECT_EQ(Snapshot(f), at_ten);
 
     Option5_Click(f);  // step 0.5
     SpinButton8_SpinDown(f);
@@ -102,16 +87,16 @@ TEST(SpeedSpinners, StepWithinTheCountBounds) {
 
     // 95: up by 10 is refused, up by 5 reaches 10, and 100 is the top.
     f.state.speed[1] = 95;
-    const Picture at_95(f);
+    const Snapshot at_95(f);
     SpinButton9_SpinUp(f);
-    EXPECT_TRUE(Picture(f).same_as(at_95));
+    EXPECT_EQ(Snapshot(f), at_95);
     Option5_Click(f);
     SpinButton9_SpinUp(f);
     EXPECT_EQ(f.value_sp[1].Caption, "10");
     Option6_Click(f);
-    const Picture at_top(f);
+    const Snapshot at_top(f);
     SpinButton9_SpinUp(f);
-    EXPECT_TRUE(Picture(f).same_as(at_top));
+    EXPECT_EQ(Snapshot(f), at_top);
 }
 
 TEST(Spinners, TakenStepRestartsAtZeroRefusedStepKeepsTheTime) {
@@ -127,9 +112,9 @@ TEST(Spinners, TakenStepRestartsAtZeroRefusedStepKeepsTheTime) {
     Started w;
     w.form.state.radius[0] = 1;
     SpinButton5_SpinUp(w.form);
-    const Picture before(w.form);
+    const Snapshot before(w.form);
     SpinButton6_SpinDown(w.form);
-    EXPECT_TRUE(Picture(w.form).same_as(before));
+    EXPECT_EQ(Snapshot(w.form), before);
     EXPECT_EQ(w.form.value_time.Caption, "0.01");
 }
 
@@ -149,10 +134,10 @@ TEST(Spinners, StepAfterARunClearsTheTrace) {
 TEST(StepOptions, OneGroupLeavesTheOtherAlone) {
     Started w;
     Form1& f = w.form;
-    const Picture before(f);
+    const Snapshot before(f);
     Option4_Click(f);  // already selected: stores the same value
     Option3_Click(f, 0);
-    EXPECT_TRUE(Picture(f).same_as(before));
+    EXPECT_EQ(Snapshot(f), before);
 
     SpinButton5_SpinUp(f);
     Option2_Click(f);

@@ -7,6 +7,7 @@
 #include "draw/get_circ.h"
 #include "support/fake_host.h"
 #include "support/images.h"
+#include "support/snapshot.h"
 
 namespace af {
 namespace {
@@ -14,20 +15,8 @@ namespace {
 using testing::count_color;
 using testing::differing_pixels;
 using testing::screen_hash;
+using testing::Snapshot;
 using testing::Started;
-
-// Everything a refused event must leave alone.
-struct Snapshot {
-    float t_ms;
-    bool need_base;
-    std::string caption;
-    std::uint64_t circle, wave0, wave1;
-
-    explicit Snapshot(const Form1& f)
-        : t_ms(f.state.t_ms), need_base(f.state.need_base), caption(f.value_time.Caption),
-          circle(screen_hash(f.b_circ)), wave0(screen_hash(f.wave_s[0])), wave1(screen_hash(f.wave_s[1])) {}
-    bool operator==(const Snapshot&) const = default;
-};
 
 TEST(TimeStepping, DownBelowZeroIsRefusedSilently) {
     Started w;
