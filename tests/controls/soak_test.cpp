@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "support/images.h"
 #include "support/soak.h"
 
@@ -9,11 +7,6 @@ namespace af {
 namespace {
 
 using namespace testing;
-
-std::uint32_t env_number(const char* name, std::uint32_t fallback) {
-    const char* text = std::getenv(name);
-    return text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
-}
 
 // AF_SOAK_SEED and AF_SOAK_EVENTS let a long run by hand try other sequences.
 TEST(Soak, RandomEventsKeepStateLabelsAndPictureExact) {

@@ -15,11 +15,6 @@ using af::shell::MainWindow;
 
 namespace {
 
-int env_int(const char* name, int fallback) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? fallback : value.toInt();
-}
-
 QString text_of(MainWindow& w, const char* label) { return w.findChild<QLabel*>(label)->text(); }
 
 }  // namespace
@@ -57,8 +52,8 @@ private slots:
     void initTestCase() { af::shell::prepare_application(); }
 
     void random_clicks_and_keys() {
-        const auto seed = static_cast<std::uint32_t>(env_int("AF_WINDOW_SOAK_SEED", 1208));
-        const int count = env_int("AF_WINDOW_SOAK_EVENTS", 2000);
+        const std::uint32_t seed = af::testing::env_number("AF_WINDOW_SOAK_SEED", 1208);
+        const auto count = static_cast<int>(af::testing::env_number("AF_WINDOW_SOAK_EVENTS", 2000));
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,6 +13,13 @@
 #include "support/fake_host.h"
 
 namespace af::testing {
+
+// A soak setting from the environment, so a long run by hand can try other
+// seeds and lengths; unset or empty, the fallback.
+inline std::uint32_t env_number(const char* name, std::uint32_t fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
+}
 
 // Every event a user can raise, with how often the random sequences raise it.
 struct Event {
