@@ -38,11 +38,10 @@ void draw_static_layer(Form1& f) {
 
 float vector_angle(const State& s, int i) {
     const float seconds = s.t_ms / static_cast<float>(s.t_unit);
-    const float turns = s.speed.at(i) / static_cast<float>(s.sp_unit);
-    float a = seconds * turns;
-    a = a * 2.0f;
-    a = a * s.pi_val;
-    return a;
+    // speed / sp_unit is the angular frequency in units of pi per second, as
+    // the "π" beside its label reads: "2 π" is one turn a second.
+    const float omega_over_pi = s.speed.at(i) / static_cast<float>(s.sp_unit);
+    return (seconds * omega_over_pi) * s.pi_val;
 }
 
 Tip vector_tip(const State& s, int i) {

@@ -10,7 +10,8 @@ struct Tip {
 };
 
 // Angle of vector i at the time on show, in the single precision the
-// drawing uses: ((t / t_unit) * (speed / sp_unit)) * 2 * pi_val, left to right.
+// drawing uses: ((t / t_unit) * (speed / sp_unit)) * pi_val, left to right:
+// the angular frequency is shown in units of pi per second.
 float vector_angle(const State& s, int i);
 
 // Tip of vector i in the circle view's user coordinates (double precision).

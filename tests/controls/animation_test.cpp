@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -69,10 +70,10 @@ TEST(Animation, EachPresentedFrameShowsTheVectorsAtThatTime) {
     w.host.on_present = [&] { hashes.push_back(screen_hash(w.form.b_circ)); };
     Command1_Click(w.form);
     ASSERT_EQ(hashes.size(), 101u);
-    // At 0.25 s vector 0 has turned half way, so the circle view differs from t = 0.
-    EXPECT_NE(hashes[0], hashes[25]);
+    // At 0.5 s vector 0 has turned half way, so the circle view differs from t = 0.
+    EXPECT_NE(hashes[0], hashes[50]);
     EXPECT_NE(hashes[12], hashes[13]);
-    // A full second later both vectors are back where they began.
+    // A full second later vector 0 has turned once and vector 1 twice: both are back.
     EXPECT_EQ(hashes[0], hashes[100]);
 }
 
@@ -119,6 +120,55 @@ TEST(Animation, LeavesTheStaticLayerAndWholeTraces) {
     EXPECT_TRUE(all_white(f.b_circ.persistent()));
     EXPECT_TRUE(all_white(f.wave_s[0].persistent()));
     EXPECT_TRUE(all_white(f.wave_s[1].persistent()));
+}
+
+// The trace of a run is r sin(n pi t) for an angular frequency shown as "n π",
+// worked out here from the view's geometry: x runs 0..1 s across the view,
+// y from 15 at the top to -15 at the bottom.
+TEST(Animation, TraceDotsLieOnTheSineOfTheShownFrequency) {
+    struct Case {
+        float count;  // speed count; "n π" with n = count / 10
+        float radius;
+        void (*choose_step)(Form1&);
+        int step_ms;
+    };
+    for (const Case c : {Case{1, 15, Option4_Click, 10}, Case{20, 10, Option1_Click, 5},
+                         Case{95, 3, Option4_Click, 10}, Case{100, 7, Option2_Click, 2}}) {
+        SCOPED_TRACE(c.count);
+        Started w;
+        Form1& f = w.form;
+        c.choose_step(f);
+        f.state.speed[0] = c.count;
+        f.state.radius[0] = c.radius;
+        Command1_Click(f);
+        const Surface& wave = f.wave_s[0];
+        const int width = wave.width(), height = wave.height();
+        std::vector<char> expected(static_cast<std::size_t>(width * height), 0);
+        for (int ms = 0; ms <= 1000; ms += c.step_ms) {
+            const double t = ms / 1000.0;
+            const double y = c.radius * std::sin(c.count / 10.0 * 3.14159265358979 * t);
+            const double px = t * width, py = (15.0 - y) / 30.0 * height;
+            bool found = false;
+            // Within a pixel either way: the drawing rounds its own pi and times to single precision.
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = static_cast<int>(std::floor(px)) + dx, yy = static_cast<int>(std::floor(py)) + dy;
+                    if (x < 0 || yy < 0 || x >= width || yy >= height) continue;
+                    expected[static_cast<std::size_t>(yy * width + x)] = 1;
+                    found = found || wave.pixel(x, yy) == kBlack;
+                }
+            }
+            if (px < width - 1) ASSERT_TRUE(found) << "no trace dot near t = " << t;
+        }
+        // And nothing black elsewhere but the time axis.
+        const int axis_y = static_cast<int>(std::floor(height / 2.0));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (y == axis_y || expected[static_cast<std::size_t>(y * width + x)]) continue;
+                ASSERT_NE(wave.pixel(x, y), kBlack) << "stray black at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(Animation, SecondRunRedrawsTheSamePicture) {

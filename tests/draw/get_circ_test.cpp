@@ -14,7 +14,8 @@ using testing::count_color;
 using testing::differing_pixels;
 using testing::Started;
 
-TEST(VectorTip, FollowsTheRotationAtStartValues) {
+TEST(VectorTip, TurnsAsTheAngularFrequencyReads) {
+    // "2 π" and "4 π" rad/s: vector 0 turns once a second, vector 1 twice.
     Started w;
     State& s = w.form.state;
     s.t_ms = 0;
@@ -22,10 +23,10 @@ TEST(VectorTip, FollowsTheRotationAtStartValues) {
         EXPECT_NEAR(vector_tip(s, i).x, 10, 1e-9);
         EXPECT_NEAR(vector_tip(s, i).y, 0, 1e-9);
     }
-    s.t_ms = 125;
+    s.t_ms = 250;
     EXPECT_NEAR(vector_tip(s, 0).x, 0, 0.001);
     EXPECT_NEAR(vector_tip(s, 0).y, 10, 0.001);
-    s.t_ms = 250;
+    s.t_ms = 500;
     EXPECT_NEAR(vector_angle(s, 0), 3.14159, 0.001);
     EXPECT_NEAR(vector_angle(s, 1), 6.28318, 0.001);
     EXPECT_NEAR(vector_tip(s, 0).x, -10, 0.001);
@@ -33,14 +34,14 @@ TEST(VectorTip, FollowsTheRotationAtStartValues) {
     EXPECT_NEAR(vector_tip(s, 1).x, 10, 0.001);
     EXPECT_NEAR(vector_tip(s, 1).y, 0, 0.001);
     // Counter-clockwise on screen: a quarter turn later the tip is above the centre.
-    s.t_ms = 125;
+    s.t_ms = 250;
     EXPECT_LT(w.form.b_circ.device_y(vector_tip(s, 0).y), w.form.b_circ.device_y(0));
 }
 
 TEST(GetCirc, SecondCallTakesTheMovingLayerOff) {
     Started w;
     Form1& f = w.form;
-    for (const float t : {0.0f, 37.0f, 125.0f, 480.0f, 1000.0f}) {
+    for (const float t : {0.0f, 37.0f, 250.0f, 960.0f, 1000.0f}) {
         SCOPED_TRACE(t);
         f.state.t_ms = t;
         const std::vector<std::uint32_t> circle = f.b_circ.screen();
@@ -61,7 +62,7 @@ TEST(GetCirc, MovingLayerShowsInExclusiveOrColours) {
     f.state.t_ms = 0;
     get_circ(f);  // take start-up's moving layer off
     const std::vector<std::uint32_t> plain = f.b_circ.screen();
-    f.state.t_ms = 200;  // vector 0 points up and left, vector 1 down and right
+    f.state.t_ms = 400;  // vector 0 points up and left, vector 1 down and right
     const Tip tip = vector_tip(f.state, 0);
     ASSERT_GT(tip.y, 5);
     ASSERT_LT(vector_tip(f.state, 1).y, -9);
