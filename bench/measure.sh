@@ -9,21 +9,23 @@ trap 'rm -rf "$work"' EXIT
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# Start-up to the first frame, and peak memory, alternating the two programs;
-# one unmeasured start of each first, so neither pays for a cold cache.
-for prog in startup_probe baseline_window; do "$bin/bench/$prog" >/dev/null 2>&1; done
+# Start-up to the first frame, and peak memory, alternating the programs: the
+# program, a plain window with the same widgets and fonts, and a one-label
+# window. One unmeasured start of each first, so none pays for a cold cache.
+progs="startup_probe widgets_window baseline_window"
+for prog in $progs; do "$bin/bench/$prog" >/dev/null 2>&1; done
 for k in $(seq "$runs"); do
-  for prog in startup_probe baseline_window; do
+  for prog in $progs; do
     start=$(date +%s%N)
     end=$(/usr/bin/time -f %M -o "$work/rss" "$bin/bench/$prog" 2>/dev/null)
     echo $(( (end - start) / 1000 )) >> "$work/$prog.us"
     cat "$work/rss" >> "$work/$prog.kb"
   done
 done
-app_ms=$(median < "$work/startup_probe.us" | awk '{ printf "%.1f", $1 / 1000 }')
-base_ms=$(median < "$work/baseline_window.us" | awk '{ printf "%.1f", $1 / 1000 }')
-app_kb=$(median < "$work/startup_probe.kb")
-base_kb=$(median < "$work/baseline_window.kb")
+ms() { median < "$work/$1.us" | awk '{ printf "%.1f", $1 / 1000 }'; }
+kb() { median < "$work/$1.kb"; }
+app_ms=$(ms startup_probe); same_ms=$(ms widgets_window); base_ms=$(ms baseline_window)
+app_kb=$(kb startup_probe); same_kb=$(kb widgets_window); base_kb=$(kb baseline_window)
 
 # Processor time of the real program over five idle seconds after start-up.
 cpu_ns() { awk '{ s += $1 } END { print s }' /proc/"$1"/task/*/schedstat; }
@@ -41,10 +43,11 @@ idle_ms=$(echo "$before $after" | awk '{ printf "%.2f", ($2 - $1) / 1e6 }')
 paced=$("$bin/bench/window_bench" 3 300 2>/dev/null)
 
 ratio() { echo "$1 $2" | awk '{ printf "%.2f", $1 / $2 }'; }
-printf '\n%-52s %12s %12s %8s\n' "measure" "program" "baseline" "ratio"
-printf '%-52s %12s %12s %8s\n' "start-up to first frame, median of $runs (ms)" "$app_ms" "$base_ms" "$(ratio "$app_ms" "$base_ms")"
-printf '%-52s %12s %12s %8s\n' "peak resident memory, median of $runs (KiB)" "$app_kb" "$base_kb" "$(ratio "$app_kb" "$base_kb")"
-printf '%-52s %12s\n' "processor time over 5 idle seconds (ms)" "$idle_ms"
+printf '\n%-46s %9s %13s %9s %8s %8s\n' "measure" "program" "same widgets" "one label" "ratio" "ratio"
+row() { printf '%-46s %9s %13s %9s %8s %8s\n' "$1" "$2" "$3" "$4" "$(ratio "$2" "$3")" "$(ratio "$2" "$4")"; }
+row "start-up to first frame, median of $runs (ms)" "$app_ms" "$same_ms" "$base_ms"
+row "peak resident memory, median of $runs (KiB)" "$app_kb" "$same_kb" "$base_kb"
+printf '%-46s %9s\n' "processor time over 5 idle seconds (ms)" "$idle_ms"
 echo
 echo "Google Benchmark medians of 10 repetitions (real time; each moving-layer"
 echo "iteration is one frame and its erasing call, so two get_circ calls):"

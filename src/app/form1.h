@@ -2,6 +2,9 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "app/state.h"
 #include "app/window_host.h"
@@ -49,6 +52,34 @@ public:
 private:
     double device_pixel_ratio_;
 };
+
+// The captions and views of the model under the names of the controls that
+// show them; the one place that pairs window controls with model members.
+// Works on a Form1 or a const Form1.
+template <class Form>
+auto named_captions(Form& f) {
+    using L = std::conditional_t<std::is_const_v<Form>, const Label, Label>;
+    return std::array<std::pair<std::string_view, L*>, 8>{{
+        {"value_time", &f.value_time},
+        {"value_r(0)", &f.value_r[0]},
+        {"value_r(1)", &f.value_r[1]},
+        {"value_sp(0)", &f.value_sp[0]},
+        {"value_sp(1)", &f.value_sp[1]},
+        {"max_range", &f.max_range},
+        {"axis_s", &f.axis_s},
+        {"axis_c", &f.axis_c},
+    }};
+}
+
+template <class Form>
+auto named_views(Form& f) {
+    using S = std::conditional_t<std::is_const_v<Form>, const Surface, Surface>;
+    return std::array<std::pair<std::string_view, S*>, 3>{{
+        {"b_circ", &f.b_circ},
+        {"wave_s(0)", &f.wave_s[0]},
+        {"wave_s(1)", &f.wave_s[1]},
+    }};
+}
 
 // Writes the time on show into value_time, in seconds.
 void show_time(Form1& f);

@@ -1,15 +1,8 @@
 #include "app/layout.h"
 
-#include <algorithm>
-
 namespace af {
 
 namespace {
-
-constexpr std::string_view kMincho = "ＭＳ 明朝";
-constexpr std::string_view kPMincho = "ＭＳ Ｐ明朝";
-constexpr std::string_view kPGothic = "ＭＳ Ｐゴシック";
-constexpr std::string_view kTimes = "Times New Roman";
 
 constexpr FontSpec times(double points, bool italic = false) {
     return {kTimes, points, kStandardCharset, italic};
@@ -72,20 +65,5 @@ constexpr ControlSpec kLayout[] = {
 }  // namespace
 
 std::span<const ControlSpec> window_layout() { return kLayout; }
-
-const ControlSpec* find_control(std::string_view name) {
-    const auto controls = window_layout();
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const ControlSpec& c) { return c.name == name; });
-    return it == controls.end() ? nullptr : &*it;
-}
-
-FontStandIn font_stand_in(std::string_view layout_name) {
-    if (layout_name == kMincho) return {"IPAMincho", FontKind::Serif};
-    if (layout_name == kPMincho) return {"IPAPMincho", FontKind::Serif};
-    if (layout_name == kPGothic) return {"IPAPGothic", FontKind::SansSerif};
-    if (layout_name == kTimes) return {"Liberation Serif", FontKind::Serif};
-    return {layout_name, FontKind::SansSerif};
-}
 
 }  // namespace af

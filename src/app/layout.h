@@ -9,7 +9,6 @@ namespace af {
 
 enum class ControlKind { Frame, Label, PushButton, OptionButton, SpinControl, Picture };
 enum class Align { Left, Right, Centre };
-enum class FontKind { Serif, SansSerif };
 
 inline constexpr int kStandardCharset = 0;
 inline constexpr int kJapaneseCharset = 128;
@@ -44,14 +43,10 @@ inline constexpr int kClientHeightTwips = 4785;
 // Every control, parents before children, in creation order.
 std::span<const ControlSpec> window_layout();
 
-// The control with this name, or nullptr.
-const ControlSpec* find_control(std::string_view name);
-
-// A stand-in for a named font that the machine may lack, and its kind.
-struct FontStandIn {
-    std::string_view family;
-    FontKind kind;
-};
-FontStandIn font_stand_in(std::string_view layout_name);
+// The fonts the layout names; the window finds stand-ins where they are missing.
+inline constexpr std::string_view kMincho = "ＭＳ 明朝";
+inline constexpr std::string_view kPMincho = "ＭＳ Ｐ明朝";
+inline constexpr std::string_view kPGothic = "ＭＳ Ｐゴシック";
+inline constexpr std::string_view kTimes = "Times New Roman";
 
 }  // namespace af

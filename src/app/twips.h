@@ -10,6 +10,9 @@ inline constexpr double kTwipsPerPixel = 15.0;
 // Logical pixels (the toolkit's device-independent unit) for a twip length.
 inline int twips_to_px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
+// Twips for a length in logical pixels.
+inline double px_to_twips(double px) { return px * kTwipsPerPixel; }
+
 // Device pixels of a view whose layout size is `twips`, at the given ratio.
 inline int twips_to_device_px(double twips, double device_pixel_ratio) {
     return static_cast<int>(std::lround(twips_to_px(twips) * device_pixel_ratio));

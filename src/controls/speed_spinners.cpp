@@ -1,5 +1,6 @@
 #include "app/number_text.h"
 #include "controls/handlers.h"
+#include "controls/spin.h"
 #include "controls/views.h"
 #include "draw/get_circ.h"
 

@@ -1,4 +1,5 @@
 #include "controls/handlers.h"
+#include "controls/spin.h"
 #include "controls/views.h"
 #include "draw/get_circ.h"
 

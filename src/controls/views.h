@@ -10,6 +10,4 @@ void clear_views(Form1& f);
 // Turns retained drawing on or off, circle view first.
 void set_auto_redraw(Form1& f, bool on);
 
-enum class Spin { Up, Down };
-
 }  // namespace af

@@ -7,14 +7,6 @@ namespace af {
 
 namespace {
 
-void set_pen(Surface& view, std::int16_t mode, std::uint32_t color, std::int16_t width,
-             std::int16_t style) {
-    view.DrawMode = mode;
-    view.ForeColor = color;
-    view.DrawWidth = width;
-    view.DrawStyle = style;
-}
-
 void draw_static_layer(Form1& f) {
     State& s = f.state;
     const float y = s.y_range;

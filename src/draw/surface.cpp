@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/twips.h"
+
 namespace af {
 
 namespace {
@@ -17,12 +19,12 @@ constexpr std::uint32_t swap_red_blue(std::uint32_t c) {
 
 }  // namespace
 
-Surface::Surface(int width_px, int height_px, double pen_scale)
-    : pen_scale_(pen_scale > 0 ? pen_scale : 1.0) {
+Surface::Surface(int width_px, int height_px, double device_pixel_ratio)
+    : device_pixel_ratio_(device_pixel_ratio > 0 ? device_pixel_ratio : 1.0) {
     resize(width_px, height_px);
-    // Until a user scale is set, the view measures in twips (15 to a pixel).
-    scale_x2_ = static_cast<float>(width_ * 15 / pen_scale_);
-    scale_y2_ = static_cast<float>(height_ * 15 / pen_scale_);
+    // Until a user scale is set, the view measures in twips.
+    scale_x2_ = static_cast<float>(px_to_twips(width_ / device_pixel_ratio_));
+    scale_y2_ = static_cast<float>(px_to_twips(height_ / device_pixel_ratio_));
 }
 
 void Surface::resize(int width_px, int height_px) {
@@ -72,7 +74,7 @@ void Surface::Cls() {
 }
 
 int Surface::pen_width_px() const {
-    const long w = std::lround(std::max<int>(DrawWidth, 1) * pen_scale_);
+    const long w = std::lround(std::max<int>(DrawWidth, 1) * device_pixel_ratio_);
     return static_cast<int>(std::clamp<long>(w, 1, 255));
 }
 

@@ -29,9 +29,9 @@ struct PixelRect {
 // exclusive-or drawing made twice restores the view exactly.
 class Surface {
 public:
-    // width and height in device pixels; pen_scale multiplies pen widths so
-    // that lines keep their look at a higher device pixel ratio.
-    Surface(int width_px, int height_px, double pen_scale = 1.0);
+    // width and height in device pixels; the device pixel ratio multiplies pen
+    // widths so that lines keep their look on a denser screen.
+    Surface(int width_px, int height_px, double device_pixel_ratio = 1.0);
 
     // Pen and retained drawing, named as the drawing calls name them.
     std::uint32_t ForeColor = kBlack;
@@ -52,7 +52,7 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
-    double pen_scale() const { return pen_scale_; }
+    double device_pixel_ratio() const { return device_pixel_ratio_; }
 
     // Pixels as 0xFFRRGGBB words, row by row: ready for a toolkit image.
     const std::vector<std::uint32_t>& screen() const { return screen_; }
@@ -85,7 +85,7 @@ private:
 
     int width_ = 0;
     int height_ = 0;
-    double pen_scale_ = 1.0;
+    double device_pixel_ratio_ = 1.0;
     float scale_x1_ = 0, scale_y1_ = 0, scale_x2_ = 1, scale_y2_ = 1;
     // The persistent image is kept apart only once the screen has been drawn
     // on with retained drawing off; until then it is the screen image itself.
@@ -103,5 +103,14 @@ private:
     PixelRect mark_box_{};
     PixelRect dirty_{};
 };
+
+// Sets all four pen properties at once, as every drawing of the picture does.
+inline void set_pen(Surface& view, std::int16_t mode, std::uint32_t color, std::int16_t width,
+                    std::int16_t style) {
+    view.DrawMode = mode;
+    view.ForeColor = color;
+    view.DrawWidth = width;
+    view.DrawStyle = style;
+}
 
 }  // namespace af

@@ -10,8 +10,23 @@ namespace af::shell {
 
 namespace {
 
-constexpr std::string_view kLayoutFonts[] = {"ＭＳ 明朝", "ＭＳ Ｐ明朝", "ＭＳ Ｐゴシック",
-                                             "Times New Roman"};
+constexpr std::string_view kLayoutFonts[] = {kMincho, kPMincho, kPGothic, kTimes};
+
+enum class FontKind { Serif, SansSerif };
+
+// A free font that stands in for a named one the machine lacks, and its kind.
+struct FontStandIn {
+    QString family;
+    FontKind kind;
+};
+
+FontStandIn font_stand_in(std::string_view layout_name) {
+    if (layout_name == kMincho) return {"IPAMincho", FontKind::Serif};
+    if (layout_name == kPMincho) return {"IPAPMincho", FontKind::Serif};
+    if (layout_name == kPGothic) return {"IPAPGothic", FontKind::SansSerif};
+    if (layout_name == kTimes) return {"Liberation Serif", FontKind::Serif};
+    return {qstring(layout_name), FontKind::SansSerif};
+}
 
 // Where the chosen stand-in is missing too, a font of the same kind follows.
 QStringList same_kind(FontKind kind) {
@@ -24,7 +39,7 @@ QStringList same_kind(FontKind kind) {
 // The stand-in first, then the fonts of the same kind that may replace it.
 QStringList stand_in_families(std::string_view layout_name) {
     const FontStandIn stand_in = font_stand_in(layout_name);
-    QStringList families{qstring(stand_in.family)};
+    QStringList families{stand_in.family};
     for (const QString& family : same_kind(stand_in.kind)) {
         if (!families.contains(family)) families << family;
     }

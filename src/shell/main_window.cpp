@@ -1,14 +1,12 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -72,7 +70,8 @@ Spoken spoken(std::string_view control) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this, start_ratio()) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), form_(*this, start_ratio()), pacer_(*this) {
     setObjectName("Form1");
     setWindowTitle(qstring(kWindowCaption));
     resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
@@ -85,17 +84,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), form_(*this, start_ra
 
 MainWindow::~MainWindow() = default;
 
+template <class T>
+T* MainWindow::control(std::string_view name) const {
+    T* found = qobject_cast<T*>(controls_.value(qstring(name)));
+    if (!found) qFatal("the window has no control \"%.*s\" of the kind wired to it", int(name.size()), name.data());
+    return found;
+}
+
 void MainWindow::build_controls() {
     controls_.insert("Form1", this);
-    const std::pair<std::string_view, Label*> labels[] = {
-        {"value_time", &form_.value_time}, {"value_r(0)", &form_.value_r[0]},
-        {"value_r(1)", &form_.value_r[1]}, {"value_sp(0)", &form_.value_sp[0]},
-        {"value_sp(1)", &form_.value_sp[1]}, {"max_range", &form_.max_range},
-        {"axis_s", &form_.axis_s},         {"axis_c", &form_.axis_c},
-    };
-    const std::pair<std::string_view, Surface*> surfaces[] = {
-        {"b_circ", &form_.b_circ}, {"wave_s(0)", &form_.wave_s[0]}, {"wave_s(1)", &form_.wave_s[1]}};
-
     for (const ControlSpec& c : window_layout()) {
         QWidget* parent = controls_.value(qstring(c.parent), this);
         QWidget* widget = nullptr;
@@ -106,9 +103,6 @@ void MainWindow::build_controls() {
         case ControlKind::Label: {
             auto* label = new QLabel(qstring(c.caption), parent);
             label->setAlignment(alignment(c.align));
-            for (const auto& [name, model] : labels) {
-                if (name == c.name) value_labels_.emplace_back(label, model);
-            }
             widget = label;
             break;
         }
@@ -128,15 +122,12 @@ void MainWindow::build_controls() {
             widget = new SpinButton(parent);
             break;
         case ControlKind::Picture:
-            for (const auto& [name, surface] : surfaces) {
-                if (name != c.name) continue;
-                auto* view = new SurfaceView(*surface, parent);
-                views_.emplace_back(view, surface);
-                widget = view;
+            for (const auto& [name, surface] : named_views(form_)) {
+                if (name == c.name) widget = new SurfaceView(*surface, parent);
             }
+            if (!widget) qFatal("the model has no view for \"%.*s\"", int(c.name.size()), c.name.data());
             break;
         }
-        if (!widget) continue;
         widget->setObjectName(qstring(c.name));
         widget->setGeometry(twips_to_px(c.left), twips_to_px(c.top), twips_to_px(c.width),
                             twips_to_px(c.height));
@@ -152,12 +143,14 @@ void MainWindow::build_controls() {
         }
         controls_.insert(widget->objectName(), widget);
     }
+    for (const auto& [name, model] : named_captions(form_)) value_labels_.emplace_back(control<QLabel>(name), model);
+    for (const auto& [name, surface] : named_views(form_)) views_.emplace_back(control<SurfaceView>(name), surface);
 }
 
 void MainWindow::set_focus_order() {
     std::vector<std::pair<int, QWidget*>> order;
     for (const ControlSpec& c : window_layout()) {
-        if (c.tab_index >= 0) order.emplace_back(c.tab_index, controls_.value(qstring(c.name)));
+        if (c.tab_index >= 0) order.emplace_back(c.tab_index, control<QWidget>(c.name));
     }
     std::sort(order.begin(), order.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -174,10 +167,10 @@ void MainWindow::wire_events() {
         {"Option6", Option6_Click},
     };
     for (const auto& [name, handler] : clicks) {
-        auto* button = qobject_cast<QAbstractButton*>(controls_.value(name));
+        auto* button = control<QAbstractButton>(name);
         connect(button, &QAbstractButton::clicked, this, [this, h = handler] { dispatch(h); });
     }
-    auto* option3 = qobject_cast<QAbstractButton*>(controls_.value("Option3(0)"));
+    auto* option3 = control<QAbstractButton>("Option3(0)");
     connect(option3, &QAbstractButton::clicked, this,
             [this] { dispatch([](Form1& f) { Option3_Click(f, 0); }); });
 
@@ -189,7 +182,7 @@ void MainWindow::wire_events() {
         {"SpinButton9", SpinButton9_SpinUp, SpinButton9_SpinDown},
     };
     for (const auto& [name, up, down] : spins) {
-        auto* spin = qobject_cast<SpinButton*>(controls_.value(name));
+        auto* spin = control<SpinButton>(name);
         connect(spin, &SpinButton::spin_up, this, [this, h = up] { dispatch(h); });
         connect(spin, &SpinButton::spin_down, this, [this, h = down] { dispatch(h); });
     }
@@ -205,7 +198,7 @@ void MainWindow::dispatch(Handler handler) {
     while (!waiting_.empty() && !close_pending_) {
         const Handler next = std::move(waiting_.front());
         waiting_.pop_front();
-        next_deadline_ns_ = -1;
+        pacer_.begin_run();
         next(form_);
         show_model(false);
     }
@@ -224,49 +217,17 @@ void MainWindow::show_model(bool now) {
     for (const auto& [view, surface] : views_) view->show_changes(*surface, now);
 }
 
-double MainWindow::frame_interval_ms() const {
-    const QScreen* shown_on = screen();
-    const double hz = shown_on ? shown_on->refreshRate() : 0.0;
-    return 1000.0 / ((hz >= 1.0 && hz <= 1000.0) ? hz : 60.0);
-}
-
 void MainWindow::present_frame() {
-    if (close_pending_) return;  // the window is going: nothing more is drawn or awaited
+    if (pacer_.stopped()) return;  // the window is going: nothing more is drawn or awaited
     show_model(true);
-    ++presented_frames_;
-    const auto interval = static_cast<qint64>(frame_interval_ms() * 1e6);
-    if (next_deadline_ns_ < 0) {
-        run_clock_.start();
-        next_deadline_ns_ = 0;
-    }
-    // Deadlines count from the run's first frame, so waiting never drifts;
-    // a run that fell behind (the window dragged, say) does not rush to catch up.
-    next_deadline_ns_ = std::max(next_deadline_ns_ + interval, run_clock_.nsecsElapsed());
-    wait_until(next_deadline_ns_);
-}
-
-void MainWindow::wait_until(qint64 deadline_ns) {
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    wait_loop_ = &loop;
-    // Answers the window system meanwhile; clicks and keys wait for the run's end.
-    while (!close_pending_) {
-        const qint64 remaining = deadline_ns - run_clock_.nsecsElapsed();
-        if (remaining <= 0) break;
-        timer.start(static_cast<int>(remaining / 1'000'000));
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    wait_loop_ = nullptr;
+    pacer_.frame_shown();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (busy_) {
         // Not lost: the window closes as soon as the handler under way returns.
         close_pending_ = true;
-        if (wait_loop_) wait_loop_->quit();
+        pacer_.stop();
         event->ignore();
         return;
     }
@@ -281,38 +242,38 @@ void MainWindow::apply_outer_size() {
 }
 
 void MainWindow::set_outer_width(float twips) {
-    outer_width_px_ = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    outer_width_px_ = twips_to_px(twips);
     if (outer_height_px_ == 0) outer_height_px_ = frameGeometry().height();
     apply_outer_size();
 }
 
 void MainWindow::set_outer_height(float twips) {
-    outer_height_px_ = static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    outer_height_px_ = twips_to_px(twips);
     apply_outer_size();
 }
 
-float MainWindow::outer_width() const { return static_cast<float>(frameGeometry().width() * kTwipsPerPixel); }
+float MainWindow::outer_width() const { return static_cast<float>(px_to_twips(frameGeometry().width())); }
 
 float MainWindow::outer_height() const {
-    return static_cast<float>(frameGeometry().height() * kTwipsPerPixel);
+    return static_cast<float>(px_to_twips(frameGeometry().height()));
 }
 
 void MainWindow::set_top(float twips) {
     const QRect area = screen() ? screen()->geometry() : QRect();
-    move(pos().x(), area.y() + static_cast<int>(std::lround(twips / kTwipsPerPixel)));
+    move(pos().x(), area.y() + twips_to_px(twips));
 }
 
 void MainWindow::set_left(float twips) {
     const QRect area = screen() ? screen()->geometry() : QRect();
-    move(area.x() + static_cast<int>(std::lround(twips / kTwipsPerPixel)), pos().y());
+    move(area.x() + twips_to_px(twips), pos().y());
 }
 
 float MainWindow::screen_width() const {
-    return screen() ? static_cast<float>(screen()->geometry().width() * kTwipsPerPixel) : 0.0f;
+    return screen() ? static_cast<float>(px_to_twips(screen()->geometry().width())) : 0.0f;
 }
 
 float MainWindow::screen_height() const {
-    return screen() ? static_cast<float>(screen()->geometry().height() * kTwipsPerPixel) : 0.0f;
+    return screen() ? static_cast<float>(px_to_twips(screen()->geometry().height())) : 0.0f;
 }
 
 }  // namespace af::shell

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QWidget>
 #include <deque>
 #include <functional>
 
 #include "app/form1.h"
+#include "shell/frame_pacer.h"
 
-class QEventLoop;
 class QLabel;
 
 namespace af::shell {
@@ -25,9 +24,9 @@ public:
 
     Form1& form() { return form_; }
     // Frames put on screen by animation runs since the window opened.
-    long presented_frames() const { return presented_frames_; }
+    long presented_frames() const { return pacer_.frames(); }
     // Time one animation frame stays on screen.
-    double frame_interval_ms() const;
+    double frame_interval_ms() const { return pacer_.interval_ms(); }
 
     // WindowHost
     void set_outer_width(float twips) override;
@@ -52,7 +51,10 @@ private:
     void dispatch(Handler handler);
     void show_model(bool now);
     void apply_outer_size();
-    void wait_until(qint64 deadline_ns);
+    // The control of that name and kind; a name the window lacks is a
+    // programming error and stops the program at start-up.
+    template <class T>
+    T* control(std::string_view name) const;
 
     Form1 form_;
     QHash<QString, QWidget*> controls_;
@@ -65,11 +67,7 @@ private:
     bool busy_ = false;
     std::deque<Handler> waiting_;
     bool close_pending_ = false;
-
-    QElapsedTimer run_clock_;
-    qint64 next_deadline_ns_ = -1;
-    QEventLoop* wait_loop_ = nullptr;
-    long presented_frames_ = 0;
+    FramePacer pacer_;
 };
 
 }  // namespace af::shell

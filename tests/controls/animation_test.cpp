@@ -158,7 +158,9 @@ TEST(Animation, TraceDotsLieOnTheSineOfTheShownFrequency) {
                     found = found || wave.pixel(x, yy) == kBlack;
                 }
             }
-            if (px < width - 1) ASSERT_TRUE(found) << "no trace dot near t = " << t;
+            if (px < width - 1) {
+                ASSERT_TRUE(found) << "no trace dot near t = " << t;
+            }
         }
         // And nothing black elsewhere but the time axis.
         const int axis_y = static_cast<int>(std::floor(height / 2.0));

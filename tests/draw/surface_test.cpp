@@ -20,16 +20,9 @@ Surface circle_view(double ratio = 1.0) {
     return s;
 }
 
-void pen(Surface& s, std::int16_t mode, std::uint32_t color, std::int16_t width, std::int16_t style) {
-    s.DrawMode = mode;
-    s.ForeColor = color;
-    s.DrawWidth = width;
-    s.DrawStyle = style;
-}
-
 // Some black lines to draw over, so exclusive-or meets more than white.
 void draw_background(Surface& s) {
-    pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    set_pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
     s.Line(-15, 0, 15, 0);
     s.Line(0, 15, 0, -15);
     s.Circle(0, 0, 10);
@@ -39,11 +32,11 @@ TEST(Surface, ExclusiveOrTwiceRestoresEveryPixel) {
     std::mt19937 random(1234);
     std::uniform_real_distribution<float> coordinate(-25, 25);  // partly off the view
     for (const double ratio : {1.0, 1.5, 2.0}) {
-        for (const std::int16_t width : {1, 5, 6}) {
+        for (const std::int16_t width : {std::int16_t{1}, std::int16_t{5}, std::int16_t{6}}) {
             for (const std::int16_t style : {kDrawStyleSolid, kDrawStyleDot}) {
                 Surface s = circle_view(ratio);
                 draw_background(s);
-                pen(s, kDrawModeXor, kBlue, width, style);
+                set_pen(s, kDrawModeXor, kBlue, width, style);
                 const std::vector<std::uint32_t> before = s.screen();
                 int drawn = 0;
                 for (int k = 0; k < 40; ++k) {
@@ -69,22 +62,22 @@ TEST(Surface, ExclusiveOrTwiceRestoresEveryPixel) {
 TEST(Surface, ExclusiveOrGivesTheComplementColours) {
     Surface s = circle_view();
     draw_background(s);
-    pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
+    set_pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
     s.Line(0, 0, 0, 10);
     const int x = static_cast<int>(s.device_x(0));
     EXPECT_EQ(s.pixel(x, static_cast<int>(s.device_y(5))), kBlue) << "blue on the black axis stays blue";
     EXPECT_EQ(s.pixel(x - 2, static_cast<int>(s.device_y(5))), 0x00FFFFu) << "blue on white shows yellow";
-    pen(s, kDrawModeXor, kRed, 5, kDrawStyleSolid);
+    set_pen(s, kDrawModeXor, kRed, 5, kDrawStyleSolid);
     s.Line(0, 0, 0, -10);
     EXPECT_EQ(s.pixel(x + 1, static_cast<int>(s.device_y(-5))), 0xFFFF00u) << "red on white shows cyan";
     EXPECT_EQ(s.pixel(x, static_cast<int>(s.device_y(-5))), kRed) << "red on the black axis stays red";
 }
 
 TEST(Surface, PenWidthsCoverThatManyPixelsAcross) {
-    for (const std::int16_t width : {5, 6}) {
+    for (const std::int16_t width : {std::int16_t{5}, std::int16_t{6}}) {
         for (const float at : {0.0f, 0.1f, 0.37f}) {  // wherever the point falls within a pixel
             Surface s = circle_view();
-            pen(s, kDrawModeCopy, kBlack, width, kDrawStyleSolid);
+            set_pen(s, kDrawModeCopy, kBlack, width, kDrawStyleSolid);
             s.PSet(at, at);
             const int row = static_cast<int>(s.device_y(at));
             int across = 0;
@@ -99,7 +92,7 @@ TEST(Surface, PenWidthsCoverThatManyPixelsAcross) {
             EXPECT_EQ(across, width) << "dot of width " << width << " at " << at;
 
             Surface bar = circle_view();
-            pen(bar, kDrawModeCopy, kBlack, width, kDrawStyleSolid);
+            set_pen(bar, kDrawModeCopy, kBlack, width, kDrawStyleSolid);
             bar.Line(at, -5, at, 5);
             int columns = 0;
             for (int x = 0; x < bar.width(); ++x) columns += bar.pixel(x, row) == kBlack;
@@ -110,7 +103,7 @@ TEST(Surface, PenWidthsCoverThatManyPixelsAcross) {
 
 TEST(Surface, UserScaleMapsTheCornersWithYUpward) {
     Surface s = circle_view();
-    pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    set_pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
     s.PSet(-15, 15);
     EXPECT_EQ(s.pixel(0, 0), kBlack) << "(-15, 15) is the upper-left corner";
     s.PSet(14.99f, -14.99f);
@@ -120,7 +113,7 @@ TEST(Surface, UserScaleMapsTheCornersWithYUpward) {
 
     Surface wave(393, 137);
     wave.Scale(0, 15, 1, -15);
-    pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
     wave.PSet(0.5f, -10);
     EXPECT_EQ(wave.pixel(196, 114), kBlack);
     EXPECT_EQ(count_color(wave, kBlack), 1);
@@ -128,7 +121,7 @@ TEST(Surface, UserScaleMapsTheCornersWithYUpward) {
 
 TEST(Surface, DrawingOffTheViewIsClipped) {
     Surface s = circle_view();
-    pen(s, kDrawModeCopy, kBlack, 6, kDrawStyleSolid);
+    set_pen(s, kDrawModeCopy, kBlack, 6, kDrawStyleSolid);
     s.Line(-100, 0, 100, 0);  // crosses the whole view
     EXPECT_EQ(count_color(s, kBlack), 137 * 6);
     const std::vector<std::uint32_t> crossed = s.screen();
@@ -138,7 +131,7 @@ TEST(Surface, DrawingOffTheViewIsClipped) {
     EXPECT_EQ(differing_pixels(crossed, s.screen()), 0);
 
     // Absurd but finite coordinates stay inside the view and are drawn the same way twice.
-    pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
+    set_pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
     for (int k = 0; k < 2; ++k) {
         s.Line(1e30f, -1e30f, -1e30f, 1e30f);
         s.PSet(3e38f, -3e38f);
@@ -146,15 +139,15 @@ TEST(Surface, DrawingOffTheViewIsClipped) {
     }
     EXPECT_EQ(differing_pixels(crossed, s.screen()), 0);
 
-    pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleDot);
+    set_pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleDot);
     s.Line(0, -1e5f, 0, 1e5f);
     EXPECT_GT(differing_pixels(crossed, s.screen()), 50) << "the visible part is still drawn";
 }
 
 TEST(Surface, DottedLinesHaveGaps) {
     Surface solid = circle_view(), dotted = circle_view();
-    pen(solid, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-    pen(dotted, kDrawModeCopy, kBlack, 1, kDrawStyleDot);
+    set_pen(solid, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    set_pen(dotted, kDrawModeCopy, kBlack, 1, kDrawStyleDot);
     solid.Line(-10, 3, 10, 3);
     dotted.Line(-10, 3, 10, 3);
     const int full = count_color(solid, kBlack), dots = count_color(dotted, kBlack);
@@ -164,7 +157,7 @@ TEST(Surface, DottedLinesHaveGaps) {
 
 TEST(Surface, RetainedDrawingDecidesWhereOperationsAct) {
     Surface s = circle_view();
-    pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    set_pen(s, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
     s.Line(-15, 0, 15, 0);
     EXPECT_EQ(s.persistent(), s.screen()) << "retained drawing acts on both";
 
@@ -186,7 +179,7 @@ TEST(Surface, ResizingToAnotherShapeStartsWhite) {
     // Same pixel count, other shape: the old rows must not show at a new stride.
     Surface s(40, 60);
     s.Scale(0, 0, 1, 1);
-    pen(s, kDrawModeCopy, kBlack, 6, kDrawStyleSolid);
+    set_pen(s, kDrawModeCopy, kBlack, 6, kDrawStyleSolid);
     s.Line(0, 0.5f, 1, 0.5f);
     ASSERT_GT(count_color(s, kBlack), 0);
     s.resize(60, 40);
@@ -202,7 +195,7 @@ TEST(Surface, ResizingToAnotherShapeStartsWhite) {
 TEST(Surface, ReportsOnlyWhatChanged) {
     Surface s = circle_view();
     s.take_dirty();
-    pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
+    set_pen(s, kDrawModeXor, kBlue, 5, kDrawStyleSolid);
     s.Line(0, 0, 0, 10);
     const PixelRect r = s.take_dirty();
     EXPECT_EQ(r.x1 - r.x0, 5);

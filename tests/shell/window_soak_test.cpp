@@ -9,13 +9,15 @@
 
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "shell/qt_text.h"
 #include "support/soak.h"
 
 using af::shell::MainWindow;
+using af::shell::qstring;
 
 namespace {
 
-QString text_of(MainWindow& w, const char* label) { return w.findChild<QLabel*>(label)->text(); }
+QString text_of(MainWindow& w, std::string_view label) { return w.findChild<QLabel*>(qstring(label))->text(); }
 
 }  // namespace
 
@@ -32,11 +34,8 @@ class WindowSoak : public QObject {
         if (const std::string what = af::testing::broken_invariant(f, reference); !what.empty()) {
             return QString::fromStdString(what);
         }
-        const std::pair<const char*, const af::Label*> labels[] = {
-            {"value_time", &f.value_time}, {"value_r(0)", &f.value_r[0]},   {"value_r(1)", &f.value_r[1]},
-            {"value_sp(0)", &f.value_sp[0]}, {"value_sp(1)", &f.value_sp[1]}};
-        for (const auto& [name, model] : labels) {
-            if (text_of(w, name) != QString::fromStdString(model->Caption)) return QString("label ") + name;
+        for (const auto& [name, model] : af::named_captions(f)) {
+            if (text_of(w, name) != QString::fromStdString(model->Caption)) return "label " + qstring(name);
         }
         const std::pair<const char*, bool> options[] = {
             {"Option4", f.state.t_step == 10}, {"Option1", f.state.t_step == 5}, {"Option2", f.state.t_step == 2},

@@ -1,0 +1,46 @@
+// A plain Qt window with the program's 38 widgets at their laid-out places,
+// in the same style and fonts, that draws nothing and wires nothing: the
+// yardstick that tells the program's own start-up cost from the widgets'.
+#include <QApplication>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/layout.h"
+#include "app/twips.h"
+#include "first_frame.h"
+#include "shell/application.h"
+#include "shell/fonts.h"
+#include "shell/qt_text.h"
+
+using af::shell::qstring;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    af::shell::prepare_application();
+    QWidget window;
+    window.setWindowTitle("Same widgets");
+    window.setFixedSize(615, 346);  // 9225 x 5184 twips
+    QHash<QString, QWidget*> made{{"Form1", &window}};
+    for (const af::ControlSpec& c : af::window_layout()) {
+        QWidget* parent = made.value(qstring(c.parent));
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case af::ControlKind::Frame: widget = new QGroupBox(qstring(c.caption), parent); break;
+        case af::ControlKind::Label: widget = new QLabel(qstring(c.caption), parent); break;
+        case af::ControlKind::PushButton: widget = new QPushButton(qstring(c.caption), parent); break;
+        case af::ControlKind::OptionButton: widget = new QRadioButton(qstring(c.caption), parent); break;
+        case af::ControlKind::SpinControl:
+        case af::ControlKind::Picture: widget = new QWidget(parent); break;
+        }
+        widget->setGeometry(af::twips_to_px(c.left), af::twips_to_px(c.top), af::twips_to_px(c.width),
+                            af::twips_to_px(c.height));
+        if (c.font) widget->setFont(af::shell::layout_font(*c.font));
+        made.insert(qstring(c.name), widget);
+    }
+    FirstFrame first_frame(window);
+    window.show();
+    return QApplication::exec();
+}
