@@ -19,8 +19,9 @@ public:
     virtual float screen_height() const = 0;
 
     // Called once an animation step, when its frame and time label are drawn
-    // and before the frame is erased again.
-    virtual void present_frame() = 0;
+    // and before the frame is erased again. False ends the run at this frame:
+    // the window is going.
+    virtual bool present_frame() = 0;
 };
 
 }  // namespace af

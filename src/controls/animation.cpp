@@ -21,9 +21,10 @@ void Command1_Click(Form1& f) {
         set_auto_redraw(f, false);
         get_circ(f);
         show_time(f);
-        f.host.present_frame();
+        const bool go_on = f.host.present_frame();
         get_circ(f);  // erases the moving layer; the trace dots stay
         set_auto_redraw(f, true);
+        if (!go_on) break;
     }
 
     s.t_ms = 0;

@@ -23,6 +23,7 @@ void prepare_application() {
     if (QApplication::style()->name() != QLatin1String("fusion")) {
         if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
     }
+    warn_if_no_fonts();
     install_font_substitutions();
 
     init_icon_resources();

@@ -1,8 +1,10 @@
 #include "shell/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHash>
 #include <QStringList>
+#include <cstdio>
 
 #include "shell/qt_text.h"
 
@@ -67,6 +69,16 @@ QString installed_stand_in(std::string_view layout_name) {
 }
 
 }  // namespace
+
+void warn_if_no_fonts() {
+    // The font configuration lists its generic names even with no font behind
+    // them, so ask for a glyph instead.
+    if (QFontMetrics(QFont()).inFont(QLatin1Char('A'))) return;
+    std::fputs("angular-frequency: no fonts are installed, so no caption can be shown. Install the "
+               "packages fonts-ipafont-mincho, fonts-ipafont-gothic and fonts-liberation2 "
+               "(or fonts-noto-cjk and fonts-dejavu-core).\n",
+               stderr);
+}
 
 void install_font_substitutions() {
     for (const std::string_view name : kLayoutFonts) {

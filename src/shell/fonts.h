@@ -11,6 +11,10 @@ namespace af::shell {
 // after the application object exists and before any window is built.
 void install_font_substitutions();
 
+// Says once on standard error which packages to install when the machine
+// has no font at all: the window still opens, but every caption is empty boxes.
+void warn_if_no_fonts();
+
 // The font of a control as laid out.
 QFont layout_font(const FontSpec& wanted);
 

@@ -47,7 +47,9 @@ void FramePacer::wait_until(qint64 deadline_ns) {
         const qint64 remaining = deadline_ns - clock_.nsecsElapsed();
         if (remaining <= 0) break;
         timer.start(static_cast<int>(remaining / 1'000'000));
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // Every event is handled meanwhile, the window system's close among
+        // them; the window holds its controls' input itself (InputGate).
+        loop.exec();
     }
     loop_ = nullptr;
 }

@@ -9,8 +9,7 @@ namespace af::shell {
 
 // Paces the frames of an animation run to the screen: each frame stays on
 // show for one refresh interval, counted from the run's first frame so that
-// waiting never drifts. While it waits, the event loop answers the window
-// system; input for the window's controls waits for the run's end.
+// waiting never drifts. While it waits, the event loop runs.
 class FramePacer {
 public:
     explicit FramePacer(const QWidget& window);

@@ -71,7 +71,7 @@ Spoken spoken(std::string_view control) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), form_(*this, start_ratio()), pacer_(*this) {
+    : QWidget(parent), form_(*this, start_ratio()), pacer_(*this), input_(*this) {
     setObjectName("Form1");
     setWindowTitle(qstring(kWindowCaption));
     resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
@@ -194,6 +194,7 @@ void MainWindow::dispatch(Handler handler) {
         return;
     }
     busy_ = true;
+    input_.hold();
     waiting_.push_back(std::move(handler));
     while (!waiting_.empty() && !close_pending_) {
         const Handler next = std::move(waiting_.front());
@@ -204,7 +205,12 @@ void MainWindow::dispatch(Handler handler) {
     }
     waiting_.clear();
     busy_ = false;
-    if (close_pending_) close();
+    if (close_pending_) {
+        input_.drop();
+        close();
+    } else {
+        input_.release();
+    }
 }
 
 void MainWindow::show_model(bool now) {
@@ -217,10 +223,11 @@ void MainWindow::show_model(bool now) {
     for (const auto& [view, surface] : views_) view->show_changes(*surface, now);
 }
 
-void MainWindow::present_frame() {
-    if (pacer_.stopped()) return;  // the window is going: nothing more is drawn or awaited
+bool MainWindow::present_frame() {
+    if (pacer_.stopped()) return false;  // the window is going: nothing more is drawn or awaited
     show_model(true);
     pacer_.frame_shown();
+    return !pacer_.stopped();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "shell/frame_pacer.h"
+#include "shell/input_gate.h"
 
 class QLabel;
 
@@ -37,7 +38,7 @@ public:
     void set_left(float twips) override;
     float screen_width() const override;
     float screen_height() const override;
-    void present_frame() override;
+    bool present_frame() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +69,7 @@ private:
     std::deque<Handler> waiting_;
     bool close_pending_ = false;
     FramePacer pacer_;
+    InputGate input_;
 };
 
 }  // namespace af::shell

@@ -197,6 +197,19 @@ TEST(Animation, ZeroStepDrawsNothingAndEnds) {
     EXPECT_EQ(w.host.presented, 0);
 }
 
+TEST(Animation, AWindowThatIsGoingStopsTheRunAtThatFrame) {
+    Started w;
+    w.host.stop_after = 30;
+    Command1_Click(w.form);
+    EXPECT_EQ(w.host.presented, 30);
+    // Ended as any run ends: time 0, no moving layer on show, retained drawing on.
+    EXPECT_EQ(w.form.state.t_ms, 0.0f);
+    EXPECT_EQ(w.form.value_time.Caption, "0");
+    EXPECT_TRUE(w.form.state.need_base);
+    EXPECT_TRUE(w.form.b_circ.AutoRedraw);
+    EXPECT_EQ(count_color(w.form.b_circ, kBlue) + count_color(w.form.b_circ, kRed), 0);
+}
+
 TEST(Reset, RestoresTheStartUpPicture) {
     Started fresh;
     const std::uint64_t circle = screen_hash(fresh.form.b_circ);

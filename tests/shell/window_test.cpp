@@ -251,22 +251,56 @@ private slots:
             caption_seen = label_text(*w, "value_time");
             frames_at_second_click.push_back(w->presented_frames());
             QTest::mouseClick(anim, Qt::LeftButton);  // a second click, in the middle of the run
+            click_arrow(w->findChild<QWidget*>("SpinButton6"), true);  // then r1 up
             frames_at_second_click.push_back(w->presented_frames());
         });
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(anim, Qt::LeftButton);
-        const double elapsed = static_cast<double>(clock.elapsed());
 
         QCOMPARE(frames_at_second_click.size(), std::size_t{2});
         QCOMPARE(frames_at_second_click[0], frames_at_second_click[1]);  // not run inside the first
         QVERIFY(frames_at_second_click[0] > 0 && frames_at_second_click[0] < 101);
         QVERIFY(caption_seen != "0" && caption_seen != "1");  // the label shows the run's time
-        QCOMPARE(w->presented_frames(), 202L);  // then handled, after the first
+        QCOMPARE(w->presented_frames(), 101L);
+        QCOMPARE(label_text(*w, "value_r(0)"), QString("10"));
+        // Then handled, after the first run and in order: the second run, then r1,
+        // whose frame at t = 0 leaves need_base false, as a run would not.
+        QTRY_COMPARE_WITH_TIMEOUT(label_text(*w, "value_r(0)"), QString("11"), 10000);
+        const double elapsed = static_cast<double>(clock.elapsed());
+        QCOMPARE(w->presented_frames(), 202L);
+        QVERIFY(!w->form().state.need_base);
         QCOMPARE(label_text(*w, "value_time"), QString("0"));
         // Two paced runs of 101 frames; generous bounds for a shared machine.
         const double paced = 202 * w->frame_interval_ms();
         QVERIFY2(elapsed > 0.9 * paced && elapsed < 3 * paced, qPrintable(QString::number(elapsed)));
+    }
+
+    void a_held_key_is_one_press_of_a_button() {
+        auto w = open();
+        auto* anim = w->findChild<QWidget*>("Command1");
+        anim->setFocus();
+        QWindow* handle = w->windowHandle();
+        // Enter held for a second: the window system repeats it as pairs of
+        // release and press flagged as repeats, here every 33 ms, all during the run.
+        for (int k = 1; k <= 30; ++k) {
+            QTimer::singleShot(k * 33, w.get(), [handle] {
+                QTest::simulateEvent(handle, false, Qt::Key_Return, {}, "\r", true);
+                QTest::simulateEvent(handle, true, Qt::Key_Return, {}, "\r", true);
+            });
+        }
+        QTimer::singleShot(31 * 33, w.get(),
+                           [handle] { QTest::simulateEvent(handle, false, Qt::Key_Return, {}, "\r", false); });
+        QTest::simulateEvent(handle, true, Qt::Key_Return, {}, "\r", false);
+        QCOMPARE(w->presented_frames(), 101L);
+        QTest::qWait(300);  // what waited for the run's end has been handed on
+        QCOMPARE(w->presented_frames(), 101L);
+        // A spin control keeps its repeat: one step per repeated Up.
+        auto* time = w->findChild<QWidget*>("SpinButton5");
+        time->setFocus();
+        QTest::simulateEvent(handle, true, Qt::Key_Up, {}, QString(), false);
+        for (int k = 0; k < 4; ++k) QTest::simulateEvent(handle, true, Qt::Key_Up, {}, QString(), true);
+        QCOMPARE(label_text(*w, "value_time"), QString("0.05"));
     }
 
     void repaint_keeps_a_finished_run() {

@@ -14,6 +14,7 @@ public:
     float screen_w = 19200, screen_h = 10800;
     int presented = 0;
     std::function<void()> on_present;  // called at each presented frame
+    int stop_after = -1;                // present_frame() says stop after this many frames
 
     void set_outer_width(float twips) override { width_twips = twips; }
     void set_outer_height(float twips) override { height_twips = twips; }
@@ -23,9 +24,10 @@ public:
     void set_left(float twips) override { left = twips; }
     float screen_width() const override { return screen_w; }
     float screen_height() const override { return screen_h; }
-    void present_frame() override {
+    bool present_frame() override {
         ++presented;
         if (on_present) on_present();
+        return presented != stop_after;
     }
 };
 

@@ -1,0 +1,42 @@
+// The window on a real X display under a window manager, with keys pressed
+// through the X server (xdotool), so the server's own auto-repeat is met.
+#include <QAbstractButton>
+#include <QProcess>
+#include <QTimer>
+#include <QtTest>
+
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+using af::shell::MainWindow;
+
+class HeldKeyTest : public QObject {
+    Q_OBJECT
+
+    static void xdotool(const QStringList& arguments) {
+        QCOMPARE(QProcess::execute("xdotool", arguments), 0);
+    }
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        af::shell::prepare_application();
+    }
+
+    void enter_held_for_a_second_is_one_run() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.findChild<QAbstractButton*>("Command1")->setFocus();
+        // Released a second later, from inside the run that the press starts.
+        QTimer::singleShot(1000, &w, [] { QProcess::startDetached("xdotool", {"keyup", "Return"}); });
+        xdotool({"keydown", "Return"});
+        QTRY_COMPARE_WITH_TIMEOUT(w.presented_frames(), 101L, 10000);
+        QTest::qWait(1500);  // a second run would have begun by now
+        QCOMPARE(w.presented_frames(), 101L);
+        QCOMPARE(w.form().value_time.Caption, std::string("0"));
+    }
+};
+
+QTEST_MAIN(HeldKeyTest)
+#include "held_key_test.moc"
