@@ -29,12 +29,7 @@ bool is_user_input(QEvent::Type type) {
     }
 }
 
-bool is_repeated_press_key(QObject* receiver, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!key->isAutoRepeat() || !qobject_cast<QPushButton*>(receiver)) return false;
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
-}
+bool is_press_key(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
 
 }  // namespace
 
@@ -53,9 +48,30 @@ bool InputGate::for_this_window(QObject* receiver) const {
 
 bool InputGate::eventFilter(QObject* receiver, QEvent* event) {
     if (!is_user_input(event->type()) || !for_this_window(receiver)) return false;
-    if (is_repeated_press_key(receiver, event)) return true;
-    if (!holding_) return false;
-    waiting_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
+    if (holding_) {
+        waiting_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
+        return true;
+    }
+    return press_key(receiver, event);
+}
+
+bool InputGate::press_key(QObject* receiver, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    auto* button = qobject_cast<QPushButton*>(receiver);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!button || !is_press_key(key->key()) || (key->modifiers() & ~Qt::KeypadModifier)) return false;
+    if (event->type() == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat()) {
+            released_key_ = key->key();
+            released_at_ = key->timestamp();
+        }
+        return true;
+    }
+    // The toolkit flags most repeats; a repeat read before the server's
+    // matching press had arrived is known by its time (0: no time known).
+    const bool repeat = key->isAutoRepeat() ||
+                        (key->key() == released_key_ && key->timestamp() != 0 && key->timestamp() == released_at_);
+    if (!repeat) button->click();
     return true;
 }
 

@@ -23,14 +23,21 @@ private slots:
         af::shell::prepare_application();
     }
 
-    void enter_held_for_a_second_is_one_run() {
+    void a_key_held_for_a_second_is_one_run_data() {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Enter") << "Return";
+        QTest::newRow("Space") << "space";
+    }
+
+    void a_key_held_for_a_second_is_one_run() {
+        QFETCH(QString, key);
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.findChild<QAbstractButton*>("Command1")->setFocus();
         // Released a second later, from inside the run that the press starts.
-        QTimer::singleShot(1000, &w, [] { QProcess::startDetached("xdotool", {"keyup", "Return"}); });
-        xdotool({"keydown", "Return"});
+        QTimer::singleShot(1000, &w, [key] { QProcess::startDetached("xdotool", {"keyup", key}); });
+        xdotool({"keydown", key});
         QTRY_COMPARE_WITH_TIMEOUT(w.presented_frames(), 101L, 10000);
         QTest::qWait(1500);  // a second run would have begun by now
         QCOMPARE(w.presented_frames(), 101L);
