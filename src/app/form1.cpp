@@ -3,6 +3,8 @@
 #include "app/number_text.h"
 #include "app/twips.h"
 
+#include <utility>
+
 namespace af {
 
 namespace {
@@ -20,6 +22,12 @@ Form1::Form1(WindowHost& host_, double device_pixel_ratio)
              make_view(kWaveViewWidthTwips, kWaveViewHeightTwips, device_pixel_ratio)},
       host(host_),
       device_pixel_ratio_(device_pixel_ratio) {}
+
+void Form1::adopt_views(Form1&& drawn) {
+    b_circ = std::move(drawn.b_circ);
+    wave_s = std::move(drawn.wave_s);
+    device_pixel_ratio_ = drawn.device_pixel_ratio_;
+}
 
 void Form1::set_view_width(Surface& view, int twips) {
     view.resize(twips_to_device_px(twips, device_pixel_ratio_), view.height());

@@ -45,6 +45,9 @@ public:
 
     double device_pixel_ratio() const { return device_pixel_ratio_; }
 
+    // Takes over the views of `drawn`, and the device pixel ratio they were drawn at.
+    void adopt_views(Form1&& drawn);
+
     // Sizes a view in twips; its user scale keeps its corners.
     void set_view_width(Surface& view, int twips);
     void set_view_height(Surface& view, int twips);

@@ -22,6 +22,10 @@ public:
     // and before the frame is erased again. False ends the run at this frame:
     // the window is going.
     virtual bool present_frame() = 0;
+
+    // False for a window that is never shown, such as one that only redraws
+    // the views at another resolution: its runs need no frame of their own.
+    virtual bool shows_frames() const { return true; }
 };
 
 }  // namespace af

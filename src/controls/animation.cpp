@@ -19,10 +19,16 @@ void Command1_Click(Form1& f) {
         s.t_ms = static_cast<float>(counter);
         // Drawing goes to the screen only, so the persistent images keep the cleared views.
         set_auto_redraw(f, false);
-        get_circ(f);
-        show_time(f);
-        const bool go_on = f.host.present_frame();
-        get_circ(f);  // erases the moving layer; the trace dots stay
+        bool go_on = true;
+        if (f.host.shows_frames()) {
+            get_circ(f);
+            show_time(f);
+            go_on = f.host.present_frame();
+            get_circ(f);  // erases the moving layer; the trace dots stay
+        } else {
+            get_circ_settled(f);  // nobody sees the frame: only what it leaves
+            show_time(f);
+        }
         set_auto_redraw(f, true);
         if (!go_on) break;
     }

@@ -42,6 +42,20 @@ Tip vector_tip(const State& s, int i) {
     return {r * std::cos(a), r * std::sin(a)};
 }
 
+void get_circ_settled(Form1& f) {
+    State& s = f.state;
+    if (s.need_base) draw_static_layer(f);
+    const std::int16_t last = s.last_vec;
+    for (std::int16_t i = 0; i <= last; ++i) {
+        // The same single-precision steps as get_circ, so the dot lands on the same pixel.
+        const auto y = static_cast<float>(vector_tip(s, i).y);
+        const float t = s.t_ms / static_cast<float>(s.t_unit);
+        Surface& wave = f.wave_s.at(i);
+        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+        wave.PSet(t, y);
+    }
+}
+
 void get_circ(Form1& f) {
     State& s = f.state;
     std::array<std::uint32_t, kVectorSlots> vec_color{};  // entries 2..10 stay black

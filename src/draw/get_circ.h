@@ -21,4 +21,9 @@ Tip vector_tip(const State& s, int i);
 // exclusive-or moving layer and one trace dot per wave view.
 void get_circ(Form1& f);
 
+// What two calls of get_circ in a row at the same state leave on the views,
+// without drawing the moving layer only to take it off again: the static
+// layer when need_base asks for it, and the trace dots.
+void get_circ_settled(Form1& f);
+
 }  // namespace af

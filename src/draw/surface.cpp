@@ -65,6 +65,7 @@ void Surface::Cls() {
     if (AutoRedraw) {
         std::fill(screen_.begin(), screen_.end(), kBackground);
         retained_apart_ = false;  // both images are the cleared view again
+        ++full_clears_;
     } else if (retained_apart_) {
         // With retained drawing off, clearing returns the screen to what was retained.
         screen_ = persistent_;

@@ -68,6 +68,9 @@ public:
     // What changed on screen since the last call, so a view repaints only that.
     PixelRect take_dirty();
 
+    // Times Cls has cleared both images (retained drawing on).
+    std::uint64_t full_clears() const { return full_clears_; }
+
 private:
     void mark(int x, int y);
     // A row run of a shape that meets each row in one interval: no pixel of
@@ -90,6 +93,7 @@ private:
     // The persistent image is kept apart only once the screen has been drawn
     // on with retained drawing off; until then it is the screen image itself.
     bool retained_apart_ = false;
+    std::uint64_t full_clears_ = 0;
     std::vector<std::uint32_t> persistent_;
     std::vector<std::uint32_t> screen_;
     // Pixels covered by the operation under way, each listed once.

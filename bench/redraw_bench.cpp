@@ -1,0 +1,30 @@
+#include <benchmark/benchmark.h>
+
+#include "app/replay_log.h"
+#include "controls/handlers.h"
+#include "support/fake_host.h"
+
+namespace {
+
+// Drawing the views afresh for a new window size: full screen at 3840 x 2160
+// (the layout about 6.24 times its own size), after a finished run at the
+// 0.002 step and 200 manual time steps.
+void BM_RedrawAtNewSize(benchmark::State& state) {
+    af::testing::Started started;
+    af::Form1& f = started.form;
+    af::ReplayLog log;
+    auto run = [&](void (*handler)(af::Form1&)) {
+        log.before(f);
+        handler(f);
+        log.after(f, handler);
+    };
+    run(af::Option2_Click);
+    run(af::Command1_Click);
+    for (int k = 0; k < 200; ++k) run(af::SpinButton5_SpinUp);
+    const double ratio = static_cast<double>(state.range(0)) / 100.0;
+    for (auto _ : state) log.redraw(f, ratio);
+    state.SetLabel("ratio x100");
+}
+BENCHMARK(BM_RedrawAtNewSize)->Arg(100)->Arg(624)->Unit(benchmark::kMillisecond);
+
+}  // namespace
