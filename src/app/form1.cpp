@@ -10,7 +10,7 @@ namespace af {
 namespace {
 
 Surface make_view(int width_twips, int height_twips, double ratio) {
-    return Surface(twips_to_device_px(width_twips, ratio), twips_to_device_px(height_twips, ratio),
+    return Surface(twips_to_px(width_twips, ratio), twips_to_px(height_twips, ratio),
                    ratio);
 }
 
@@ -30,11 +30,11 @@ void Form1::adopt_views(Form1&& drawn) {
 }
 
 void Form1::set_view_width(Surface& view, int twips) {
-    view.resize(twips_to_device_px(twips, device_pixel_ratio_), view.height());
+    view.resize(twips_to_px(twips, device_pixel_ratio_), view.height());
 }
 
 void Form1::set_view_height(Surface& view, int twips) {
-    view.resize(view.width(), twips_to_device_px(twips, device_pixel_ratio_));
+    view.resize(view.width(), twips_to_px(twips, device_pixel_ratio_));
 }
 
 void show_time(Form1& f) {

@@ -13,9 +13,10 @@ inline int twips_to_px(double twips) { return static_cast<int>(std::lround(twips
 // Twips for a length in logical pixels.
 inline double px_to_twips(double px) { return px * kTwipsPerPixel; }
 
-// Device pixels of a view whose layout size is `twips`, at the given ratio.
-inline int twips_to_device_px(double twips, double device_pixel_ratio) {
-    return static_cast<int>(std::lround(twips_to_px(twips) * device_pixel_ratio));
+// Pixels for a twip length at a scale (a zoom, a device pixel ratio or their
+// product): the layout's own pixels, scaled, so that every length scales alike.
+inline int twips_to_px(double twips, double scale) {
+    return static_cast<int>(std::lround(twips_to_px(twips) * scale));
 }
 
 }  // namespace af

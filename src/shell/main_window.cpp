@@ -17,6 +17,7 @@
 #include "shell/qt_text.h"
 #include "shell/spin_button.h"
 #include "shell/surface_view.h"
+#include "shell/window_fit.h"
 
 namespace af::shell {
 
@@ -76,9 +77,12 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(qstring(kWindowCaption));
     resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
     build_controls();
+    place_controls();
     set_focus_order();
     wire_events();
+    add_shortcuts();
     Form_Load(form_);
+    base_client_ = size();
     show_model(false);
 }
 
@@ -129,9 +133,7 @@ void MainWindow::build_controls() {
             break;
         }
         widget->setObjectName(qstring(c.name));
-        widget->setGeometry(twips_to_px(c.left), twips_to_px(c.top), twips_to_px(c.width),
-                            twips_to_px(c.height));
-        if (c.font) widget->setFont(layout_font(*c.font));
+        placed_.emplace_back(&c, widget);
         if (c.fore) {
             QPalette palette = widget->palette();
             palette.setColor(QPalette::WindowText, bgr_color(*c.fore));
@@ -197,10 +199,12 @@ void MainWindow::dispatch(Handler handler) {
     input_.hold();
     waiting_.push_back(std::move(handler));
     while (!waiting_.empty() && !close_pending_) {
-        const Handler next = std::move(waiting_.front());
+        Handler next = std::move(waiting_.front());
         waiting_.pop_front();
         pacer_.begin_run();
+        log_.before(form_);
         next(form_);
+        log_.after(form_, std::move(next));
         show_model(false);
     }
     waiting_.clear();
@@ -210,6 +214,7 @@ void MainWindow::dispatch(Handler handler) {
         close();
     } else {
         input_.release();
+        if (fit_pending_) fit_layout();
     }
 }
 
@@ -241,22 +246,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::apply_outer_size() {
-    // The toolkit sizes the client area; the frame adds what the window system gives it.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(std::max(outer_width_px_ - frame.width(), 1),
-                 std::max(outer_height_px_ - frame.height(), 1));
-}
-
 void MainWindow::set_outer_width(float twips) {
-    outer_width_px_ = twips_to_px(twips);
-    if (outer_height_px_ == 0) outer_height_px_ = frameGeometry().height();
-    apply_outer_size();
+    outer_px_.setWidth(twips_to_px(twips));
+    if (outer_px_.height() == 0) outer_px_.setHeight(frameGeometry().height());
+    resize(outer_px_.width() - (frameGeometry().width() - width()), height());
 }
 
 void MainWindow::set_outer_height(float twips) {
-    outer_height_px_ = twips_to_px(twips);
-    apply_outer_size();
+    outer_px_.setHeight(twips_to_px(twips));
+    resize(width(), outer_px_.height() - (frameGeometry().height() - height()));
 }
 
 float MainWindow::outer_width() const { return static_cast<float>(px_to_twips(frameGeometry().width())); }

@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "app/form1.h"
+#include "app/layout.h"
+#include "app/replay_log.h"
 #include "shell/frame_pacer.h"
 #include "shell/input_gate.h"
 
@@ -28,6 +30,10 @@ public:
     long presented_frames() const { return pacer_.frames(); }
     // Time one animation frame stays on screen.
     double frame_interval_ms() const { return pacer_.interval_ms(); }
+    // How much larger than laid out the layout is shown.
+    double zoom() const { return zoom_; }
+    // Where the layout's top-left corner sits in the client area.
+    QPoint layout_origin() const { return offset_; }
 
     // WindowHost
     void set_outer_width(float twips) override;
@@ -42,6 +48,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     using Handler = std::function<void(Form1&)>;
@@ -51,7 +59,19 @@ private:
     void set_focus_order();
     void dispatch(Handler handler);
     void show_model(bool now);
-    void apply_outer_size();
+    void add_shortcuts();
+    // Once the window manager has said how large its frame is: the laid-out
+    // outer size, centred, and wholly on screen.
+    void settle_frame();
+    // Scales the layout to the client area and redraws the views at the new
+    // resolution; during a run, once the run has ended.
+    void fit_layout();
+    void place_controls();
+    // Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0): the window resized to the next zoom step.
+    void zoom_by(int direction);
+    QMargins frame_margins() const;
+    // Whether the window system lets the program place its windows.
+    static bool places_windows();
     // The control of that name and kind; a name the window lacks is a
     // programming error and stops the program at start-up.
     template <class T>
@@ -61,8 +81,16 @@ private:
     QHash<QString, QWidget*> controls_;
     std::vector<std::pair<QLabel*, const Label*>> value_labels_;
     std::vector<std::pair<SurfaceView*, Surface*>> views_;
-    int outer_width_px_ = 0;
-    int outer_height_px_ = 0;
+    std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
+    QSize outer_px_;       // the outer size start-up asked for, frame included
+    QSize base_client_;    // the client area at that outer size: zoom 1
+    double zoom_ = 1.0;
+    double asked_zoom_ = 1.0;  // the zoom step last asked for with the keys
+    QPoint offset_;
+    bool settled_ = false;
+    bool showing_started_ = false;
+    bool fit_pending_ = false;
+    ReplayLog log_;
 
     // One handler at a time: anything that arrives while one runs waits its turn.
     bool busy_ = false;

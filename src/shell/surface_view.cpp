@@ -16,7 +16,7 @@ SurfaceView::SurfaceView(const Surface& surface, QWidget* parent)
 }
 
 QRect SurfaceView::to_logical(const PixelRect& rect) const {
-    const double ratio = surface_.device_pixel_ratio();
+    const double ratio = devicePixelRatioF();
     const int x0 = static_cast<int>(std::floor(rect.x0 / ratio));
     const int y0 = static_cast<int>(std::floor(rect.y0 / ratio));
     const int x1 = static_cast<int>(std::ceil(rect.x1 / ratio));
@@ -39,7 +39,9 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
     // Wraps the surface's pixels without a copy; they live as long as the window.
     QImage image(reinterpret_cast<const uchar*>(surface_.screen().data()), surface_.width(),
                  surface_.height(), surface_.width() * 4, QImage::Format_RGB32);
-    image.setDevicePixelRatio(surface_.device_pixel_ratio());
+    // One surface pixel to one screen pixel: the surface is drawn at the
+    // screen's resolution times the window's zoom, never scaled here.
+    image.setDevicePixelRatio(devicePixelRatioF());
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), Qt::white);  // beyond the surface, should the sizes differ by rounding
     painter.drawImage(QPoint(0, 0), image);

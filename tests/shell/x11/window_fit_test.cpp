@@ -1,0 +1,137 @@
+// The window under a real window manager (openbox on Xvfb): its outer size
+// and place at start, and a layout that scales with the window while every
+// view stays exactly what a window created at that size would show.
+#include <QAbstractButton>
+#include <QProcess>
+#include <QScreen>
+#include <QtTest>
+
+#include "controls/handlers.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "support/fake_host.h"
+
+using af::shell::MainWindow;
+
+namespace {
+
+void wm(const QStringList& arguments) { QProcess::execute("wmctrl", arguments); }
+
+QString window_id(const QWidget& w) { return QString::number(w.winId()); }
+
+// The views hold what a window created at the window's present resolution
+// (the screen's pixels per layout pixel, times the zoom) would hold after the
+// same events.
+bool views_as_if_created_so(MainWindow& w, void (*events)(af::Form1&)) {
+    af::testing::Started fresh(w.devicePixelRatioF() * w.zoom());
+    events(fresh.form);
+    const auto a = af::named_views(w.form());
+    const auto b = af::named_views(fresh.form);
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k].second->screen() != b[k].second->screen()) return false;
+        if (a[k].second->persistent() != b[k].second->persistent()) return false;
+    }
+    return true;
+}
+
+// Every pixel of a view as the screen shows it, its captions left out, is a
+// pure colour: each channel off or full, nothing blended or smoothed.
+int blended_pixels(MainWindow& w, const char* name) {
+    QWidget* view = w.findChild<QWidget*>(name);
+    const QImage shown = w.screen()->grabWindow(w.winId()).toImage();
+    const double ratio = shown.devicePixelRatio();
+    QRegion region(QRect(view->mapTo(&w, QPoint(0, 0)), view->size()));
+    for (const QWidget* caption : view->findChildren<QWidget*>()) {
+        region -= QRect(caption->mapTo(&w, QPoint(0, 0)), caption->size()).adjusted(-1, -1, 1, 1);
+    }
+    int blended = 0;
+    for (const QRect& r : region) {
+        for (int y = static_cast<int>(r.top() * ratio); y < static_cast<int>((r.bottom() + 1) * ratio); ++y) {
+            for (int x = static_cast<int>(r.left() * ratio); x < static_cast<int>((r.right() + 1) * ratio); ++x) {
+                const QRgb p = shown.pixel(x, y);
+                for (const int c : {qRed(p), qGreen(p), qBlue(p)}) blended += c != 0 && c != 255;
+            }
+        }
+    }
+    return blended;
+}
+
+void run(af::Form1& f) { af::Command1_Click(f); }
+
+}  // namespace
+
+class WindowFitTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> open() {
+        auto w = std::make_unique<MainWindow>();
+        w->show();
+        if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
+        QTest::qWait(300);  // the manager's frame, and the window settled in it
+        return w;
+    }
+
+    static bool screen_has_room(const MainWindow& w) {
+        const QSize room = w.screen()->availableGeometry().size();
+        return room.width() >= 615 && room.height() >= 346;
+    }
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        af::shell::prepare_application();
+    }
+
+    void starts_at_its_outer_size_centred_and_on_screen() {
+        auto w = open();
+        const QRect frame = w->frameGeometry();
+        QVERIFY2(w->screen()->availableGeometry().contains(frame), qPrintable(QString("%1,%2 %3x%4")
+            .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        if (!screen_has_room(*w)) {
+            QVERIFY(w->zoom() < 1.0);
+            return;
+        }
+        QCOMPARE(w->zoom(), 1.0);
+        QVERIFY2(std::abs(frame.width() - 615) <= 2 && std::abs(frame.height() - 346) <= 2,
+                 qPrintable(QString("%1x%2").arg(frame.width()).arg(frame.height())));
+        const QPoint off = frame.center() - w->screen()->geometry().center();
+        QVERIFY2(std::abs(off.x()) <= 3 && std::abs(off.y()) <= 3, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
+    }
+
+    void maximised_full_screen_and_restored_keep_the_pictures_exact() {
+        auto w = open();
+        if (!screen_has_room(*w)) QSKIP("needs a screen larger than the window");
+        wm({"-i", "-r", window_id(*w), "-b", "add,maximized_vert,maximized_horz"});
+        QTRY_VERIFY_WITH_TIMEOUT(w->zoom() >= 2.5, 5000);
+        QTest::mouseClick(w->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(views_as_if_created_so(*w, run));
+        QTest::qWait(100);
+        QCOMPARE(blended_pixels(*w, "b_circ"), 0);
+        QCOMPARE(blended_pixels(*w, "wave_s(0)"), 0);
+
+        wm({"-i", "-r", window_id(*w), "-b", "remove,maximized_vert,maximized_horz"});
+        QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.0, 5000);
+        QVERIFY(views_as_if_created_so(*w, run));
+
+        QTest::keyClick(w->windowHandle(), Qt::Key_F11);
+        QTRY_COMPARE_WITH_TIMEOUT(w->frameGeometry(), w->screen()->geometry(), 5000);
+        QVERIFY(views_as_if_created_so(*w, run));
+        QTest::keyClick(w->windowHandle(), Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.0, 5000);
+        QVERIFY(views_as_if_created_so(*w, run));
+    }
+
+    void zoom_keys_step_and_return_to_the_laid_out_size() {
+        auto w = open();
+        if (!screen_has_room(*w)) QSKIP("needs a screen larger than the window");
+        QTest::keyClick(w->windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.1, 5000);
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+        QTest::keyClick(w->windowHandle(), Qt::Key_0, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.0, 5000);
+        QVERIFY(views_as_if_created_so(*w, [](af::Form1&) {}));
+    }
+};
+
+QTEST_MAIN(WindowFitTest)
+#include "window_fit_test.moc"
