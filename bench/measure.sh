@@ -38,6 +38,11 @@ after=$(cpu_ns "$app")
 kill "$app"
 idle_ms=$(echo "$before $after" | awk '{ printf "%.2f", ($2 - $1) / 1e6 }')
 
+# Peak memory after a run, at the start-up size and in full screen on a
+# 3840 x 2160 screen under a window manager.
+fullscreen=$(xvfb-run -a -s "-screen 0 3840x2160x24" sh tests/shell/x11/with_openbox.sh \
+  sh bench/fullscreen_memory.sh "$bin/angular-frequency" 2>/dev/null | tail -n 1)
+
 "$bin/bench/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
   --benchmark_color=false 2>/dev/null | grep '_median' > "$work/core.txt"
 paced=$("$bin/bench/window_bench" 3 300 2>/dev/null)
@@ -55,3 +60,7 @@ awk '{ extra = ""; for (i = 7; i <= NF; ++i) extra = extra " " $i; printf "  %-4
 echo
 echo "Paced animation runs (duration / steps x refresh interval):"
 echo "$paced" | sed 's/^/  /'
+echo
+echo "Peak resident memory after a run at the 0.002 step (KiB): start-up size, then"
+echo "full screen on 3840 x 2160 (client size last):"
+echo "  $fullscreen"
