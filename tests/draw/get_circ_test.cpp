@@ -115,7 +115,7 @@ TEST(GetCirc, NeedBaseClearsTheCircleViewButNotTheWaves) {
     EXPECT_EQ(differing_pixels(wave1, f.wave_s[1].screen()), 0);
 }
 
-TEST(GetCirc, DrawsTheSamePixelsAtEveryDevicePixelRatio) {
+TEST(GetCirc, DrawsTheSamePixelsTwiceAtEachDevicePixelRatio) {
     for (const double ratio : {1.0, 1.25, 2.0}) {
         Started a(ratio), b(ratio);
         EXPECT_EQ(testing::screen_hash(a.form.b_circ), testing::screen_hash(b.form.b_circ));

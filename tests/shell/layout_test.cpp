@@ -1,0 +1,132 @@
+// The window as laid out, checked against a transcription of the layout
+// written out here, not read from the table the window is built from: a
+// mistyped number there does not check itself.
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+#include <cmath>
+
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+using af::shell::MainWindow;
+
+namespace {
+
+struct Laid {
+    const char* name;
+    const char* parent;
+    const char* caption;  // as shown once the window is up
+    int left, top, width, height;  // twips
+    const char* family;   // the free font that stands in; "" for none set
+    double points;
+    bool italic;
+    const char* fore;     // "blue", "red" or "" for the style's colour
+    const char* align;    // "right", "centre" or "" for left
+};
+
+// clang-format off
+const Laid kLaidOut[] = {
+    {"Frame1", "Form1", "", 120, 0, 2775, 4695, "", 0, false, "", ""},
+    {"Frame2", "Form1", "", 2880, 0, 6375, 2415, "", 0, false, "", ""},
+    {"Frame3", "Form1", "", 2880, 2280, 6375, 2415, "", 0, false, "", ""},
+    {"b_circ", "Frame1", "", 360, 240, 2052, 2052, "", 0, false, "", ""},
+    {"Label1", "Frame1", "t=", 120, 2400, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"value_time", "Frame1", "0", 360, 2400, 492, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"SpinButton5", "Frame1", "", 960, 2400, 255, 255, "", 0, false, "", ""},
+    {"Label2(0)", "Frame1", "r1=", 120, 2760, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"value_r(0)", "Frame1", "10", 600, 2760, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"SpinButton6", "Frame1", "", 960, 2760, 255, 255, "", 0, false, "", ""},
+    {"Label3", "Frame1", "ω1=", 1320, 2760, 375, 255, "IPAPMincho", 9.0, false, "", ""},
+    {"value_sp(0)", "Frame1", "2", 1680, 2760, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"Label5", "Frame1", "π", 2040, 2760, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
+    {"SpinButton8", "Frame1", "", 2400, 2760, 255, 255, "", 0, false, "", ""},
+    {"Label2(1)", "Frame1", "r2=", 120, 3120, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"value_r(1)", "Frame1", "10", 600, 3120, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"SpinButton7", "Frame1", "", 960, 3120, 255, 255, "", 0, false, "", ""},
+    {"Label4", "Frame1", "ω2=", 1320, 3120, 375, 255, "IPAPMincho", 9.0, false, "", ""},
+    {"value_sp(1)", "Frame1", "4", 1680, 3120, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"Label6", "Frame1", "π", 2040, 3120, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
+    {"SpinButton9", "Frame1", "", 2400, 3120, 255, 255, "", 0, false, "", ""},
+    {"Command1", "Frame1", "ANIM", 120, 3720, 735, 375, "IPAPGothic", 9.75, false, "", ""},
+    {"Command2", "Frame1", "RESET", 120, 4200, 732, 372, "IPAPGothic", 9.75, false, "", ""},
+    {"Frame4", "Frame1", "step t", 900, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
+    {"Frame5", "Frame1", "step ω", 1830, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
+    {"max_range", "b_circ", "15", 480, 0, 375, 255, "Liberation Serif", 9.75, false, "red", "right"},
+    {"wave_s(0)", "Frame2", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
+    {"wave_s(1)", "Frame3", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
+    {"Label7(0)", "Frame2", "【S】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
+    {"Label7(1)", "Frame3", "【C】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
+    {"axis_s", "wave_s(0)", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
+    {"axis_c", "wave_s(1)", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
+    {"Option4", "Frame4", "0.01", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"Option1", "Frame4", "0.005", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"Option2", "Frame4", "0.002", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"Option3(0)", "Frame5", "1", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"Option5", "Frame5", "0.5", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"Option6", "Frame5", "0.1", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+};
+// clang-format on
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString caption_of(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+    return {};
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { af::shell::prepare_application(); }
+
+    void every_control_as_laid_out() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.zoom(), 1.0);
+        QCOMPARE(w.windowTitle(), QString("Angular Frequency"));
+        int widgets = 0;
+        for (const Laid& c : kLaidOut) {
+            QWidget* widget = w.findChild<QWidget*>(c.name);
+            QVERIFY2(widget, c.name);
+            ++widgets;
+            QCOMPARE(widget->parentWidget()->objectName(), QString(c.parent));
+            QRect expected(px(c.left), px(c.top), px(c.width), px(c.height));
+            if (QString(c.parent) == "Form1") expected.translate(w.layout_origin());
+            QCOMPARE(widget->geometry(), expected);
+            QCOMPARE(caption_of(widget), QString::fromUtf8(c.caption));
+            if (*c.family) {
+                const QFontInfo font(widget->font());
+                QCOMPARE(font.family(), QString(c.family));
+                QCOMPARE(widget->font().pointSizeF(), c.points);
+                QCOMPARE(font.italic(), c.italic);
+                QCOMPARE(widget->font().weight(), QFont::Normal);
+            }
+            const QColor fore = widget->palette().color(QPalette::WindowText);
+            if (QString(c.fore) == "blue") QCOMPARE(fore, QColor(0, 0, 255));
+            if (QString(c.fore) == "red") QCOMPARE(fore, QColor(255, 0, 0));
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
+                const QString align(c.align);
+                QCOMPARE(h, align == "right" ? Qt::AlignRight : align == "centre" ? Qt::AlignHCenter : Qt::AlignLeft);
+            }
+        }
+        QCOMPARE(widgets, 38);
+        const QStringList chosen{"Option4", "Option3(0)"};
+        for (QRadioButton* option : w.findChildren<QRadioButton*>()) {
+            QCOMPARE(option->isChecked(), chosen.contains(option->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
