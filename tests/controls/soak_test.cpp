@@ -26,7 +26,7 @@ TEST(Soak, RandomEventsKeepStateLabelsAndPictureExact) {
 TEST(Soak, ShrinkingFindsTheEventsAFailureNeeds) {
     // A stand-in failure: r1 reaching 15. From the start value 10 that needs
     // exactly five presses of r1 up, and nothing else.
-    const Check r1_at_top = [](Form1& f, Form1&) {
+    const Check r1_at_top = [](Form1& f, Reference&) {
         return f.state.radius[0] == 15.0f ? std::string("r1 at 15") : std::string();
     };
     const std::vector<int> events = random_events(7, 4000);

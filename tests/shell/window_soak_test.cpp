@@ -29,7 +29,7 @@ class WindowSoak : public QObject {
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, control->mapTo(&w, at));
     }
 
-    static QString broken(MainWindow& w, af::Form1& reference) {
+    static QString broken(MainWindow& w, af::testing::Reference& reference) {
         af::Form1& f = w.form();
         if (const std::string what = af::testing::broken_invariant(f, reference); !what.empty()) {
             return QString::fromStdString(what);
@@ -56,7 +56,7 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        af::testing::Started reference(w.form().device_pixel_ratio());
+        af::testing::Reference reference(w.form().device_pixel_ratio());
 
         const QStringList spins{"SpinButton5", "SpinButton6", "SpinButton7", "SpinButton8", "SpinButton9"};
         const QStringList buttons{"Option4", "Option1", "Option2", "Option3(0)", "Option5", "Option6", "Command2"};
@@ -92,7 +92,7 @@ private slots:
                 click(w, w.findChild<QWidget*>("Command1"), QPoint(10, 10));
                 log << "Command1";
             }
-            const QString what = broken(w, reference.form);
+            const QString what = broken(w, reference);
             if (!what.isEmpty()) {
                 QFAIL(qPrintable(QString("%1 after event %2 of seed %3; last events: %4")
                                      .arg(what).arg(k).arg(seed).arg(log.mid(std::max<qsizetype>(0, log.size() - 12)).join(", "))));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -56,9 +57,85 @@ inline std::vector<int> random_events(std::uint32_t seed, int count) {
 
 inline bool whole(float v) { return std::isfinite(v) && v == std::floor(v); }
 
-// What must hold after every event; the empty string when it does. `reference`
-// is scratch: a second window that draws the static layer afresh.
-inline std::string broken_invariant(Form1& f, Form1& reference) {
+// Scratch for the checks: a second window, and what the wave views held
+// after the last check, with their moving layers off.
+struct Reference : Started {
+    using Started::Started;
+    std::array<std::vector<std::uint32_t>, 2> waves;
+    State state;
+    bool seen = false;
+};
+
+namespace detail {
+
+// The wave views as they must look cleared: the time axis and one dot at the
+// time on show.
+inline void draw_cleared(Form1& scratch, const State& s) {
+    scratch.state = s;
+    scratch.state.need_base = true;
+    for (Surface& wave : scratch.wave_s) wave.Cls();
+    get_circ_settled(scratch);
+}
+
+// ... and as a whole run leaves them: the axis and a dot at every step.
+inline void draw_run(Form1& scratch, const State& s) {
+    draw_cleared(scratch, s);
+    for (int ms = s.t_step; ms <= s.t_span * s.t_unit; ms += s.t_step) {
+        scratch.state.t_ms = static_cast<float>(ms);
+        get_circ_settled(scratch);
+    }
+}
+
+// Every pixel that changed since `before` is black now and black in `cleared`
+// (the axis and the dot at the time on show): the earlier trace is kept and
+// one dot is added.
+inline bool trace_kept(const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& now,
+                       const std::vector<std::uint32_t>& cleared) {
+    constexpr std::uint32_t kBlackPixel = 0xFF000000u;
+    for (std::size_t k = 0; k < now.size(); ++k) {
+        if (now[k] != before[k] && (now[k] != kBlackPixel || cleared[k] != kBlackPixel)) return false;
+    }
+    return true;
+}
+
+// What each wave view must hold, its moving layer off: cleared to its axis
+// and one dot where a length or frequency changed (or RESET went back to 0);
+// every dot of the run right after ANIM; otherwise the earlier trace, kept,
+// and one more dot.
+inline std::string broken_wave(Form1& f, Reference& ref) {
+    const State& s = f.state;
+    const State& before = ref.state;
+    const bool restarted = !ref.seen || s.radius != before.radius || s.speed != before.speed;
+    std::string broken;
+    draw_cleared(ref.form, s);
+    for (int i = 0; i < 2 && broken.empty(); ++i) {
+        const std::vector<std::uint32_t>& now = f.wave_s[i].screen();
+        const std::vector<std::uint32_t>& cleared = ref.form.wave_s[i].screen();
+        if (restarted) {
+            if (now != cleared) broken = "wave view not cleared to its axis and one dot";
+            continue;
+        }
+        if (s.need_base) {
+            if (now == ref.waves[i]) continue;
+            draw_run(ref.form, s);
+            if (now != ref.form.wave_s[i].screen()) broken = "wave view is not the whole run's trace";
+            draw_cleared(ref.form, s);
+            continue;
+        }
+        const bool reset = s.t_ms == 0 && now == cleared;
+        if (!reset && !trace_kept(ref.waves[i], now, cleared)) broken = "wave view lost its trace or gained a stray";
+    }
+    // Assigned in place: the same buffers serve every check.
+    for (int i = 0; i < 2; ++i) ref.waves[i] = f.wave_s[i].screen();
+    ref.state = s;
+    ref.seen = true;
+    return broken;
+}
+
+}  // namespace detail
+
+// What must hold after every event; the empty string when it does.
+inline std::string broken_invariant(Form1& f, Reference& ref) {
     const State& s = f.state;
     for (int i = 0; i < 2; ++i) {
         if (!whole(s.radius[i]) || s.radius[i] < 1 || s.radius[i] > 15) return "radius out of range";
@@ -71,16 +148,20 @@ inline std::string broken_invariant(Form1& f, Form1& reference) {
     if (s.sp_step != 10 && s.sp_step != 5 && s.sp_step != 1) return "count step";
     if (f.value_time.Caption != plain_text(s.t_ms / static_cast<float>(s.t_unit))) return "time label";
 
-    // The circle view must be exactly a fresh static layer plus, unless
-    // need_base says none is on screen, one moving layer.
-    reference.state = s;
-    reference.state.need_base = true;
-    get_circ(reference);
-    get_circ(reference);
+    // With the moving layer taken off (unless need_base says none is on
+    // screen), the circle view must be exactly a fresh static layer, and each
+    // wave view what the last event must have left on it.
+    Form1& scratch = ref.form;
+    scratch.state = s;
+    scratch.state.need_base = true;
+    get_circ(scratch);
+    get_circ(scratch);
     if (!s.need_base) get_circ(f);
-    const bool exact = f.b_circ.screen() == reference.b_circ.screen();
+    const bool exact = f.b_circ.screen() == scratch.b_circ.screen();
+    std::string wave = detail::broken_wave(f, ref);
     if (!s.need_base) get_circ(f);
-    return exact ? std::string() : "circle view is not a static layer plus one frame";
+    if (!exact) return "circle view is not a static layer plus one frame";
+    return wave;
 }
 
 struct Failure {
@@ -89,15 +170,16 @@ struct Failure {
     bool failed() const { return !what.empty(); }
 };
 
-using Check = std::string (*)(Form1& f, Form1& reference);
+using Check = std::string (*)(Form1& f, Reference& reference);
 
 // Plays the events on a freshly started window, checking after each one.
 inline Failure play(const std::vector<int>& events, Check check = broken_invariant) {
-    Started w, reference;
-    if (std::string what = check(w.form, reference.form); !what.empty()) return {0, what};
+    Started w;
+    Reference reference;
+    if (std::string what = check(w.form, reference); !what.empty()) return {0, what};
     for (std::size_t k = 0; k < events.size(); ++k) {
         all_events()[static_cast<std::size_t>(events[k])].handle(w.form);
-        if (std::string what = check(w.form, reference.form); !what.empty()) return {k, what};
+        if (std::string what = check(w.form, reference); !what.empty()) return {k, what};
     }
     return {};
 }
