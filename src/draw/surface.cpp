@@ -37,7 +37,9 @@ void Surface::resize(int width_px, int height_px) {
     height_ = height_px;
     const auto count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
     screen_.assign(count, kBackground);
-    persistent_.clear();
+    screen_blank_ = true;
+    persistent_ = {};
+    persistent_blank_ = false;
     retained_apart_ = false;
     marked_.assign(count, 0);
     marks_.clear();
@@ -64,12 +66,20 @@ double Surface::device_y(double y) const {
 void Surface::Cls() {
     if (AutoRedraw) {
         std::fill(screen_.begin(), screen_.end(), kBackground);
+        screen_blank_ = true;
         retained_apart_ = false;  // both images are the cleared view again
+        persistent_blank_ = false;
         ++full_clears_;
     } else if (retained_apart_) {
         // With retained drawing off, clearing returns the screen to what was retained.
-        screen_ = persistent_;
+        if (persistent_blank_) {
+            std::fill(screen_.begin(), screen_.end(), kBackground);
+        } else {
+            screen_ = persistent_;
+        }
+        screen_blank_ = persistent_blank_;
         retained_apart_ = false;
+        persistent_blank_ = false;
     }
     add_dirty({0, 0, width_, height_});
 }
@@ -149,8 +159,22 @@ void Surface::add_span(int y, int x0, int x1) {
 
 void Surface::keep_persistent_apart() {
     if (retained_apart_) return;
-    persistent_ = screen_;
     retained_apart_ = true;
+    persistent_blank_ = screen_blank_;
+    if (persistent_blank_) {
+        persistent_ = {};  // the memory goes back: a full-screen view is tens of megabytes
+    } else {
+        persistent_ = screen_;
+    }
+}
+
+const std::vector<std::uint32_t>& Surface::persistent() const {
+    if (!retained_apart_) return screen_;
+    if (persistent_blank_) {
+        persistent_.assign(screen_.size(), kBackground);
+        persistent_blank_ = false;
+    }
+    return persistent_;
 }
 
 void Surface::apply_pen() {
@@ -160,6 +184,8 @@ void Surface::apply_pen() {
     const bool exclusive_or = DrawMode == kDrawModeXor;
     // While the images are one, drawing on the screen draws on both.
     const bool both = AutoRedraw && retained_apart_;
+    if (both) persistent();  // a blank persistent image is filled in first
+    screen_blank_ = false;
     std::uint32_t* const images[2] = {screen_.data(), both ? persistent_.data() : nullptr};
     for (std::uint32_t* image : images) {
         if (!image) continue;

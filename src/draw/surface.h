@@ -56,7 +56,7 @@ public:
 
     // Pixels as 0xFFRRGGBB words, row by row: ready for a toolkit image.
     const std::vector<std::uint32_t>& screen() const { return screen_; }
-    const std::vector<std::uint32_t>& persistent() const { return retained_apart_ ? persistent_ : screen_; }
+    const std::vector<std::uint32_t>& persistent() const;
     // One on-screen pixel as a blue-green-red colour.
     std::uint32_t pixel(int x, int y) const;
     std::uint32_t persistent_pixel(int x, int y) const;
@@ -93,8 +93,14 @@ private:
     // The persistent image is kept apart only once the screen has been drawn
     // on with retained drawing off; until then it is the screen image itself.
     bool retained_apart_ = false;
+    // Nothing drawn on the screen since it was last cleared.
+    bool screen_blank_ = true;
+    // Kept apart, the persistent image is often the cleared view (an
+    // animation run leaves it so); then it is held as this flag alone and
+    // filled in only when something reads or draws on it.
+    mutable bool persistent_blank_ = false;
     std::uint64_t full_clears_ = 0;
-    std::vector<std::uint32_t> persistent_;
+    mutable std::vector<std::uint32_t> persistent_;
     std::vector<std::uint32_t> screen_;
     // Pixels covered by the operation under way, each listed once.
     std::vector<std::uint8_t> marked_;
