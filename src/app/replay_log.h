@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -27,9 +26,6 @@ public:
     // Gives f new views at `device_pixel_ratio`, drawn from the log. The state
     // and the captions stay as they are: replaying leads to the same ones.
     void redraw(Form1& f, double device_pixel_ratio) const;
-
-    // Handler calls a redraw replays.
-    std::size_t size() const { return events_.size(); }
 
 private:
     // The state before the call that cleared every view; none: from start-up.

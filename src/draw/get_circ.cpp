@@ -7,6 +7,16 @@ namespace af {
 
 namespace {
 
+// The time on show in seconds, in single precision, as the angle and the wave
+// views take it.
+float seconds_on_show(const State& s) { return s.t_ms / static_cast<float>(s.t_unit); }
+
+// The trace dot, set by copy so that it stays when the moving layer goes.
+void set_trace_dot(Surface& wave, float t, float y) {
+    set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
+    wave.PSet(t, y);
+}
+
 void draw_static_layer(Form1& f) {
     State& s = f.state;
     const float y = s.y_range;
@@ -29,7 +39,7 @@ void draw_static_layer(Form1& f) {
 }  // namespace
 
 float vector_angle(const State& s, int i) {
-    const float seconds = s.t_ms / static_cast<float>(s.t_unit);
+    const float seconds = seconds_on_show(s);
     // speed / sp_unit is the angular frequency in units of pi per second, as
     // the "π" beside its label reads: "2 π" is one turn a second.
     const float omega_over_pi = s.speed.at(i) / static_cast<float>(s.sp_unit);
@@ -48,11 +58,7 @@ void get_circ_settled(Form1& f) {
     const std::int16_t last = s.last_vec;
     for (std::int16_t i = 0; i <= last; ++i) {
         // The same single-precision steps as get_circ, so the dot lands on the same pixel.
-        const auto y = static_cast<float>(vector_tip(s, i).y);
-        const float t = s.t_ms / static_cast<float>(s.t_unit);
-        Surface& wave = f.wave_s.at(i);
-        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-        wave.PSet(t, y);
+        set_trace_dot(f.wave_s.at(i), seconds_on_show(s), static_cast<float>(vector_tip(s, i).y));
     }
 }
 
@@ -85,11 +91,10 @@ void get_circ(Form1& f) {
         circle.Line(x, y, 0, y);
 
         Surface& wave = f.wave_s.at(i);
-        const float t = s.t_ms / static_cast<float>(s.t_unit);
+        const float t = seconds_on_show(s);
         set_pen(wave, kDrawModeXor, vec_color[i], 6, kDrawStyleSolid);
         wave.Line(t, y, t, 0);
-        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-        wave.PSet(t, y);
+        set_trace_dot(wave, t, y);
     }
 }
 

@@ -168,12 +168,15 @@ void Surface::keep_persistent_apart() {
     }
 }
 
+void Surface::fill_blank_persistent() const {
+    if (!persistent_blank_) return;
+    persistent_.assign(screen_.size(), kBackground);
+    persistent_blank_ = false;
+}
+
 const std::vector<std::uint32_t>& Surface::persistent() const {
     if (!retained_apart_) return screen_;
-    if (persistent_blank_) {
-        persistent_.assign(screen_.size(), kBackground);
-        persistent_blank_ = false;
-    }
+    fill_blank_persistent();
     return persistent_;
 }
 
@@ -184,7 +187,7 @@ void Surface::apply_pen() {
     const bool exclusive_or = DrawMode == kDrawModeXor;
     // While the images are one, drawing on the screen draws on both.
     const bool both = AutoRedraw && retained_apart_;
-    if (both) persistent();  // a blank persistent image is filled in first
+    if (both) fill_blank_persistent();
     screen_blank_ = false;
     std::uint32_t* const images[2] = {screen_.data(), both ? persistent_.data() : nullptr};
     for (std::uint32_t* image : images) {

@@ -83,6 +83,8 @@ private:
     void mark_ring(double cx, double cy, double r, int width);
     void apply_pen();
     void keep_persistent_apart();
+    // A persistent image kept as the blank flag, filled in as pixels.
+    void fill_blank_persistent() const;
     int pen_width_px() const;
     void add_dirty(const PixelRect& rect);
 
