@@ -70,6 +70,11 @@ private:
     // Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0): the window resized to the next zoom step.
     void zoom_by(int direction);
     QMargins frame_margins() const;
+    // The client area at a zoom of the start-up size.
+    QSize client_at(double zoom) const;
+    // Resizes the window to that client area, where the frame now stands,
+    // moved and if need be shrunk to lie wholly on screen.
+    void place_client(QSize client);
     // Whether the window system lets the program place its windows.
     static bool places_windows();
     // The control of that name and kind; a name the window lacks is a

@@ -58,17 +58,25 @@ void MainWindow::showEvent(QShowEvent* event) {
     poll->start();
 }
 
+QSize MainWindow::client_at(double zoom) const {
+    return {static_cast<int>(std::lround(base_client_.width() * zoom)),
+            static_cast<int>(std::lround(base_client_.height() * zoom))};
+}
+
+void MainWindow::place_client(QSize client) {
+    const QMargins margins = frame_margins();
+    const QRect available = screen() ? screen()->availableGeometry() : QRect();
+    const QRect frame = place_on_screen(QRect(frameGeometry().topLeft(), client.grownBy(margins)), margins, available);
+    resize(frame.size().shrunkBy(margins));
+    if (places_windows()) move(frame.topLeft());
+}
+
 void MainWindow::settle_frame() {
     if (settled_) return;
     settled_ = true;
-    const QMargins margins = frame_margins();
-    if (outer_px_.isValid()) base_client_ = outer_px_.shrunkBy(margins);
+    if (outer_px_.isValid()) base_client_ = outer_px_.shrunkBy(frame_margins());
     // Start-up centred the outer size it asked for; that frame, kept on screen.
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    const Placement placed = place_on_screen(QRect(frameGeometry().topLeft(), base_client_.grownBy(margins)),
-                                             margins, available);
-    resize(placed.frame.size().shrunkBy(margins));
-    if (places_windows()) move(placed.frame.topLeft());
+    place_client(base_client_);
     fit_layout();
 }
 
@@ -87,9 +95,7 @@ void MainWindow::fit_layout() {
     zoom_ = fit_zoom(size(), base_client_, device_pixel_ratio);
     // A size the zoom keys asked for shows exactly their step, not the
     // step as the rounded window size gives it back.
-    const QSize asked(static_cast<int>(std::lround(base_client_.width() * asked_zoom_)),
-                      static_cast<int>(std::lround(base_client_.height() * asked_zoom_)));
-    if (size() == asked && std::abs(zoom_ - asked_zoom_) < 0.01) zoom_ = asked_zoom_;
+    if (size() == client_at(asked_zoom_) && std::abs(zoom_ - asked_zoom_) < 0.01) zoom_ = asked_zoom_;
     offset_ = layout_offset(size(), base_client_, zoom_);
     place_controls();
     const double ratio = device_pixel_ratio * zoom_;
@@ -130,16 +136,8 @@ void MainWindow::add_shortcuts() {
 
 void MainWindow::zoom_by(int direction) {
     if (isFullScreen() || isMaximized()) showNormal();
-    const double target = direction == 0 ? 1.0 : zoom_step(zoom_, direction);
-    asked_zoom_ = target;
-    const QMargins margins = frame_margins();
-    const QSize client(static_cast<int>(std::lround(base_client_.width() * target)),
-                       static_cast<int>(std::lround(base_client_.height() * target)));
-    const QRect available = screen() ? screen()->availableGeometry() : QRect();
-    const Placement placed = place_on_screen(QRect(frameGeometry().topLeft(), client.grownBy(margins)), margins,
-                                             available);
-    resize(placed.frame.size().shrunkBy(margins));
-    if (places_windows()) move(placed.frame.topLeft());
+    asked_zoom_ = direction == 0 ? 1.0 : zoom_step(zoom_, direction);
+    place_client(client_at(asked_zoom_));
 }
 
 }  // namespace af::shell

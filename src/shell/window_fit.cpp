@@ -33,23 +33,23 @@ QPoint layout_offset(QSize client, QSize base, double zoom) {
     return {spare(client.width(), base.width()), spare(client.height(), base.height())};
 }
 
-Placement place_on_screen(QRect frame, QMargins m, QRect available) {
-    Placement placed{frame, 1.0};
-    if (available.isEmpty()) return placed;
+QRect place_on_screen(QRect frame, QMargins m, QRect available) {
+    if (available.isEmpty()) return frame;
     const QSize client = frame.size().shrunkBy(m);
     const QSize room = available.size().shrunkBy(m);
     if (frame.width() > available.width() || frame.height() > available.height()) {
-        placed.zoom = std::min(static_cast<double>(room.width()) / client.width(),
-                               static_cast<double>(room.height()) / client.height());
-        const QSize shrunk(static_cast<int>(std::floor(client.width() * placed.zoom)),
-                           static_cast<int>(std::floor(client.height() * placed.zoom)));
-        placed.frame.setSize(shrunk.grownBy(m));
-        placed.frame.moveCenter(available.center());
+        const double shrink = std::min(static_cast<double>(room.width()) / client.width(),
+                                       static_cast<double>(room.height()) / client.height());
+        const QSize shrunk(static_cast<int>(std::floor(client.width() * shrink)),
+                           static_cast<int>(std::floor(client.height() * shrink)));
+        frame.setSize(shrunk.grownBy(m));
+        frame.moveCenter(available.center());
     }
-    QRect& f = placed.frame;
-    f.moveLeft(std::clamp(f.left(), available.left(), std::max(available.left(), available.right() - f.width() + 1)));
-    f.moveTop(std::clamp(f.top(), available.top(), std::max(available.top(), available.bottom() - f.height() + 1)));
-    return placed;
+    frame.moveLeft(std::clamp(frame.left(), available.left(),
+                              std::max(available.left(), available.right() - frame.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), available.top(),
+                             std::max(available.top(), available.bottom() - frame.height() + 1)));
+    return frame;
 }
 
 double zoom_step(double zoom, int direction) {

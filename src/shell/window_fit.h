@@ -18,14 +18,10 @@ double fit_zoom(QSize client, QSize base, double device_pixel_ratio);
 // sides, the top-left corner never off the client area.
 QPoint layout_offset(QSize client, QSize base, double zoom);
 
-// The frame rectangle moved (and, where it does not fit, shrunk keeping its
-// shape) so that it lies wholly inside `available`: title bar and every
-// control reachable. Returns the zoom the shrinking took (1: none).
-struct Placement {
-    QRect frame;
-    double zoom = 1.0;
-};
-Placement place_on_screen(QRect frame, QMargins frame_margins, QRect available);
+// The frame rectangle moved (and, where it does not fit, shrunk keeping the
+// client area's shape) so that it lies wholly inside `available`: title bar
+// and every control reachable.
+QRect place_on_screen(QRect frame, QMargins frame_margins, QRect available);
 
 // The next zoom step up or down from `zoom`, as Ctrl++ and Ctrl+- take it.
 double zoom_step(double zoom, int direction);
