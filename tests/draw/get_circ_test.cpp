@@ -115,15 +115,5 @@ TEST(GetCirc, NeedBaseClearsTheCircleViewButNotTheWaves) {
     EXPECT_EQ(differing_pixels(wave1, f.wave_s[1].screen()), 0);
 }
 
-TEST(GetCirc, DrawsTheSamePixelsTwiceAtEachDevicePixelRatio) {
-    for (const double ratio : {1.0, 1.25, 2.0}) {
-        Started a(ratio), b(ratio);
-        EXPECT_EQ(testing::screen_hash(a.form.b_circ), testing::screen_hash(b.form.b_circ));
-        EXPECT_EQ(testing::screen_hash(a.form.wave_s[1]), testing::screen_hash(b.form.wave_s[1]));
-        // At twice the ratio the views have twice the pixels across.
-        EXPECT_EQ(a.form.b_circ.width(), static_cast<int>(std::lround(137 * ratio)));
-    }
-}
-
 }  // namespace
 }  // namespace af
