@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 
+#include "app/layout.h"
 #include "app/number_text.h"
 #include "draw/get_circ.h"
 
@@ -98,9 +99,45 @@ std::string bound_text(const State& s, Spinner spinner, Spin direction) {
     return text + (direction == Spin::Up ? ", maximum" : ", minimum");
 }
 
-std::string option_name(std::string_view group, std::string_view caption) {
-    const std::string unit = group == "step t" ? " seconds" : " π radians per second";
-    return std::string(group) + ", " + std::string(caption) + unit;
+ControlSpeech control_speech(std::string_view control) {
+    struct Entry {
+        std::string_view control;
+        const char* name;
+        const char* description;
+    };
+    static constexpr Entry entries[] = {
+        {"Frame1", "controls", ""},
+        {"Frame2", "wave of vector 1", ""},
+        {"Frame3", "wave of vector 2", ""},
+        {"b_circ", "circle view", ""},
+        {"wave_s(0)", "wave view of vector 1", ""},
+        {"wave_s(1)", "wave view of vector 2", ""},
+        {"max_range", "", "the largest radius: each view reaches this far from its centre line"},
+        {"axis_s", "", "the time axis of one second"},
+        {"axis_c", "", "the time axis of one second"},
+        {"Label7(0)", "S", "the wave of vector 1: its height against time"},
+        {"Label7(1)", "C", "the wave of vector 2: its height against time"},
+        {"SpinButton5", "time", "Up and Down step the time on show"},
+        {"SpinButton6", "r1", "Up and Down change the length of vector 1"},
+        {"SpinButton7", "r2", "Up and Down change the length of vector 2"},
+        {"SpinButton8", "ω1", "Up and Down change the angular frequency of vector 1"},
+        {"SpinButton9", "ω2", "Up and Down change the angular frequency of vector 2"},
+        {"Command1", "ANIM", "runs one second of simulated time from zero"},
+        {"Command2", "RESET", "returns to time zero and clears the traces"},
+    };
+    for (const Entry& e : entries) {
+        if (e.control == control) return {e.name, e.description};
+    }
+    // An option says its group and unit: "step t, 0.005 seconds".
+    for (const ControlSpec& c : window_layout()) {
+        if (c.name != control || c.kind != ControlKind::OptionButton) continue;
+        for (const ControlSpec& group : window_layout()) {
+            if (group.name != c.parent) continue;
+            const char* unit = group.caption == "step t" ? " seconds" : " π radians per second";
+            return {std::string(group.caption) + ", " + std::string(c.caption) + unit, ""};
+        }
+    }
+    return {};
 }
 
 std::string circle_description(const State& s) {

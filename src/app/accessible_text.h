@@ -1,11 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/state.h"
 #include "controls/spin.h"
 
 namespace af {
+
+// What a screen reader says for a control whose caption says too little or
+// nothing; an empty name leaves the caption. Spin controls and views also
+// get their value and description from the state, after each change.
+struct ControlSpeech {
+    std::string name;
+    std::string description;
+};
+ControlSpeech control_speech(std::string_view control);
 
 // The value a spin control steps.
 enum class Quantity { Time, Radius, Speed };
@@ -31,9 +41,6 @@ SpinReading spin_reading(const State& s, Spinner spinner);
 
 // Said when a press is refused at a bound: "15, maximum", "0, minimum".
 std::string bound_text(const State& s, Spinner spinner, Spin direction);
-
-// An option's caption with its group and unit: "step t, 0.005 seconds".
-std::string option_name(std::string_view group, std::string_view caption);
 
 // The circle view at the time on show: the time, and each vector's length,
 // angle and height; after a run, which leaves no vectors drawn, the circles.

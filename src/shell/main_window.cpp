@@ -10,9 +10,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/accessible_text.h"
 #include "app/layout.h"
 #include "app/twips.h"
 #include "controls/handlers.h"
+#include "shell/accessibility.h"
 #include "shell/fonts.h"
 #include "shell/qt_text.h"
 #include "shell/spin_button.h"
@@ -44,35 +46,11 @@ double start_ratio() {
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-// What a screen reader says for the controls whose caption says too little.
-struct Spoken {
-    const char* name;
-    const char* description;
-};
-
-Spoken spoken(std::string_view control) {
-    static const QHash<QString, Spoken> texts{
-        {"Frame1", {"controls", ""}},
-        {"Frame2", {"wave of vector 1", ""}},
-        {"Frame3", {"wave of vector 2", ""}},
-        {"SpinButton5", {"time", "Up and Down step the time on show"}},
-        {"SpinButton6", {"r1", "Up and Down change the length of vector 1"}},
-        {"SpinButton7", {"r2", "Up and Down change the length of vector 2"}},
-        {"SpinButton8", {"ω1", "Up and Down change the angular frequency of vector 1"}},
-        {"SpinButton9", {"ω2", "Up and Down change the angular frequency of vector 2"}},
-        {"b_circ", {"circle view", "the two vectors turning on their circles, with their vertical projections"}},
-        {"wave_s(0)", {"wave view of vector 1", "the height of vector 1 traced against one second of time"}},
-        {"wave_s(1)", {"wave view of vector 2", "the height of vector 2 traced against one second of time"}},
-        {"Command1", {"ANIM", "runs one second of simulated time from zero"}},
-        {"Command2", {"RESET", "returns to time zero and clears the traces"}},
-    };
-    return texts.value(qstring(control), {"", ""});
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), form_(*this, start_ratio()), pacer_(*this), input_(*this) {
+    install_accessibility();
     setObjectName("Form1");
     setWindowTitle(qstring(kWindowCaption));
     resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
@@ -84,16 +62,11 @@ MainWindow::MainWindow(QWidget* parent)
     Form_Load(form_);
     base_client_ = size();
     show_model(false);
+    watch_focus();
+    update_accessible();
 }
 
 MainWindow::~MainWindow() = default;
-
-template <class T>
-T* MainWindow::control(std::string_view name) const {
-    T* found = qobject_cast<T*>(controls_.value(qstring(name)));
-    if (!found) qFatal("the window has no control \"%.*s\" of the kind wired to it", int(name.size()), name.data());
-    return found;
-}
 
 void MainWindow::build_controls() {
     controls_.insert("Form1", this);
@@ -139,10 +112,9 @@ void MainWindow::build_controls() {
             palette.setColor(QPalette::WindowText, bgr_color(*c.fore));
             widget->setPalette(palette);
         }
-        if (const Spoken text = spoken(c.name); *text.name != '\0') {
-            widget->setAccessibleName(QString::fromUtf8(text.name));
-            widget->setAccessibleDescription(QString::fromUtf8(text.description));
-        }
+        const ControlSpeech speech = control_speech(c.name);
+        if (!speech.name.empty()) widget->setAccessibleName(QString::fromStdString(speech.name));
+        if (!speech.description.empty()) widget->setAccessibleDescription(QString::fromStdString(speech.description));
         controls_.insert(widget->objectName(), widget);
     }
     for (const auto& [name, model] : named_captions(form_)) value_labels_.emplace_back(control<QLabel>(name), model);
@@ -163,49 +135,58 @@ void MainWindow::set_focus_order() {
 
 void MainWindow::wire_events() {
     using Plain = void (*)(Form1&);
-    const std::pair<const char*, Plain> clicks[] = {
-        {"Command1", Command1_Click}, {"Command2", Command2_Click}, {"Option4", Option4_Click},
-        {"Option1", Option1_Click},   {"Option2", Option2_Click},  {"Option5", Option5_Click},
-        {"Option6", Option6_Click},
+    using K = Act::Kind;
+    const std::tuple<const char*, Plain, K> clicks[] = {
+        {"Command1", Command1_Click, K::Run}, {"Command2", Command2_Click, K::Reset},
+        {"Option4", Option4_Click, K::Option}, {"Option1", Option1_Click, K::Option},
+        {"Option2", Option2_Click, K::Option}, {"Option5", Option5_Click, K::Option},
+        {"Option6", Option6_Click, K::Option},
     };
-    for (const auto& [name, handler] : clicks) {
+    for (const auto& [name, handler, kind] : clicks) {
         auto* button = control<QAbstractButton>(name);
-        connect(button, &QAbstractButton::clicked, this, [this, h = handler] { dispatch(h); });
+        connect(button, &QAbstractButton::clicked, this, [this, h = handler, k = kind] { dispatch(h, {k}); });
     }
     auto* option3 = control<QAbstractButton>("Option3(0)");
     connect(option3, &QAbstractButton::clicked, this,
-            [this] { dispatch([](Form1& f) { Option3_Click(f, 0); }); });
+            [this] { dispatch([](Form1& f) { Option3_Click(f, 0); }, {K::Option}); });
 
-    const std::tuple<const char*, Plain, Plain> spins[] = {
-        {"SpinButton5", SpinButton5_SpinUp, SpinButton5_SpinDown},
-        {"SpinButton6", SpinButton6_SpinUp, SpinButton6_SpinDown},
-        {"SpinButton7", SpinButton7_SpinUp, SpinButton7_SpinDown},
-        {"SpinButton8", SpinButton8_SpinUp, SpinButton8_SpinDown},
-        {"SpinButton9", SpinButton9_SpinUp, SpinButton9_SpinDown},
+    using Q = Quantity;
+    const std::tuple<const char*, Spinner, Plain, Plain> spins[] = {
+        {"SpinButton5", {Q::Time, 0}, SpinButton5_SpinUp, SpinButton5_SpinDown},
+        {"SpinButton6", {Q::Radius, 0}, SpinButton6_SpinUp, SpinButton6_SpinDown},
+        {"SpinButton7", {Q::Radius, 1}, SpinButton7_SpinUp, SpinButton7_SpinDown},
+        {"SpinButton8", {Q::Speed, 0}, SpinButton8_SpinUp, SpinButton8_SpinDown},
+        {"SpinButton9", {Q::Speed, 1}, SpinButton9_SpinUp, SpinButton9_SpinDown},
     };
-    for (const auto& [name, up, down] : spins) {
+    for (const auto& [name, spinner, up, down] : spins) {
         auto* spin = control<SpinButton>(name);
-        connect(spin, &SpinButton::spin_up, this, [this, h = up] { dispatch(h); });
-        connect(spin, &SpinButton::spin_down, this, [this, h = down] { dispatch(h); });
+        spins_.emplace_back(spin, spinner);
+        connect(spin, &SpinButton::spin_up, this,
+                [this, h = up, q = spinner] { dispatch(h, {K::Step, q, Spin::Up}); });
+        connect(spin, &SpinButton::spin_down, this,
+                [this, h = down, q = spinner] { dispatch(h, {K::Step, q, Spin::Down}); });
     }
 }
 
-void MainWindow::dispatch(Handler handler) {
+void MainWindow::dispatch(Handler handler, Act act) {
     if (busy_) {
-        waiting_.push_back(std::move(handler));
+        waiting_.emplace_back(std::move(handler), act);
         return;
     }
     busy_ = true;
     input_.hold();
-    waiting_.push_back(std::move(handler));
+    waiting_.emplace_back(std::move(handler), act);
     while (!waiting_.empty() && !close_pending_) {
-        Handler next = std::move(waiting_.front());
+        auto [next, next_act] = std::move(waiting_.front());
         waiting_.pop_front();
         pacer_.begin_run();
+        announce(narrator_.begin(form_.state, next_act));
+        const State before = form_.state;
         log_.before(form_);
         next(form_);
         log_.after(form_, std::move(next));
         show_model(false);
+        if (!close_pending_) tell(before, next_act);
     }
     waiting_.clear();
     busy_ = false;

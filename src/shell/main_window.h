@@ -7,6 +7,7 @@
 
 #include "app/form1.h"
 #include "app/layout.h"
+#include "app/narrator.h"
 #include "app/replay_log.h"
 #include "shell/frame_pacer.h"
 #include "shell/input_gate.h"
@@ -15,6 +16,8 @@ class QLabel;
 
 namespace af::shell {
 
+class Announcer;
+class SpinButton;
 class SurfaceView;
 
 // The window: builds every control at its laid-out place, forwards each
@@ -57,8 +60,15 @@ private:
     void build_controls();
     void wire_events();
     void set_focus_order();
-    void dispatch(Handler handler);
+    void dispatch(Handler handler, Act act);
     void show_model(bool now);
+    // Assistive technology: what an act says once its handler has returned,
+    // the spin controls' values and the views' descriptions.
+    void tell(const State& before, const Act& act);
+    void update_accessible();
+    // Said through the screen reader, if one listens.
+    void announce(const std::string& text);
+    void watch_focus();
     void add_shortcuts();
     // Once the window manager has said how large its frame is: the laid-out
     // outer size, centred, and wholly on screen.
@@ -87,6 +97,9 @@ private:
     std::vector<std::pair<QLabel*, const Label*>> value_labels_;
     std::vector<std::pair<SurfaceView*, Surface*>> views_;
     std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
+    std::vector<std::pair<SpinButton*, Spinner>> spins_;
+    Narrator narrator_;
+    Announcer* announcer_ = nullptr;
     QSize outer_px_;       // the outer size start-up asked for, frame included
     QSize base_client_;    // the client area at that outer size: zoom 1
     double zoom_ = 1.0;
@@ -99,10 +112,17 @@ private:
 
     // One handler at a time: anything that arrives while one runs waits its turn.
     bool busy_ = false;
-    std::deque<Handler> waiting_;
+    std::deque<std::pair<Handler, Act>> waiting_;
     bool close_pending_ = false;
     FramePacer pacer_;
     InputGate input_;
 };
+
+template <class T>
+T* MainWindow::control(std::string_view name) const {
+    T* found = qobject_cast<T*>(controls_.value(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    if (!found) qFatal("the window has no control \"%.*s\" of the kind wired to it", int(name.size()), name.data());
+    return found;
+}
 
 }  // namespace af::shell

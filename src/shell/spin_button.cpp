@@ -1,5 +1,6 @@
 #include "shell/spin_button.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +27,17 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
 }
 
 QSize SpinButton::sizeHint() const { return {17, 17}; }
+
+void SpinButton::set_reading(SpinReading reading) {
+    const bool changed = reading.text != reading_.text || reading.value != reading_.value;
+    const bool named = reading.name != reading_.name;
+    reading_ = std::move(reading);
+    if (named) setAccessibleName(QString::fromStdString(reading_.name));
+    if (changed) {
+        QAccessibleValueChangeEvent event(this, reading_.value);
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 void SpinButton::fire(Arrow arrow) {
     if (arrow == Arrow::Up) emit spin_up();

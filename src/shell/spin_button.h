@@ -3,17 +3,25 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/accessible_text.h"
+
 namespace af::shell {
 
 // Two arrows in one small square: the upper half raises spin_up, the lower
 // spin_down. Holding an arrow repeats it; Up and Down do the same from the
-// keyboard. It keeps no value or range: every press is one event.
+// keyboard. It keeps no value or range: every press is one event. What it
+// tells assistive technology (the value it steps, with its unit and bounds)
+// is handed to it after each change.
 class SpinButton : public QWidget {
     Q_OBJECT
 public:
     explicit SpinButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+
+    const SpinReading& reading() const { return reading_; }
+    // Tells assistive technology of a new value.
+    void set_reading(SpinReading reading);
 
 signals:
     void spin_up();
@@ -35,6 +43,7 @@ private:
 
     Arrow held_ = Arrow::None;
     QTimer repeat_;
+    SpinReading reading_;
 };
 
 }  // namespace af::shell

@@ -56,8 +56,9 @@ TEST(AccessibleText, FixedTexts) {
     EXPECT_EQ(bound_text(started([](State& s) { s.radius[1] = 15; }), {Quantity::Radius, 1}, Spin::Up), "15, maximum");
     EXPECT_EQ(bound_text(started(), {Quantity::Time, 0}, Spin::Down), "0, minimum");
     EXPECT_EQ(bound_text(started([](State& s) { s.speed[0] = 100; }), {Quantity::Speed, 0}, Spin::Up), "10 π, maximum");
-    EXPECT_EQ(option_name("step t", "0.005"), "step t, 0.005 seconds");
-    EXPECT_EQ(option_name("step ω", "0.5"), "step ω, 0.5 π radians per second");
+    EXPECT_EQ(control_speech("Option1").name, "step t, 0.005 seconds");
+    EXPECT_EQ(control_speech("Option3(0)").name, "step ω, 1 π radians per second");
+    EXPECT_EQ(control_speech("Option6").name, "step ω, 0.1 π radians per second");
     EXPECT_EQ(run_start_text(started()), "running one second of time");
     EXPECT_EQ(run_end_text(started()), "run ended: vector 1 turned once, vector 2 twice; time back to 0");
     EXPECT_EQ(run_end_text(started([](State& s) { s.speed = {30, 1}; })),
