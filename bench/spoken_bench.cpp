@@ -1,0 +1,43 @@
+#include <benchmark/benchmark.h>
+
+#include "app/accessible_text.h"
+#include "app/narrator.h"
+#include "controls/handlers.h"
+#include "support/fake_host.h"
+
+namespace {
+
+using af::testing::Started;
+
+// A step of the time up and back, as a student presses Up and Down; with
+// words, also everything the window computes for a screen reader after each:
+// what to say, the five spin readings and the three view descriptions.
+void BM_TimeSteps(benchmark::State& state) {
+    const bool words = state.range(0) != 0;
+    Started started;
+    af::Form1& f = started.form;
+    af::Narrator narrator;
+    std::size_t said = 0;
+    auto step = [&](void (*handler)(af::Form1&), af::Spin direction) {
+        const af::State before = f.state;
+        handler(f);
+        if (!words) return;
+        said += narrator.end(before, f.state, {af::Act::Kind::Step, {af::Quantity::Time, 0}, direction}).size();
+        for (int i = 0; i < 5; ++i) {
+            const af::Spinner spinner{i == 0 ? af::Quantity::Time : i < 3 ? af::Quantity::Radius : af::Quantity::Speed,
+                                      (i + 1) % 2};
+            said += af::spin_reading(f.state, spinner).text.size();
+        }
+        said += af::circle_description(f.state).size();
+        for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(f.state, i).size();
+    };
+    for (auto _ : state) {
+        step(af::SpinButton5_SpinUp, af::Spin::Up);
+        step(af::SpinButton5_SpinDown, af::Spin::Down);
+    }
+    benchmark::DoNotOptimize(said);
+    state.SetLabel(words ? "handlers and words" : "handlers alone");
+}
+BENCHMARK(BM_TimeSteps)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
