@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "app/form1.h"
 #include "app/layout.h"
@@ -65,7 +66,8 @@ private:
     // Assistive technology: what an act says once its handler has returned,
     // the spin controls' values and the views' descriptions.
     void tell(const State& before, const Act& act);
-    void update_accessible();
+    // Returns the focused spin control if its value changed.
+    SpinButton* update_accessible();
     // Said through the screen reader, if one listens.
     void announce(const std::string& text);
     void watch_focus();
@@ -100,6 +102,7 @@ private:
     std::vector<std::pair<SpinButton*, Spinner>> spins_;
     Narrator narrator_;
     Announcer* announcer_ = nullptr;
+    std::optional<double> last_value_said_;  // of the focused spin control
     QSize outer_px_;       // the outer size start-up asked for, frame included
     QSize base_client_;    // the client area at that outer size: zoom 1
     double zoom_ = 1.0;

@@ -28,7 +28,7 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
 
 QSize SpinButton::sizeHint() const { return {17, 17}; }
 
-void SpinButton::set_reading(SpinReading reading) {
+bool SpinButton::set_reading(SpinReading reading) {
     const bool changed = reading.text != reading_.text || reading.value != reading_.value;
     const bool named = reading.name != reading_.name;
     reading_ = std::move(reading);
@@ -37,6 +37,7 @@ void SpinButton::set_reading(SpinReading reading) {
         QAccessibleValueChangeEvent event(this, reading_.value);
         QAccessible::updateAccessibility(&event);
     }
+    return changed;
 }
 
 void SpinButton::fire(Arrow arrow) {

@@ -20,8 +20,8 @@ public:
     QSize sizeHint() const override;
 
     const SpinReading& reading() const { return reading_; }
-    // Tells assistive technology of a new value.
-    void set_reading(SpinReading reading);
+    // Tells assistive technology of a new value; says whether there was one.
+    bool set_reading(SpinReading reading);
 
 signals:
     void spin_up();
