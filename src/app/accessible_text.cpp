@@ -15,8 +15,13 @@ namespace {
 
 double seconds(const State& s) { return s.t_ms / s.t_unit; }
 
-// The angular frequency in units of pi per second, as its label shows it.
-double omega_over_pi(const State& s, int i) { return s.speed.at(i) / static_cast<float>(s.sp_unit); }
+// Turns of vector i in the wave views' time span, which are also the periods
+// its trace shows: at n pi per second (as its label reads) a vector turns
+// n / 2 times a second, one turn being 2 pi.
+double turns_in_span(const State& s, int i) {
+    const double omega_over_pi = s.speed.at(i) / static_cast<float>(s.sp_unit);
+    return omega_over_pi / 2 * s.t_span;
+}
 
 // Whole numbers up to ten read as words: "one period", "2.5 periods".
 std::string count_text(double n, const char* one, const char* many) {
@@ -117,11 +122,12 @@ ControlSpeech control_speech(std::string_view control) {
         {"axis_c", "", "the time axis of one second"},
         {"Label7(0)", "S", "the wave of vector 1: its height against time"},
         {"Label7(1)", "C", "the wave of vector 2: its height against time"},
-        {"SpinButton5", "time", "Up and Down step the time on show"},
-        {"SpinButton6", "r1", "Up and Down change the length of vector 1"},
-        {"SpinButton7", "r2", "Up and Down change the length of vector 2"},
-        {"SpinButton8", "ω1", "Up and Down change the angular frequency of vector 1"},
-        {"SpinButton9", "ω2", "Up and Down change the angular frequency of vector 2"},
+        // Spin controls are named by their reading, after start-up and each change.
+        {"SpinButton5", "", "Up and Down step the time on show"},
+        {"SpinButton6", "", "Up and Down change the length of vector 1"},
+        {"SpinButton7", "", "Up and Down change the length of vector 2"},
+        {"SpinButton8", "", "Up and Down change the angular frequency of vector 1"},
+        {"SpinButton9", "", "Up and Down change the angular frequency of vector 2"},
         {"Command1", "ANIM", "runs one second of simulated time from zero"},
         {"Command2", "RESET", "returns to time zero and clears the traces"},
     };
@@ -167,18 +173,15 @@ std::string run_start_text(const State& s) {
 std::string run_end_text(const State& s) {
     std::string text = "run ended:";
     for (int i = 0; i <= s.last_vec; ++i) {
-        // One turn is 2 pi: a vector at n pi per second turns n / 2 times a second.
-        const double turns = omega_over_pi(s, i) / 2 * s.t_span;
-        text += (i == 0 ? " " : ", ") + vector_name(i) + (i == 0 ? " turned " : " ") + times_text(turns);
+        text += (i == 0 ? " " : ", ") + vector_name(i) + (i == 0 ? " turned " : " ") + times_text(turns_in_span(s, i));
     }
     return text + "; time back to 0";
 }
 
 std::string sine_text(const State& s, int vector) {
-    const double periods = omega_over_pi(s, vector) / 2 * s.t_span;
     return "sine curve, amplitude " + plain_text(s.radius.at(vector)) + ", " +
-           count_text(periods, "period", "periods") + " in " + count_text(s.t_span, "second", "seconds") +
-           ", starting at 0 and rising";
+           count_text(turns_in_span(s, vector), "period", "periods") + " in " +
+           count_text(s.t_span, "second", "seconds") + ", starting at 0 and rising";
 }
 
 std::string marker_text(const State& s, int vector) {

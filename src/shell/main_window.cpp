@@ -15,6 +15,7 @@
 #include "app/twips.h"
 #include "controls/handlers.h"
 #include "shell/accessibility.h"
+#include "shell/announcer.h"
 #include "shell/fonts.h"
 #include "shell/qt_text.h"
 #include "shell/spin_button.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
     Form_Load(form_);
     base_client_ = size();
     show_model(false);
+    announcer_ = new Announcer(this);
     watch_focus();
     update_accessible();
 }

@@ -70,6 +70,7 @@ private:
     SpinButton* update_accessible();
     // Said through the screen reader, if one listens.
     void announce(const std::string& text);
+    // A refused step is said again once the focus has moved.
     void watch_focus();
     void add_shortcuts();
     // Once the window manager has said how large its frame is: the laid-out

@@ -51,7 +51,6 @@ void MainWindow::announce(const std::string& text) {
 }
 
 void MainWindow::watch_focus() {
-    announcer_ = new Announcer(this);
     connect(qApp, &QApplication::focusChanged, this, [this] { narrator_.focus_moved(); });
 }
 
