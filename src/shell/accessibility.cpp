@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 
+#include "shell/announcer.h"
 #include "shell/main_window.h"
 #include "shell/spin_button.h"
 #include "shell/surface_view.h"
@@ -75,19 +76,15 @@ private:
     QString line() const { return QString::fromStdString(reading().text); }
 };
 
-QAccessibleInterface* accessible_for(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String("af::shell::SpinButton")) {
-        return new SpinButtonAccessible(static_cast<SpinButton*>(object));
+// Recognises the program's own widgets by their types, whatever class name
+// the toolkit asks about.
+QAccessibleInterface* accessible_for(const QString&, QObject* object) {
+    if (auto* spin = qobject_cast<SpinButton*>(object)) return new SpinButtonAccessible(spin);
+    if (auto* view = qobject_cast<SurfaceView*>(object)) return new QAccessibleWidget(view, QAccessible::Graphic);
+    if (auto* announcer = qobject_cast<Announcer*>(object)) {
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
-    if (class_name == QLatin1String("af::shell::SurfaceView")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    }
-    if (class_name == QLatin1String("af::shell::Announcer")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    }
-    if (class_name == QLatin1String("af::shell::MainWindow")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
+    if (auto* window = qobject_cast<MainWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
     return nullptr;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "app/layout.h"
+#include "model/layout.h"
 
 namespace af::shell {
 

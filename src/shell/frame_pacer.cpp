@@ -1,14 +1,17 @@
 #include "shell/frame_pacer.h"
 
-#include <QEventLoop>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
 namespace af::shell {
 
-FramePacer::FramePacer(const QWidget& window) : window_(window) {}
+FramePacer::FramePacer(const QWidget& window, std::function<void()> frame_due)
+    : window_(window), frame_due_(std::move(frame_due)) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, [this] { wait_for_deadline(); });
+}
 
 void FramePacer::begin_run() { next_deadline_ns_ = -1; }
 
@@ -19,7 +22,6 @@ double FramePacer::interval_ms() const {
 }
 
 void FramePacer::frame_shown() {
-    if (stopped_) return;
     ++frames_;
     const auto interval = static_cast<qint64>(interval_ms() * 1e6);
     if (next_deadline_ns_ < 0) {
@@ -28,30 +30,19 @@ void FramePacer::frame_shown() {
     }
     // A run that fell behind (the window dragged, say) does not rush to catch up.
     next_deadline_ns_ = std::max(next_deadline_ns_ + interval, clock_.nsecsElapsed());
-    wait_until(next_deadline_ns_);
+    wait_for_deadline();
 }
 
-void FramePacer::stop() {
-    stopped_ = true;
-    if (loop_) loop_->quit();
-}
+void FramePacer::stop() { timer_.stop(); }
 
-void FramePacer::wait_until(qint64 deadline_ns) {
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    loop_ = &loop;
-    while (!stopped_) {
-        const qint64 remaining = deadline_ns - clock_.nsecsElapsed();
-        if (remaining <= 0) break;
-        timer.start(static_cast<int>(remaining / 1'000'000));
-        // Every event is handled meanwhile, the window system's close among
-        // them; the window holds its controls' input itself (InputGate).
-        loop.exec();
+void FramePacer::wait_for_deadline() {
+    const qint64 remaining = next_deadline_ns_ - clock_.nsecsElapsed();
+    if (remaining > 0) {
+        // Timers count whole milliseconds: the last part of a wait is a timer of 0 ms.
+        timer_.start(static_cast<int>(remaining / 1'000'000));
+        return;
     }
-    loop_ = nullptr;
+    frame_due_();
 }
 
 }  // namespace af::shell

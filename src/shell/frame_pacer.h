@@ -1,27 +1,28 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
 
-class QEventLoop;
 class QWidget;
 
 namespace af::shell {
 
-// Paces the frames of an animation run to the screen: each frame stays on
-// show for one refresh interval, counted from the run's first frame so that
-// waiting never drifts. While it waits, the event loop runs.
-class FramePacer {
+// Paces the frames of a run to the screen from the event loop's clock: each
+// frame stays on show for one refresh interval, deadlines counted from the
+// run's first frame so that waiting never drifts. It never blocks: when a
+// frame has had its time, it calls `frame_due`.
+class FramePacer : public QObject {
 public:
-    explicit FramePacer(const QWidget& window);
+    FramePacer(const QWidget& window, std::function<void()> frame_due);
 
-    // The next frame is the first of a new run.
+    // The next frame shown is the first of a new run.
     void begin_run();
-    // A frame is on screen: returns once it has had its interval, or at once
-    // after stop().
+    // A frame is on screen: `frame_due` follows once it has had its interval.
     void frame_shown();
-    // Ends a wait under way, and every later one, at once: the window is going.
+    // No frame is due any more: the run has ended or the window is going.
     void stop();
-    bool stopped() const { return stopped_; }
 
     // Time one frame stays on screen, from the refresh rate of the window's screen.
     double interval_ms() const;
@@ -29,13 +30,13 @@ public:
     long frames() const { return frames_; }
 
 private:
-    void wait_until(qint64 deadline_ns);
+    void wait_for_deadline();
 
     const QWidget& window_;
+    std::function<void()> frame_due_;
     QElapsedTimer clock_;
+    QTimer timer_;
     qint64 next_deadline_ns_ = -1;
-    QEventLoop* loop_ = nullptr;
-    bool stopped_ = false;
     long frames_ = 0;
 };
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/accessible_text.h"
+#include "acts/spoken_text.h"
 
 namespace af::shell {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "draw/surface.h"
+#include "pixels/surface.h"
 
 namespace af::shell {
 

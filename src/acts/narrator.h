@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "acts/apply.h"
+#include "acts/spoken_text.h"
+#include "model/act.h"
+#include "model/state.h"
+
+namespace af {
+
+// When to say what beyond the values of the controls: runs and resets,
+// refused steps (once for a run of the same refused press), restarts, and
+// what the wave views hold. It keeps the little the state does not say: how
+// far the traces reach. The sentences themselves come from spoken_text.
+class Narrator {
+public:
+    // Said as the act begins.
+    std::string begin(const State& s, const Act& act) const;
+    // Said once the act has been applied; empty when the new value says it all.
+    std::string end(const State& before, const State& after, const Act& act, const ActResult& result);
+    // The next refused step is said again, even if it repeats the last.
+    void focus_moved() { refused_.reset(); }
+
+    std::string wave_description(const State& s, int vector) const;
+
+private:
+    TraceReach reach_{};
+    std::optional<Act> refused_;
+};
+
+}  // namespace af

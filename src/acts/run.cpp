@@ -1,0 +1,53 @@
+#include "acts/run.h"
+
+#include "model/frame.h"
+#include "model/number_text.h"
+
+namespace af {
+
+Run::Run(Model& m, Frames frames)
+    : model_(m),
+      frames_(frames),
+      // Both fixed before the first step: 1000 ms in steps of 10, 5 or 2.
+      end_ms_(static_cast<std::int16_t>(m.state.span_seconds * m.state.ms_per_second)),
+      step_ms_(m.state.time_step_ms) {
+    clear_views(m);
+    m.state.static_layer_due = true;
+}
+
+bool Run::step() {
+    if (!another()) return false;
+    take_frame_off();
+    model_.state.time_ms = static_cast<float>(next_ms_);
+    // Drawing goes to the screen only, so the persistent images keep the cleared views.
+    set_retained_drawing(model_, false);
+    if (frames_ == Frames::Shown) {
+        draw_frame(model_);
+        frame_on_show_ = true;
+    } else {
+        draw_frame_settled(model_);  // nobody sees the frame: only what it leaves
+        set_retained_drawing(model_, true);
+    }
+    show_time(model_);
+    next_ms_ += step_ms_;
+    ++steps_;
+    return another();
+}
+
+void Run::take_frame_off() {
+    if (!frame_on_show_) return;
+    draw_frame(model_);  // the same state: the moving layer goes, the trace dots stay
+    set_retained_drawing(model_, true);
+    frame_on_show_ = false;
+}
+
+void Run::end() {
+    take_frame_off();
+    next_ms_ = end_ms_ + 1;  // no step follows an end
+    State& s = model_.state;
+    s.time_ms = 0;
+    model_.time_value.caption = plain_text(s.time_ms);
+    s.static_layer_due = true;
+}
+
+}  // namespace af

@@ -1,8 +1,0 @@
-#pragma once
-
-namespace af {
-
-// Which arrow of a spin control raised the event.
-enum class Spin { Up, Down };
-
-}  // namespace af
