@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "controls/handlers.h"
-#include "draw/get_circ.h"
+#include "acts/apply.h"
+#include "model/frame.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -13,12 +13,12 @@ using af::testing::Started;
 // One frame with its erasing call, as an animation step draws it.
 void BM_MovingLayer(benchmark::State& state) {
     Started started(static_cast<double>(state.range(0)) / 100.0);
-    af::Form1& f = started.form;
+    af::Model& f = started.model;
     float t = 0;
     for (auto _ : state) {
-        f.state.t_ms = t;
-        af::get_circ(f);
-        af::get_circ(f);
+        f.state.time_ms = t;
+        af::draw_frame(f);
+        af::draw_frame(f);
         t = t >= 1000 ? 0 : t + 10;
     }
     state.SetLabel("dpr x100");
@@ -28,10 +28,10 @@ BENCHMARK(BM_MovingLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 // A frame that rebuilds the static layer first, as start-up and the spinners do.
 void BM_FrameWithStaticLayer(benchmark::State& state) {
     Started started(static_cast<double>(state.range(0)) / 100.0);
-    af::Form1& f = started.form;
+    af::Model& f = started.model;
     for (auto _ : state) {
-        f.state.need_base = true;
-        af::get_circ(f);
+        f.state.static_layer_due = true;
+        af::draw_frame(f);
     }
 }
 BENCHMARK(BM_FrameWithStaticLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
@@ -39,9 +39,9 @@ BENCHMARK(BM_FrameWithStaticLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrose
 // A whole animation run without pacing, for each time step (10, 5 and 2 ms).
 void BM_UnpacedRun(benchmark::State& state) {
     Started started;
-    af::Form1& f = started.form;
-    f.state.t_step = static_cast<std::int16_t>(state.range(0));
-    for (auto _ : state) af::Command1_Click(f);
+    af::Model& f = started.model;
+    f.state.time_step_ms = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state) af::apply(f, run_act());
     state.counters["steps"] = 1000.0 / static_cast<double>(state.range(0)) + 1;
 }
 BENCHMARK(BM_UnpacedRun)->Arg(10)->Arg(5)->Arg(2)->Unit(benchmark::kMillisecond);

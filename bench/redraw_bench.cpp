@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "app/replay_log.h"
-#include "controls/handlers.h"
+#include "acts/replay_log.h"
+#include "acts/apply.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -11,16 +11,16 @@ namespace {
 // 0.002 step and 200 manual time steps.
 void BM_RedrawAtNewSize(benchmark::State& state) {
     af::testing::Started started;
-    af::Form1& f = started.form;
+    af::Model& f = started.model;
     af::ReplayLog log;
-    auto run = [&](void (*handler)(af::Form1&)) {
+    auto run = [&](void (*handler)(af::Model&)) {
         log.before(f);
         handler(f);
         log.after(f, handler);
     };
-    run(af::Option2_Click);
-    run(af::Command1_Click);
-    for (int k = 0; k < 200; ++k) run(af::SpinButton5_SpinUp);
+    run(af::choose_time_step_act(2));
+    run(af::run_act());
+    for (int k = 0; k < 200; ++k) run(af::time_step_act(Direction::Up));
     const double ratio = static_cast<double>(state.range(0)) / 100.0;
     for (auto _ : state) log.redraw(f, ratio);
     state.SetLabel("ratio x100");

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "app/accessible_text.h"
-#include "app/narrator.h"
-#include "controls/handlers.h"
+#include "acts/spoken_text.h"
+#include "acts/narrator.h"
+#include "acts/apply.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -15,16 +15,16 @@ using af::testing::Started;
 void BM_TimeSteps(benchmark::State& state) {
     const bool words = state.range(0) != 0;
     Started started;
-    af::Form1& f = started.form;
+    af::Model& f = started.model;
     af::Narrator narrator;
     std::size_t said = 0;
-    auto step = [&](void (*handler)(af::Form1&), af::Spin direction) {
+    auto step = [&](void (*handler)(af::Model&), af::Spin direction) {
         const af::State before = f.state;
         handler(f);
         if (!words) return;
         said += narrator.end(before, f.state, {af::Act::Kind::Step, {af::Quantity::Time, 0}, direction}).size();
         for (int i = 0; i < 5; ++i) {
-            const af::Spinner spinner{i == 0 ? af::Quantity::Time : i < 3 ? af::Quantity::Radius : af::Quantity::Speed,
+            const af::StepTarget spinner{i == 0 ? af::Quantity::Time : i < 3 ? af::Quantity::Length : af::Quantity::AngularFrequency,
                                       (i + 1) % 2};
             said += af::spin_reading(f.state, spinner).text.size();
         }
@@ -32,8 +32,8 @@ void BM_TimeSteps(benchmark::State& state) {
         for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(f.state, i).size();
     };
     for (auto _ : state) {
-        step(af::SpinButton5_SpinUp, af::Spin::Up);
-        step(af::SpinButton5_SpinDown, af::Spin::Down);
+        step(af::time_step_act(Direction::Up), af::Direction::Up);
+        step(af::time_step_act(Direction::Down), af::Direction::Down);
     }
     benchmark::DoNotOptimize(said);
     state.SetLabel(words ? "handlers and words" : "handlers alone");

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/layout.h"
-#include "app/twips.h"
+#include "model/layout.h"
+#include "pixels/twips.h"
 #include "first_frame.h"
 #include "shell/application.h"
 #include "shell/fonts.h"
@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle("Same widgets");
     window.setFixedSize(615, 346);  // 9225 x 5184 twips
-    QHash<QString, QWidget*> made{{"Form1", &window}};
+    QHash<QString, QWidget*> made{{af::shell::qstring(af::kWindowName), &window}};
     for (const af::ControlSpec& c : af::window_layout()) {
         QWidget* parent = made.value(qstring(c.parent));
         QWidget* widget = nullptr;

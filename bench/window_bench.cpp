@@ -41,9 +41,9 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(pause_ms, &window, [&] {
         const double interval = window.frame_interval_ms();
         std::printf("refresh interval %.3f ms, %d runs per step\n", interval, repeats);
-        auto* anim = window.findChild<QAbstractButton*>("Command1");
-        for (const StepChoice c : {StepChoice{"Option4", 101}, StepChoice{"Option1", 201},
-                                   StepChoice{"Option2", 501}}) {
+        auto* anim = window.findChild<QAbstractButton*>("run_button");
+        for (const StepChoice c : {StepChoice{"time_step_0.01", 101}, StepChoice{"time_step_0.005", 201},
+                                   StepChoice{"time_step_0.002", 501}}) {
             window.findChild<QAbstractButton*>(c.option)->click();
             std::vector<double> ratios;
             for (int k = 0; k < repeats; ++k) {
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
                         *std::max_element(ratios.begin(), ratios.end()));
             std::fflush(stdout);
         }
-        window.findChild<QAbstractButton*>("Option4")->click();
+        window.findChild<QAbstractButton*>("time_step_0.01")->click();
         anim->click();
         QTimer::singleShot(linger_ms, &app, &QApplication::quit);
     });

@@ -56,7 +56,7 @@ ActResult step(Model& m, const Act& act) {
 ActResult apply(Model& m, const Act& act) {
     switch (act.kind) {
     case Act::Kind::Run: {
-        Run run(m, Run::Frames::Unseen);
+        AnimationRun run(m, AnimationRun::Frames::Unseen);
         while (run.another()) run.step();
         run.end();
         return {true, true};

@@ -12,7 +12,7 @@ struct ActResult {
 };
 
 // Applies one act to the model, to its end. A run goes through all its steps
-// at once with no frame shown (what the window shows frame by frame is a Run,
+// at once with no frame shown (what the window shows frame by frame is an AnimationRun,
 // run.h); it leaves the same state, captions and pixels.
 ActResult apply(Model& m, const Act& act);
 

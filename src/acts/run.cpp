@@ -5,7 +5,7 @@
 
 namespace af {
 
-Run::Run(Model& m, Frames frames)
+AnimationRun::AnimationRun(Model& m, Frames frames)
     : model_(m),
       frames_(frames),
       // Both fixed before the first step: 1000 ms in steps of 10, 5 or 2.
@@ -15,7 +15,7 @@ Run::Run(Model& m, Frames frames)
     m.state.static_layer_due = true;
 }
 
-bool Run::step() {
+bool AnimationRun::step() {
     if (!another()) return false;
     take_frame_off();
     model_.state.time_ms = static_cast<float>(next_ms_);
@@ -34,14 +34,14 @@ bool Run::step() {
     return another();
 }
 
-void Run::take_frame_off() {
+void AnimationRun::take_frame_off() {
     if (!frame_on_show_) return;
     draw_frame(model_);  // the same state: the moving layer goes, the trace dots stay
     set_retained_drawing(model_, true);
     frame_on_show_ = false;
 }
 
-void Run::end() {
+void AnimationRun::end() {
     take_frame_off();
     next_ms_ = end_ms_ + 1;  // no step follows an end
     State& s = model_.state;

@@ -12,7 +12,7 @@ namespace af {
 // views' persistent images keep the cleared views) with the time label
 // written; the next step or the end takes it off again, the trace dots stay.
 // The end leaves the time at 0 and no moving layer on screen.
-class Run {
+class AnimationRun {
 public:
     // Shown: every frame is drawn for someone to see. Unseen: only what each
     // frame leaves (the trace dots) is drawn, which gives the same pixels.
@@ -20,7 +20,7 @@ public:
 
     // Clears the views and fixes the step and the end: from 0 to the wave
     // views' span in steps of the time step chosen now.
-    explicit Run(Model& m, Frames frames = Frames::Shown);
+    explicit AnimationRun(Model& m, Frames frames = Frames::Shown);
 
     // Whether another step follows.
     bool another() const { return next_ms_ <= end_ms_ && step_ms_ > 0; }

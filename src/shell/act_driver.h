@@ -47,7 +47,7 @@ private:
     Model& model_;
     Listener listener_;
     ActQueue waiting_;
-    std::optional<Run> run_;
+    std::optional<AnimationRun> run_;
     State before_run_{};
     FramePacer pacer_;
 };

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(100, &window, [&] {
         QTimer::singleShot(400, &window, [&] { window.close(); });
         clock.start();
-        window.findChild<QAbstractButton*>("Command1")->click();
+        window.findChild<QAbstractButton*>("run_button")->click();
     });
     const int status = QApplication::exec();
 

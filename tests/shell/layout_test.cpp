@@ -30,44 +30,44 @@ struct Laid {
 
 // clang-format off
 const Laid kLaidOut[] = {
-    {"Frame1", "Form1", "", 120, 0, 2775, 4695, "", 0, false, "", ""},
-    {"Frame2", "Form1", "", 2880, 0, 6375, 2415, "", 0, false, "", ""},
-    {"Frame3", "Form1", "", 2880, 2280, 6375, 2415, "", 0, false, "", ""},
-    {"b_circ", "Frame1", "", 360, 240, 2052, 2052, "", 0, false, "", ""},
-    {"Label1", "Frame1", "t=", 120, 2400, 252, 252, "Liberation Serif", 9.0, true, "", ""},
-    {"value_time", "Frame1", "0", 360, 2400, 492, 252, "Liberation Serif", 9.0, false, "blue", "right"},
-    {"SpinButton5", "Frame1", "", 960, 2400, 255, 255, "", 0, false, "", ""},
-    {"Label2(0)", "Frame1", "r1=", 120, 2760, 252, 252, "Liberation Serif", 9.0, true, "", ""},
-    {"value_r(0)", "Frame1", "10", 600, 2760, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
-    {"SpinButton6", "Frame1", "", 960, 2760, 255, 255, "", 0, false, "", ""},
-    {"Label3", "Frame1", "ω1=", 1320, 2760, 375, 255, "IPAPMincho", 9.0, false, "", ""},
-    {"value_sp(0)", "Frame1", "2", 1680, 2760, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
-    {"Label5", "Frame1", "π", 2040, 2760, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
-    {"SpinButton8", "Frame1", "", 2400, 2760, 255, 255, "", 0, false, "", ""},
-    {"Label2(1)", "Frame1", "r2=", 120, 3120, 252, 252, "Liberation Serif", 9.0, true, "", ""},
-    {"value_r(1)", "Frame1", "10", 600, 3120, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
-    {"SpinButton7", "Frame1", "", 960, 3120, 255, 255, "", 0, false, "", ""},
-    {"Label4", "Frame1", "ω2=", 1320, 3120, 375, 255, "IPAPMincho", 9.0, false, "", ""},
-    {"value_sp(1)", "Frame1", "4", 1680, 3120, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
-    {"Label6", "Frame1", "π", 2040, 3120, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
-    {"SpinButton9", "Frame1", "", 2400, 3120, 255, 255, "", 0, false, "", ""},
-    {"Command1", "Frame1", "ANIM", 120, 3720, 735, 375, "IPAPGothic", 9.75, false, "", ""},
-    {"Command2", "Frame1", "RESET", 120, 4200, 732, 372, "IPAPGothic", 9.75, false, "", ""},
-    {"Frame4", "Frame1", "step t", 900, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
-    {"Frame5", "Frame1", "step ω", 1830, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
-    {"max_range", "b_circ", "15", 480, 0, 375, 255, "Liberation Serif", 9.75, false, "red", "right"},
-    {"wave_s(0)", "Frame2", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
-    {"wave_s(1)", "Frame3", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
-    {"Label7(0)", "Frame2", "【S】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
-    {"Label7(1)", "Frame3", "【C】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
-    {"axis_s", "wave_s(0)", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
-    {"axis_c", "wave_s(1)", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
-    {"Option4", "Frame4", "0.01", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
-    {"Option1", "Frame4", "0.005", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
-    {"Option2", "Frame4", "0.002", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
-    {"Option3(0)", "Frame5", "1", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
-    {"Option5", "Frame5", "0.5", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
-    {"Option6", "Frame5", "0.1", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"control_panel", "window", "", 120, 0, 2775, 4695, "", 0, false, "", ""},
+    {"wave_panel_1", "window", "", 2880, 0, 6375, 2415, "", 0, false, "", ""},
+    {"wave_panel_2", "window", "", 2880, 2280, 6375, 2415, "", 0, false, "", ""},
+    {"circle_view", "control_panel", "", 360, 240, 2052, 2052, "", 0, false, "", ""},
+    {"time_caption", "control_panel", "t=", 120, 2400, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"time_value", "control_panel", "0", 360, 2400, 492, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"time_spin", "control_panel", "", 960, 2400, 255, 255, "", 0, false, "", ""},
+    {"r1_caption", "control_panel", "r1=", 120, 2760, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"r1_value", "control_panel", "10", 600, 2760, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"r1_spin", "control_panel", "", 960, 2760, 255, 255, "", 0, false, "", ""},
+    {"omega1_caption", "control_panel", "ω1=", 1320, 2760, 375, 255, "IPAPMincho", 9.0, false, "", ""},
+    {"omega1_value", "control_panel", "2", 1680, 2760, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"omega1_pi", "control_panel", "π", 2040, 2760, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
+    {"omega1_spin", "control_panel", "", 2400, 2760, 255, 255, "", 0, false, "", ""},
+    {"r2_caption", "control_panel", "r2=", 120, 3120, 252, 252, "Liberation Serif", 9.0, true, "", ""},
+    {"r2_value", "control_panel", "10", 600, 3120, 252, 252, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"r2_spin", "control_panel", "", 960, 3120, 255, 255, "", 0, false, "", ""},
+    {"omega2_caption", "control_panel", "ω2=", 1320, 3120, 375, 255, "IPAPMincho", 9.0, false, "", ""},
+    {"omega2_value", "control_panel", "4", 1680, 3120, 255, 255, "Liberation Serif", 9.0, false, "blue", "right"},
+    {"omega2_pi", "control_panel", "π", 2040, 3120, 255, 255, "IPAMincho", 9.0, false, "blue", ""},
+    {"omega2_spin", "control_panel", "", 2400, 3120, 255, 255, "", 0, false, "", ""},
+    {"run_button", "control_panel", "ANIM", 120, 3720, 735, 375, "IPAPGothic", 9.75, false, "", ""},
+    {"reset_button", "control_panel", "RESET", 120, 4200, 732, 372, "IPAPGothic", 9.75, false, "", ""},
+    {"time_step_group", "control_panel", "step t", 900, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
+    {"omega_step_group", "control_panel", "step ω", 1830, 3600, 915, 975, "IPAMincho", 9.0, false, "", ""},
+    {"range_label", "circle_view", "15", 480, 0, 375, 255, "Liberation Serif", 9.75, false, "red", "right"},
+    {"wave_view_1", "wave_panel_1", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
+    {"wave_view_2", "wave_panel_2", "", 360, 240, 5892, 2052, "", 0, false, "", ""},
+    {"wave_caption_1", "wave_panel_1", "【S】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
+    {"wave_caption_2", "wave_panel_2", "【C】", 0, 1200, 375, 255, "IPAPGothic", 9.75, false, "", "centre"},
+    {"axis_label_1", "wave_view_1", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
+    {"axis_label_2", "wave_view_2", " 1sec", 5160, 720, 612, 252, "IPAMincho", 9.75, false, "red", "right"},
+    {"time_step_0.01", "time_step_group", "0.01", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"time_step_0.005", "time_step_group", "0.005", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"time_step_0.002", "time_step_group", "0.002", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"omega_step_1", "omega_step_group", "1", 120, 240, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"omega_step_0.5", "omega_step_group", "0.5", 120, 480, 735, 210, "Liberation Serif", 8.25, false, "", ""},
+    {"omega_step_0.1", "omega_step_group", "0.1", 120, 720, 735, 210, "Liberation Serif", 8.25, false, "", ""},
 };
 // clang-format on
 
@@ -101,7 +101,7 @@ private slots:
             ++widgets;
             QCOMPARE(widget->parentWidget()->objectName(), QString(c.parent));
             QRect expected(px(c.left), px(c.top), px(c.width), px(c.height));
-            if (QString(c.parent) == "Form1") expected.translate(w.layout_origin());
+            if (QString(c.parent) == "window") expected.translate(w.layout_origin());
             QCOMPARE(widget->geometry(), expected);
             QCOMPARE(caption_of(widget), QString::fromUtf8(c.caption));
             if (*c.family) {
@@ -121,7 +121,7 @@ private slots:
             }
         }
         QCOMPARE(widgets, 38);
-        const QStringList chosen{"Option4", "Option3(0)"};
+        const QStringList chosen{"time_step_0.01", "omega_step_1"};
         for (QRadioButton* option : w.findChildren<QRadioButton*>()) {
             QCOMPARE(option->isChecked(), chosen.contains(option->objectName()));
         }

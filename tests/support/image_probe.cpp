@@ -11,11 +11,11 @@ int main(int argc, char* argv[]) {
     const int count = argc > 2 ? std::atoi(argv[2]) : 20000;
     af::testing::Started w;
     for (const int e : af::testing::random_events(seed, count)) {
-        af::testing::all_events()[static_cast<std::size_t>(e)].handle(w.form);
+        af::testing::all_events()[static_cast<std::size_t>(e)].handle(w.model);
     }
     std::printf("seed %u, %d events: b_circ %016llx wave_s(0) %016llx wave_s(1) %016llx\n", seed, count,
-                static_cast<unsigned long long>(af::testing::screen_hash(w.form.b_circ)),
-                static_cast<unsigned long long>(af::testing::screen_hash(w.form.wave_s[0])),
-                static_cast<unsigned long long>(af::testing::screen_hash(w.form.wave_s[1])));
+                static_cast<unsigned long long>(af::testing::screen_hash(w.model.circle_view)),
+                static_cast<unsigned long long>(af::testing::screen_hash(w.model.wave_views[0])),
+                static_cast<unsigned long long>(af::testing::screen_hash(w.model.wave_views[1])));
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw/surface.h"
+#include "pixels/surface.h"
 
 namespace af::testing {
 

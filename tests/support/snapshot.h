@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "model/model.h"
 #include "support/images.h"
 
 namespace af::testing {
@@ -16,8 +16,8 @@ struct Snapshot {
     std::vector<std::string> captions;
     std::vector<std::uint64_t> pictures;
 
-    explicit Snapshot(const Form1& f) : state(f.state) {
-        for (const auto& [name, label] : named_captions(f)) captions.push_back(label->Caption);
+    explicit Snapshot(const Model& f) : state(f.state) {
+        for (const auto& [name, label] : named_captions(f)) captions.push_back(label->caption);
         for (const auto& [name, view] : named_views(f)) pictures.push_back(screen_hash(*view));
     }
     bool operator==(const Snapshot&) const = default;

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/number_text.h"
-#include "controls/handlers.h"
-#include "draw/get_circ.h"
+#include "acts/apply.h"
+#include "acts/run.h"
+#include "model/frame.h"
+#include "model/layout.h"
+#include "model/number_text.h"
 #include "support/fake_host.h"
 
 namespace af::testing {
@@ -22,26 +24,57 @@ inline std::uint32_t env_number(const char* name, std::uint32_t fallback) {
     return text && *text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
 }
 
-// Every event a user can raise, with how often the random sequences raise it.
+// Every act a user can make, from the layout's rows (a spin control's two
+// arrows), with how often the random sequences make it: time steps most,
+// a run seldom, since it clears everything.
 struct Event {
-    const char* name;
-    void (*handle)(Form1&);
+    std::string name;
+    Act act;
     int weight;
+    void handle(Model& m) const { apply(m, act); }
 };
 
+inline int weight_of(const Act& act) {
+    switch (act.kind) {
+    case Act::Kind::Run:
+        return 1;
+    case Act::Kind::Reset:
+        return 3;
+    case Act::Kind::Step:
+        return act.target.quantity == Quantity::Time ? 40 : 20;
+    case Act::Kind::ChooseTimeStep:
+    case Act::Kind::ChooseFrequencyStep:
+        break;
+    }
+    return 4;
+}
+
 inline const std::vector<Event>& all_events() {
-    static const std::vector<Event> events{
-        {"t up", SpinButton5_SpinUp, 40},      {"t down", SpinButton5_SpinDown, 40},
-        {"r1 up", SpinButton6_SpinUp, 20},     {"r1 down", SpinButton6_SpinDown, 20},
-        {"r2 up", SpinButton7_SpinUp, 20},     {"r2 down", SpinButton7_SpinDown, 20},
-        {"w1 up", SpinButton8_SpinUp, 20},     {"w1 down", SpinButton8_SpinDown, 20},
-        {"w2 up", SpinButton9_SpinUp, 20},     {"w2 down", SpinButton9_SpinDown, 20},
-        {"t 0.01", Option4_Click, 4},          {"t 0.005", Option1_Click, 4},
-        {"t 0.002", Option2_Click, 4},         {"w step 1", [](Form1& f) { Option3_Click(f, 0); }, 4},
-        {"w step 0.5", Option5_Click, 4},      {"w step 0.1", Option6_Click, 4},
-        {"RESET", Command2_Click, 3},          {"ANIM", Command1_Click, 1},
-    };
+    static const std::vector<Event> events = [] {
+        std::vector<Event> all;
+        for (const ControlSpec& c : window_layout()) {
+            if (!c.act) continue;
+            std::string name(c.name);
+            if (c.kind == ControlKind::SpinControl) name.erase(name.rfind("_spin"));  // "r1 up"
+            all.push_back({c.kind == ControlKind::SpinControl ? name + " up" : name, *c.act, weight_of(*c.act)});
+            if (c.kind != ControlKind::SpinControl) continue;
+            const Act down = step_act(c.act->target, Direction::Down);
+            all.push_back({name + " down", down, weight_of(down)});
+        }
+        return all;
+    }();
     return events;
+}
+
+// An act as the window applies it: a run shown frame by frame.
+inline void apply_shown(Model& m, const Act& act) {
+    if (act.kind != Act::Kind::Run) {
+        apply(m, act);
+        return;
+    }
+    AnimationRun run(m);
+    while (run.another()) run.step();
+    run.end();
 }
 
 // A seeded sequence of event indices.
@@ -70,19 +103,19 @@ namespace detail {
 
 // The wave views as they must look cleared: the time axis and one dot at the
 // time on show.
-inline void draw_cleared(Form1& scratch, const State& s) {
+inline void draw_cleared(Model& scratch, const State& s) {
     scratch.state = s;
-    scratch.state.need_base = true;
-    for (Surface& wave : scratch.wave_s) wave.Cls();
-    get_circ_settled(scratch);
+    scratch.state.static_layer_due = true;
+    for (Surface& wave : scratch.wave_views) wave.Cls();
+    draw_frame_settled(scratch);
 }
 
 // ... and as a whole run leaves them: the axis and a dot at every step.
-inline void draw_run(Form1& scratch, const State& s) {
+inline void draw_run(Model& scratch, const State& s) {
     draw_cleared(scratch, s);
-    for (int ms = s.t_step; ms <= s.t_span * s.t_unit; ms += s.t_step) {
-        scratch.state.t_ms = static_cast<float>(ms);
-        get_circ_settled(scratch);
+    for (int ms = s.time_step_ms; ms <= s.span_seconds * s.ms_per_second; ms += s.time_step_ms) {
+        scratch.state.time_ms = static_cast<float>(ms);
+        draw_frame_settled(scratch);
     }
 }
 
@@ -102,31 +135,31 @@ inline bool trace_kept(const std::vector<std::uint32_t>& before, const std::vect
 // and one dot where a length or frequency changed (or RESET went back to 0);
 // every dot of the run right after ANIM; otherwise the earlier trace, kept,
 // and one more dot.
-inline std::string broken_wave(Form1& f, Reference& ref) {
+inline std::string broken_wave(Model& f, Reference& ref) {
     const State& s = f.state;
     const State& before = ref.state;
-    const bool restarted = !ref.seen || s.radius != before.radius || s.speed != before.speed;
+    const bool restarted = !ref.seen || s.length != before.length || s.frequency != before.frequency;
     std::string broken;
-    draw_cleared(ref.form, s);
+    draw_cleared(ref.model, s);
     for (int i = 0; i < 2 && broken.empty(); ++i) {
-        const std::vector<std::uint32_t>& now = f.wave_s[i].screen();
-        const std::vector<std::uint32_t>& cleared = ref.form.wave_s[i].screen();
+        const std::vector<std::uint32_t>& now = f.wave_views[i].screen();
+        const std::vector<std::uint32_t>& cleared = ref.model.wave_views[i].screen();
         if (restarted) {
             if (now != cleared) broken = "wave view not cleared to its axis and one dot";
             continue;
         }
-        if (s.need_base) {
+        if (s.static_layer_due) {
             if (now == ref.waves[i]) continue;
-            draw_run(ref.form, s);
-            if (now != ref.form.wave_s[i].screen()) broken = "wave view is not the whole run's trace";
-            draw_cleared(ref.form, s);
+            draw_run(ref.model, s);
+            if (now != ref.model.wave_views[i].screen()) broken = "wave view is not the whole run's trace";
+            draw_cleared(ref.model, s);
             continue;
         }
-        const bool reset = s.t_ms == 0 && now == cleared;
+        const bool reset = s.time_ms == 0 && now == cleared;
         if (!reset && !trace_kept(ref.waves[i], now, cleared)) broken = "wave view lost its trace or gained a stray";
     }
     // Assigned in place: the same buffers serve every check.
-    for (int i = 0; i < 2; ++i) ref.waves[i] = f.wave_s[i].screen();
+    for (int i = 0; i < 2; ++i) ref.waves[i] = f.wave_views[i].screen();
     ref.state = s;
     ref.seen = true;
     return broken;
@@ -135,31 +168,31 @@ inline std::string broken_wave(Form1& f, Reference& ref) {
 }  // namespace detail
 
 // What must hold after every event; the empty string when it does.
-inline std::string broken_invariant(Form1& f, Reference& ref) {
+inline std::string broken_invariant(Model& f, Reference& ref) {
     const State& s = f.state;
     for (int i = 0; i < 2; ++i) {
-        if (!whole(s.radius[i]) || s.radius[i] < 1 || s.radius[i] > 15) return "radius out of range";
-        if (!whole(s.speed[i]) || s.speed[i] < 1 || s.speed[i] > 100) return "count out of range";
-        if (f.value_r[i].Caption != plain_text(s.radius[i])) return "radius label";
-        if (f.value_sp[i].Caption != plain_text(s.speed[i] / static_cast<float>(s.sp_unit))) return "count label";
+        if (!whole(s.length[i]) || s.length[i] < 1 || s.length[i] > 15) return "radius out of range";
+        if (!whole(s.frequency[i]) || s.frequency[i] < 1 || s.frequency[i] > 100) return "count out of range";
+        if (f.length_values[i].caption != plain_text(s.length[i])) return "radius label";
+        if (f.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(s.counts_per_unit))) return "count label";
     }
-    if (!whole(s.t_ms) || s.t_ms < 0) return "time not a whole number of ms";
-    if (s.t_step != 10 && s.t_step != 5 && s.t_step != 2) return "time step";
-    if (s.sp_step != 10 && s.sp_step != 5 && s.sp_step != 1) return "count step";
-    if (f.value_time.Caption != plain_text(s.t_ms / static_cast<float>(s.t_unit))) return "time label";
+    if (!whole(s.time_ms) || s.time_ms < 0) return "time not a whole number of ms";
+    if (s.time_step_ms != 10 && s.time_step_ms != 5 && s.time_step_ms != 2) return "time step";
+    if (s.frequency_step != 10 && s.frequency_step != 5 && s.frequency_step != 1) return "count step";
+    if (f.time_value.caption != plain_text(s.time_ms / static_cast<float>(s.ms_per_second))) return "time label";
 
-    // With the moving layer taken off (unless need_base says none is on
+    // With the moving layer taken off (unless static_layer_due says none is on
     // screen), the circle view must be exactly a fresh static layer, and each
     // wave view what the last event must have left on it.
-    Form1& scratch = ref.form;
+    Model& scratch = ref.model;
     scratch.state = s;
-    scratch.state.need_base = true;
-    get_circ(scratch);
-    get_circ(scratch);
-    if (!s.need_base) get_circ(f);
-    const bool exact = f.b_circ.screen() == scratch.b_circ.screen();
+    scratch.state.static_layer_due = true;
+    draw_frame(scratch);
+    draw_frame(scratch);
+    if (!s.static_layer_due) draw_frame(f);
+    const bool exact = f.circle_view.screen() == scratch.circle_view.screen();
     std::string wave = detail::broken_wave(f, ref);
-    if (!s.need_base) get_circ(f);
+    if (!s.static_layer_due) draw_frame(f);
     if (!exact) return "circle view is not a static layer plus one frame";
     return wave;
 }
@@ -170,16 +203,16 @@ struct Failure {
     bool failed() const { return !what.empty(); }
 };
 
-using Check = std::string (*)(Form1& f, Reference& reference);
+using Check = std::string (*)(Model& f, Reference& reference);
 
 // Plays the events on a freshly started window, checking after each one.
 inline Failure play(const std::vector<int>& events, Check check = broken_invariant) {
     Started w;
     Reference reference;
-    if (std::string what = check(w.form, reference); !what.empty()) return {0, what};
+    if (std::string what = check(w.model, reference); !what.empty()) return {0, what};
     for (std::size_t k = 0; k < events.size(); ++k) {
-        all_events()[static_cast<std::size_t>(events[k])].handle(w.form);
-        if (std::string what = check(w.form, reference); !what.empty()) return {k, what};
+        all_events()[static_cast<std::size_t>(events[k])].handle(w.model);
+        if (std::string what = check(w.model, reference); !what.empty()) return {k, what};
     }
     return {};
 }

@@ -34,14 +34,14 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.findChild<QAbstractButton*>("Command1")->setFocus();
+        w.findChild<QAbstractButton*>("run_button")->setFocus();
         // Released a second later, from inside the run that the press starts.
         QTimer::singleShot(1000, &w, [key] { QProcess::startDetached("xdotool", {"keyup", key}); });
         xdotool({"keydown", key});
         QTRY_COMPARE_WITH_TIMEOUT(w.presented_frames(), 101L, 10000);
         QTest::qWait(1500);  // a second run would have begun by now
         QCOMPARE(w.presented_frames(), 101L);
-        QCOMPARE(w.form().value_time.Caption, std::string("0"));
+        QCOMPARE(w.model().time_value.caption, std::string("0"));
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "controls/handlers.h"
+#include "acts/apply.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "support/fake_host.h"
@@ -22,11 +22,11 @@ QString window_id(const QWidget& w) { return QString::number(w.winId()); }
 // The views hold what a window created at the window's present resolution
 // (the screen's pixels per layout pixel, times the zoom) would hold after the
 // same events.
-bool views_as_if_created_so(MainWindow& w, void (*events)(af::Form1&)) {
+bool views_as_if_created_so(MainWindow& w, void (*events)(af::Model&)) {
     af::testing::Started fresh(w.devicePixelRatioF() * w.zoom());
-    events(fresh.form);
-    const auto a = af::named_views(w.form());
-    const auto b = af::named_views(fresh.form);
+    events(fresh.model);
+    const auto a = af::named_views(w.model());
+    const auto b = af::named_views(fresh.model);
     for (std::size_t k = 0; k < a.size(); ++k) {
         if (a[k].second->screen() != b[k].second->screen()) return false;
         if (a[k].second->persistent() != b[k].second->persistent()) return false;
@@ -56,7 +56,7 @@ int blended_pixels(MainWindow& w, const char* name) {
     return blended;
 }
 
-void run(af::Form1& f) { af::Command1_Click(f); }
+void run(af::Model& f) { af::apply(f, af::run_act()); }
 
 }  // namespace
 
@@ -108,11 +108,12 @@ private slots:
         if (!screen_has_room(*w)) QSKIP("needs a screen larger than the window");
         wm({"-i", "-r", window_id(*w), "-b", "add,maximized_vert,maximized_horz"});
         QTRY_VERIFY_WITH_TIMEOUT(w->zoom() >= 2.5, 5000);
-        QTest::mouseClick(w->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QAbstractButton*>("run_button"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 10000);
         QVERIFY(views_as_if_created_so(*w, run));
         QTest::qWait(100);
-        QCOMPARE(blended_pixels(*w, "b_circ"), 0);
-        QCOMPARE(blended_pixels(*w, "wave_s(0)"), 0);
+        QCOMPARE(blended_pixels(*w, "circle_view"), 0);
+        QCOMPARE(blended_pixels(*w, "wave_view_1"), 0);
 
         wm({"-i", "-r", window_id(*w), "-b", "remove,maximized_vert,maximized_horz"});
         QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.0, 5000);
@@ -134,7 +135,7 @@ private slots:
         QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
         QTest::keyClick(w->windowHandle(), Qt::Key_0, Qt::ControlModifier);
         QTRY_COMPARE_WITH_TIMEOUT(w->zoom(), 1.0, 5000);
-        QVERIFY(views_as_if_created_so(*w, [](af::Form1&) {}));
+        QVERIFY(views_as_if_created_so(*w, [](af::Model&) {}));
     }
 };
 

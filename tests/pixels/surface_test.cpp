@@ -1,4 +1,4 @@
-#include "draw/surface.h"
+#include "pixels/surface.h"
 
 #include <gtest/gtest.h>
 

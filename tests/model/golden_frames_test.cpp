@@ -9,25 +9,23 @@
 #include <cstring>
 #include <functional>
 
-#include "controls/handlers.h"
+#include "acts/apply.h"
+#include "acts/run.h"
 #include "support/fake_host.h"
 
 namespace {
 
-using af::Form1;
+using af::Model;
 using Steps = std::function<void(af::testing::Started&)>;
 
-void press(Form1& f, void (*handler)(Form1&), int times) {
-    for (int k = 0; k < times; ++k) handler(f);
+void press(Model& f, const af::Act& act, int times) {
+    for (int k = 0; k < times; ++k) af::apply(f, act);
 }
 
-// The run, stopped at its frame `frame` (counted from 1) while it is on show.
-void run_until_frame(af::testing::Started& w, int frame, QImage& seen, const std::function<QImage(Form1&)>& take) {
-    w.host.on_present = [&, frame] {
-        if (w.host.presented == frame) seen = take(w.form);
-    };
-    af::Command1_Click(w.form);
-    w.host.on_present = nullptr;
+// A run shown up to its frame `frame` (counted from 1), which is on show.
+void run_until_frame(Model& f, int frame) {
+    af::AnimationRun run(f);
+    for (int k = 0; k < frame; ++k) run.step();
 }
 
 void put(QImage& out, int x0, int y0, const af::Surface& view, const std::vector<std::uint32_t>& pixels) {
@@ -38,7 +36,7 @@ void put(QImage& out, int x0, int y0, const af::Surface& view, const std::vector
 }
 
 // The views stacked; the persistent images beside them where they differ.
-QImage sheet(Form1& f) {
+QImage sheet(Model& f) {
     const auto views = af::named_views(std::as_const(f));
     bool apart = false;
     int width = 0, height = 0;
@@ -67,22 +65,35 @@ const std::vector<State>& states() {
     using namespace af;
     static const std::vector<State> all{
         {"start-up", [](auto&) {}},
-        {"mid-run-0.01", nullptr},  // taken while the run is on show, see below
-        {"after-run-0.01", [](auto& w) { Command1_Click(w.form); }},
-        {"after-run-0.005", [](auto& w) { Option1_Click(w.form); Command1_Click(w.form); }},
-        {"after-run-0.002", [](auto& w) { Option2_Click(w.form); Command1_Click(w.form); }},
-        {"r1-down", [](auto& w) { SpinButton6_SpinDown(w.form); }},
-        {"w2-up-0.5", [](auto& w) { Option5_Click(w.form); SpinButton9_SpinUp(w.form); }},
-        {"steps-up-7-down-3", [](auto& w) { press(w.form, SpinButton5_SpinUp, 7); press(w.form, SpinButton5_SpinDown, 3); }},
-        {"r1-15-r2-1", [](auto& w) { press(w.form, SpinButton6_SpinUp, 5); press(w.form, SpinButton7_SpinDown, 9); }},
-        {"w1-10-w2-0.1-steps", [](auto& w) {
-             press(w.form, SpinButton8_SpinUp, 8);
-             Option6_Click(w.form);
-             press(w.form, SpinButton9_SpinDown, 39);
-             press(w.form, SpinButton5_SpinUp, 20);
+        {"mid-run-0.01", [](auto& w) { run_until_frame(w.model, 51); }},  // t = 0.5 s, on show
+        {"mid-run-0.002-after-steps", [](auto& w) {
+             press(w.model, time_step_act(Direction::Up), 4);
+             apply(w.model, choose_time_step_act(2));
+             run_until_frame(w.model, 301);  // t = 0.6 s: the run starts from 0 whatever the steps reached
          }},
-        {"after-run-then-step", [](auto& w) { Command1_Click(w.form); SpinButton5_SpinUp(w.form); }},
-        {"reset-after-run", [](auto& w) { Command1_Click(w.form); Command2_Click(w.form); }},
+        {"after-run-0.01", [](auto& w) { apply(w.model, run_act()); }},
+        {"after-run-0.005", [](auto& w) { apply(w.model, choose_time_step_act(5)); apply(w.model, run_act()); }},
+        {"after-run-0.002", [](auto& w) { apply(w.model, choose_time_step_act(2)); apply(w.model, run_act()); }},
+        {"r1-down", [](auto& w) { apply(w.model, length_step_act(0, Direction::Down)); }},
+        {"w2-4.5-steps-13", [](auto& w) {
+             apply(w.model, choose_frequency_step_act(5));
+             apply(w.model, frequency_step_act(1, Direction::Up));
+             press(w.model, time_step_act(Direction::Up), 13);
+         }},
+        {"steps-up-7-down-3", [](auto& w) { press(w.model, time_step_act(Direction::Up), 7); press(w.model, time_step_act(Direction::Down), 3); }},
+        {"r1-15-r2-1", [](auto& w) { press(w.model, length_step_act(0, Direction::Up), 5); press(w.model, length_step_act(1, Direction::Down), 9); }},
+        {"w1-10-w2-0.1-steps", [](auto& w) {
+             press(w.model, frequency_step_act(0, Direction::Up), 8);
+             apply(w.model, choose_frequency_step_act(1));
+             press(w.model, frequency_step_act(1, Direction::Down), 39);
+             press(w.model, time_step_act(Direction::Up), 20);
+         }},
+        {"after-run-then-step", [](auto& w) { apply(w.model, run_act()); apply(w.model, time_step_act(Direction::Up)); }},
+        {"reset-after-run-then-steps-30", [](auto& w) {
+             apply(w.model, run_act());
+             apply(w.model, reset_act());
+             press(w.model, time_step_act(Direction::Up), 30);
+         }},
     };
     return all;
 }
@@ -112,13 +123,8 @@ private slots:
         const State& s = states()[static_cast<std::size_t>(state)];
         const QString name = QString("%1@%2x").arg(s.name).arg(ratio);
         af::testing::Started w(ratio);
-        QImage actual;
-        if (s.steps) {
-            s.steps(w);
-            actual = sheet(w.form);
-        } else {
-            run_until_frame(w, 51, actual, sheet);  // t = 0.5 s
-        }
+        s.steps(w);
+        const QImage actual = sheet(w.model);
         QVERIFY(!actual.isNull());
         if (qEnvironmentVariableIsSet("AF_RECORD_GOLDEN")) {
             QVERIFY(actual.save(golden_path(name)));

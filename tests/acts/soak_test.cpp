@@ -26,8 +26,8 @@ TEST(Soak, RandomEventsKeepStateLabelsAndPictureExact) {
 TEST(Soak, ShrinkingFindsTheEventsAFailureNeeds) {
     // A stand-in failure: r1 reaching 15. From the start value 10 that needs
     // exactly five presses of r1 up, and nothing else.
-    const Check r1_at_top = [](Form1& f, Reference&) {
-        return f.state.radius[0] == 15.0f ? std::string("r1 at 15") : std::string();
+    const Check r1_at_top = [](Model& f, Reference&) {
+        return f.state.length[0] == 15.0f ? std::string("r1 at 15") : std::string();
     };
     const std::vector<int> events = random_events(7, 4000);
     const Failure failure = play(events, r1_at_top);
@@ -41,10 +41,10 @@ TEST(Soak, SameEventsGiveTheSameImages) {
     std::uint64_t hashes[2][3];
     for (auto& run : hashes) {
         Started w;
-        for (const int e : events) all_events()[static_cast<std::size_t>(e)].handle(w.form);
-        run[0] = screen_hash(w.form.b_circ);
-        run[1] = screen_hash(w.form.wave_s[0]);
-        run[2] = screen_hash(w.form.wave_s[1]);
+        for (const int e : events) all_events()[static_cast<std::size_t>(e)].handle(w.model);
+        run[0] = screen_hash(w.model.circle_view);
+        run[1] = screen_hash(w.model.wave_views[0]);
+        run[2] = screen_hash(w.model.wave_views[1]);
     }
     for (int v = 0; v < 3; ++v) EXPECT_EQ(hashes[0][v], hashes[1][v]) << "view " << v;
 }

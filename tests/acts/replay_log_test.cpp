@@ -1,4 +1,4 @@
-#include "app/replay_log.h"
+#include "acts/replay_log.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,12 @@ namespace af {
 namespace {
 
 using testing::all_events;
+using testing::apply_shown;
 using testing::random_events;
 using testing::Started;
 
 // Both images of every view, as a window created at that ratio would hold them.
-void expect_same_views(const Form1& a, const Form1& b) {
+void expect_same_views(const Model& a, const Model& b) {
     const auto va = named_views(a), vb = named_views(b);
     for (std::size_t k = 0; k < va.size(); ++k) {
         SCOPED_TRACE(va[k].first);
@@ -37,20 +38,20 @@ TEST(ReplayLog, RedrawnViewsEqualAWindowCreatedAtThatResolution) {
         Started w;
         ReplayLog log;
         for (std::size_t k = 0; k < events.size(); ++k) {
-            const auto& handle = all_events()[static_cast<std::size_t>(events[k])].handle;
-            log.before(w.form);
-            handle(w.form);
-            log.after(w.form, handle);
+            const Act& act = all_events()[static_cast<std::size_t>(events[k])].act;
+            const State before = w.model.state;
+            log.record(before, act, apply(w.model, act));
             if (random() % 50 != 0) continue;
             const double ratio = ratios[random() % std::size(ratios)];
-            const State state = w.form.state;
-            log.redraw(w.form, ratio);
-            ASSERT_EQ(w.form.device_pixel_ratio(), ratio);
-            ASSERT_EQ(w.form.state, state);
+            const State state = w.model.state;
+            log.redraw(w.model, ratio);
+            ASSERT_EQ(w.model.device_pixel_ratio(), ratio);
+            ASSERT_EQ(w.model.state, state);
             Started fresh(ratio);
-            for (std::size_t j = 0; j <= k; ++j) all_events()[static_cast<std::size_t>(events[j])].handle(fresh.form);
+            // The fresh window is shown its runs frame by frame, as the window shows them.
+            for (std::size_t j = 0; j <= k; ++j) apply_shown(fresh.model, all_events()[static_cast<std::size_t>(events[j])].act);
             SCOPED_TRACE(k);
-            expect_same_views(w.form, fresh.form);
+            expect_same_views(w.model, fresh.model);
         }
     }
 }
