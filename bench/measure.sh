@@ -55,7 +55,7 @@ row "peak resident memory, median of $runs (KiB)" "$app_kb" "$same_kb" "$base_kb
 printf '%-46s %9s\n' "processor time over 5 idle seconds (ms)" "$idle_ms"
 echo
 echo "Google Benchmark medians of 10 repetitions (real time; each moving-layer"
-echo "iteration is one frame and its erasing call, so two get_circ calls):"
+echo "iteration is one frame and its erasing call, so two frame drawings):"
 awk '{ extra = ""; for (i = 7; i <= NF; ++i) extra = extra " " $i; printf "  %-40s %10s %s %s\n", $1, $2, $3, extra }' "$work/core.txt"
 echo
 echo "Paced animation runs (duration / steps x refresh interval):"

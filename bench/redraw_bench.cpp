@@ -13,14 +13,13 @@ void BM_RedrawAtNewSize(benchmark::State& state) {
     af::testing::Started started;
     af::Model& f = started.model;
     af::ReplayLog log;
-    auto run = [&](void (*handler)(af::Model&)) {
-        log.before(f);
-        handler(f);
-        log.after(f, handler);
+    auto run = [&](const af::Act& act) {
+        const af::State before = f.state;
+        log.record(before, act, af::apply(f, act));
     };
     run(af::choose_time_step_act(2));
     run(af::run_act());
-    for (int k = 0; k < 200; ++k) run(af::time_step_act(Direction::Up));
+    for (int k = 0; k < 200; ++k) run(af::time_step_act(af::Direction::Up));
     const double ratio = static_cast<double>(state.range(0)) / 100.0;
     for (auto _ : state) log.redraw(f, ratio);
     state.SetLabel("ratio x100");

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "acts/spoken_text.h"
-#include "acts/narrator.h"
 #include "acts/apply.h"
+#include "acts/narrator.h"
+#include "acts/spoken_text.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -18,25 +18,27 @@ void BM_TimeSteps(benchmark::State& state) {
     af::Model& f = started.model;
     af::Narrator narrator;
     std::size_t said = 0;
-    auto step = [&](void (*handler)(af::Model&), af::Spin direction) {
+    auto step = [&](const af::Act& act) {
         const af::State before = f.state;
-        handler(f);
+        const af::ActResult result = af::apply(f, act);
         if (!words) return;
-        said += narrator.end(before, f.state, {af::Act::Kind::Step, {af::Quantity::Time, 0}, direction}).size();
+        said += narrator.end(before, f.state, act, result).size();
         for (int i = 0; i < 5; ++i) {
-            const af::StepTarget spinner{i == 0 ? af::Quantity::Time : i < 3 ? af::Quantity::Length : af::Quantity::AngularFrequency,
-                                      (i + 1) % 2};
-            said += af::spin_reading(f.state, spinner).text.size();
+            const af::StepTarget target{i == 0 ? af::Quantity::Time
+                                        : i < 3 ? af::Quantity::Length
+                                                : af::Quantity::AngularFrequency,
+                                        (i + 1) % 2};
+            said += af::spin_reading(f.state, target).text.size();
         }
         said += af::circle_description(f.state).size();
         for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(f.state, i).size();
     };
     for (auto _ : state) {
-        step(af::time_step_act(Direction::Up), af::Direction::Up);
-        step(af::time_step_act(Direction::Down), af::Direction::Down);
+        step(af::time_step_act(af::Direction::Up));
+        step(af::time_step_act(af::Direction::Down));
     }
     benchmark::DoNotOptimize(said);
-    state.SetLabel(words ? "handlers and words" : "handlers alone");
+    state.SetLabel(words ? "acts and words" : "acts alone");
 }
 BENCHMARK(BM_TimeSteps)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

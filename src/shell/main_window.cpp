@@ -38,6 +38,7 @@ MainWindow::MainWindow(QWidget* parent)
                [this] { controls_.show_model(true); },
                [this] {
                    if (fit_pending_) fit_layout();
+                   emit idle();
                }}),
       speech_(*this, model_, controls_) {
     setWindowTitle(qstring(kWindowCaption));

@@ -33,6 +33,10 @@ public:
     // Where the layout's top-left corner sits in the client area.
     QPoint layout_origin() const { return {fit_.offset().x, fit_.offset().y}; }
 
+signals:
+    // Nothing under way and nothing waiting: every act so far has been applied.
+    void idle();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -144,7 +144,7 @@ TEST(Animation, LeavesTheStaticLayerAndWholeTraces) {
 // y from 15 at the top to -15 at the bottom.
 TEST(Animation, TraceDotsLieOnTheSineOfTheShownFrequency) {
     struct Case {
-        float count;  // speed count; "n π" with n = count / 10
+        float count;  // angular-frequency count; "n π" with n = count / 10
         float length;
         Act choose_step;
         int step_ms;

@@ -50,7 +50,7 @@ TEST(RadiusSpinners, StepWithinOneToFifteen) {
     EXPECT_EQ(f.state.length[1], 15.0f);
 }
 
-TEST(SpeedSpinners, StepWithinTheCountBounds) {
+TEST(FrequencySpinners, StepWithinTheCountBounds) {
     Started w;
     Model& f = w.model;
     apply(f, frequency_step_act(0, Direction::Up));

@@ -200,8 +200,8 @@ private slots:
             QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
             QCOMPARE(int{w->model().state.time_step_ms}, step);
         }
-        const std::pair<const char*, int> speed_steps[] = {{"omega_step_0.5", 5}, {"omega_step_0.1", 1}, {"omega_step_1", 10}};
-        for (const auto& [name, step] : speed_steps) {
+        const std::pair<const char*, int> frequency_steps[] = {{"omega_step_0.5", 5}, {"omega_step_0.1", 1}, {"omega_step_1", 10}};
+        for (const auto& [name, step] : frequency_steps) {
             QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
             QCOMPARE(int{w->model().state.frequency_step}, step);
         }

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     for (const int e : af::testing::random_events(seed, count)) {
         af::testing::all_events()[static_cast<std::size_t>(e)].handle(w.model);
     }
-    std::printf("seed %u, %d events: b_circ %016llx wave_s(0) %016llx wave_s(1) %016llx\n", seed, count,
+    std::printf("seed %u, %d events: circle %016llx wave 1 %016llx wave 2 %016llx\n", seed, count,
                 static_cast<unsigned long long>(af::testing::screen_hash(w.model.circle_view)),
                 static_cast<unsigned long long>(af::testing::screen_hash(w.model.wave_views[0])),
                 static_cast<unsigned long long>(af::testing::screen_hash(w.model.wave_views[1])));

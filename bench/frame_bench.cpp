@@ -6,8 +6,8 @@
 
 namespace {
 
-// The started window model of the tests: its host presents nothing, so a run
-// goes as fast as the drawing.
+// The started window model of the tests; a run applied as one act goes as
+// fast as the drawing.
 using af::testing::Started;
 
 // One frame with its erasing call, as an animation step draws it.
@@ -41,7 +41,7 @@ void BM_UnpacedRun(benchmark::State& state) {
     Started started;
     af::Model& f = started.model;
     f.state.time_step_ms = static_cast<std::int16_t>(state.range(0));
-    for (auto _ : state) af::apply(f, run_act());
+    for (auto _ : state) af::apply(f, af::run_act());
     state.counters["steps"] = 1000.0 / static_cast<double>(state.range(0)) + 1;
 }
 BENCHMARK(BM_UnpacedRun)->Arg(10)->Arg(5)->Arg(2)->Unit(benchmark::kMillisecond);
