@@ -76,11 +76,10 @@ auto named_captions(M& m) {
 template <class M>
 auto named_views(M& m) {
     using S = std::conditional_t<std::is_const_v<M>, const Surface, Surface>;
-    return std::array<std::pair<std::string_view, S*>, 3>{{
-        {"circle_view", &m.circle_view},
-        {"wave_view_1", &m.wave_views[0]},
-        {"wave_view_2", &m.wave_views[1]},
-    }};
+    using Named = std::pair<std::string_view, S*>;
+    return std::array<Named, 3>{
+        Named{"circle_view", &m.circle_view}, Named{"wave_view_1", &m.wave_views[0]},
+        Named{"wave_view_2", &m.wave_views[1]}};
 }
 
 // Writes the time on show into its label, in seconds.

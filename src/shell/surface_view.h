@@ -7,7 +7,7 @@
 namespace af::shell {
 
 // Shows what a drawing surface has on screen, at the surface's own device
-// resolution. It handles no input: the picture changes only through handlers.
+// resolution. It handles no input: the picture changes only through acts.
 class SurfaceView : public QWidget {
     Q_OBJECT
 public:

@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(label_text(*w, "time_value"), QString::fromStdString(w->model().time_value.caption));
     }
 
-    void every_arrow_and_option_reaches_its_handler() {
+    void every_arrow_and_option_makes_its_act() {
         auto w = open();
         struct Spin {
             const char* spin;

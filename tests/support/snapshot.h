@@ -10,7 +10,7 @@
 namespace af::testing {
 
 // Everything a refused event must leave alone: the state, the captions the
-// handlers write and the three pictures.
+// acts write and the three pictures.
 struct Snapshot {
     State state;
     std::vector<std::string> captions;
