@@ -8,6 +8,7 @@
 #include <QStyleOption>
 
 #include "shell/focus_mark.h"
+#include "shell/zoom_style.h"
 
 namespace af::shell {
 
@@ -47,23 +48,25 @@ void SpinButton::fire(Arrow arrow) {
 
 void SpinButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int half = height() / 2;
-    const QRect halves[2] = {QRect(0, 0, width(), half), QRect(0, half, width(), height() - half)};
+    // Laid out at the layout's size and scaled, so its parts keep their shares at every zoom.
+    const QRect whole = laid_out_rect(*this);
+    const int half = whole.height() / 2;
+    const QRect halves[2] = {QRect(0, 0, whole.width(), half), QRect(0, half, whole.width(), whole.height() - half)};
     for (int k = 0; k < 2; ++k) {
         const Arrow arrow = k == 0 ? Arrow::Up : Arrow::Down;
         QStyleOptionButton button;
         button.initFrom(this);
-        button.rect = halves[k];
+        button.rect = zoomed(*this, halves[k]);
         button.state |= held_ == arrow ? QStyle::State_Sunken : QStyle::State_Raised;
         button.state &= ~QStyle::State_HasFocus;
         style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &button, &painter, this);
         QStyleOption indicator;
         indicator.initFrom(this);
-        indicator.rect = halves[k].adjusted(3, 1, -3, -1);
+        indicator.rect = zoomed(*this, halves[k].adjusted(3, 1, -3, -1));
         style()->drawPrimitive(k == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &indicator, &painter, this);
     }
-    draw_focus_mark(painter, *this, 1);
+    draw_focus_mark(painter, *this, zoomed(*this, 1));
 }
 
 void SpinButton::mousePressEvent(QMouseEvent* event) {

@@ -6,11 +6,13 @@
 #include <algorithm>
 
 #include "acts/spoken_text.h"
+#include "shell/caption_fit.h"
 #include "shell/fonts.h"
 #include "shell/press_button.h"
 #include "shell/qt_text.h"
 #include "shell/spin_button.h"
 #include "shell/surface_view.h"
+#include "shell/zoom_style.h"
 
 namespace af::shell {
 
@@ -51,6 +53,11 @@ WindowControls::WindowControls(QWidget& window, Model& model) : model_(model) {
         if (!speech.description.empty()) widget->setAccessibleDescription(QString::fromStdString(speech.description));
         by_name_.insert(widget->objectName(), widget);
         if (c.kind == ControlKind::SpinControl && c.act) spins_.emplace_back(find<SpinButton>(c.name), c.act->target);
+    }
+    // Made after the controls, so that it outlives them.
+    style_ = new ZoomStyle(&window);
+    for (const auto& [c, widget] : placed_) {
+        if (c->kind != ControlKind::Picture) widget->setStyle(style_);
     }
     for (const auto& [name, caption] : named_captions(model_)) captions_.emplace_back(find<QLabel>(name), caption);
     for (const auto& [name, surface] : named_views(model_)) views_.emplace_back(find<SurfaceView>(name), surface);
@@ -108,13 +115,10 @@ void WindowControls::wire(const std::function<void(const Act&)>& on_act) {
 }
 
 void WindowControls::place(double zoom, Point offset) {
+    style_->set_zoom(zoom);
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, zoom, offset)));
-        if (c->font) {
-            QFont font = layout_font(*c->font);
-            font.setPointSizeF(c->font->points * zoom);
-            widget->setFont(font);
-        }
+        if (c->font) fit_caption(*widget, layout_font(*c->font), zoom);
     }
 }
 
@@ -123,6 +127,7 @@ void WindowControls::show_model(bool now) {
         const QString text = QString::fromStdString(caption->caption);
         if (label->text() == text) continue;
         label->setText(text);
+        refit_caption(*label);
         if (now) label->repaint();
     }
     for (const auto& [view, surface] : views_) view->show_changes(*surface, now);

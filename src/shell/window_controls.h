@@ -18,6 +18,7 @@ namespace af::shell {
 
 class SpinButton;
 class SurfaceView;
+class ZoomStyle;
 
 // The window's controls, built from the layout table: each at its laid-out
 // place, in its font and colours, in the laid-out Tab order, and each
@@ -58,6 +59,7 @@ private:
     std::vector<std::pair<QLabel*, const Label*>> captions_;
     std::vector<std::pair<SurfaceView*, Surface*>> views_;
     std::vector<std::pair<SpinButton*, StepTarget>> spins_;
+    ZoomStyle* style_ = nullptr;  // draws every control but the views at the zoom
 };
 
 template <class T>
