@@ -44,7 +44,7 @@ struct StepCase {
     const char* second_caption;
 };
 
-TEST(Animation, PresentsEveryStepFromZeroToOneSecond) {
+TEST(AnimationRun, PresentsEveryStepFromZeroToOneSecond) {
     for (const StepCase c : {StepCase{choose_time_step_act(10), 101, "0.01"}, StepCase{choose_time_step_act(5), 201, "0.005"},
                              StepCase{choose_time_step_act(2), 501, "0.002"}}) {
         Started w;
@@ -65,7 +65,7 @@ TEST(Animation, PresentsEveryStepFromZeroToOneSecond) {
     EXPECT_EQ(log.captions[3], "0.015");
 }
 
-TEST(Animation, EachPresentedFrameShowsTheVectorsAtThatTime) {
+TEST(AnimationRun, EachPresentedFrameShowsTheVectorsAtThatTime) {
     Started w;
     std::vector<std::uint64_t> hashes;
     AnimationRun run(w.model);
@@ -82,7 +82,7 @@ TEST(Animation, EachPresentedFrameShowsTheVectorsAtThatTime) {
     EXPECT_EQ(hashes[0], hashes[100]);
 }
 
-TEST(Animation, LeavesTheStaticLayerAndWholeTraces) {
+TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
     Started w;
     Model& f = w.model;
     apply(f, time_step_act(Direction::Up));  // manual steps first: a run still starts at 0
@@ -142,7 +142,7 @@ TEST(Animation, LeavesTheStaticLayerAndWholeTraces) {
 // The trace of a run is r sin(n pi t) for an angular frequency shown as "n π",
 // worked out here from the view's geometry: x runs 0..1 s across the view,
 // y from 15 at the top to -15 at the bottom.
-TEST(Animation, TraceDotsLieOnTheSineOfTheShownFrequency) {
+TEST(AnimationRun, TraceDotsLieOnTheSineOfTheShownFrequency) {
     struct Case {
         float count;  // angular-frequency count; "n π" with n = count / 10
         float length;
@@ -190,7 +190,7 @@ TEST(Animation, TraceDotsLieOnTheSineOfTheShownFrequency) {
     }
 }
 
-TEST(Animation, SecondRunRedrawsTheSamePicture) {
+TEST(AnimationRun, SecondRunRedrawsTheSamePicture) {
     Started w;
     run_and_record(w);
     const std::uint64_t wave0 = screen_hash(w.model.wave_views[0]);
@@ -206,7 +206,7 @@ TEST(Animation, SecondRunRedrawsTheSamePicture) {
     EXPECT_EQ(screen_hash(v.model.circle_view), circle);
 }
 
-TEST(Animation, ZeroStepDrawsNothingAndEnds) {
+TEST(AnimationRun, ZeroStepDrawsNothingAndEnds) {
     // The options never store 0, but a run must not loop for ever if it happened.
     Started w;
     w.model.state.time_step_ms = 0;
@@ -217,7 +217,7 @@ TEST(Animation, ZeroStepDrawsNothingAndEnds) {
     EXPECT_EQ(run.steps_taken(), 0);
 }
 
-TEST(Animation, AWindowThatIsGoingStopsTheRunAtThatFrame) {
+TEST(AnimationRun, AWindowThatIsGoingStopsTheRunAtThatFrame) {
     Started w;
     AnimationRun run(w.model);
     for (int k = 0; k < 30; ++k) run.step();

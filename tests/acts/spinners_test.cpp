@@ -20,7 +20,7 @@ void press(Model& f, const Act& act, int times) {
     for (int k = 0; k < times; ++k) apply(f, act);
 }
 
-TEST(RadiusSpinners, StepWithinOneToFifteen) {
+TEST(LengthSpinners, StepWithinOneToFifteen) {
     Started w;
     Model& f = w.model;
     apply(f, length_step_act(0, Direction::Down));

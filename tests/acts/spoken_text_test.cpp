@@ -21,7 +21,7 @@ State started(void (*change)(State&) = nullptr) {
     return w.model.state;
 }
 
-TEST(AccessibleText, SpinReadingsGiveValueUnitAndReachableBounds) {
+TEST(SpokenText, SpinReadingsGiveValueUnitAndReachableBounds) {
     const double inf = INFINITY;
     struct Case {
         void (*change)(State&);
@@ -52,7 +52,7 @@ TEST(AccessibleText, SpinReadingsGiveValueUnitAndReachableBounds) {
     }
 }
 
-TEST(AccessibleText, FixedTexts) {
+TEST(SpokenText, FixedTexts) {
     EXPECT_EQ(bound_text(started([](State& s) { s.length[1] = 15; }), {Quantity::Length, 1}, Direction::Up), "15, maximum");
     EXPECT_EQ(bound_text(started(), {Quantity::Time, 0}, Direction::Down), "0, minimum");
     EXPECT_EQ(bound_text(started([](State& s) { s.frequency[0] = 100; }), {Quantity::AngularFrequency, 0}, Direction::Up), "10 π, maximum");
@@ -77,7 +77,7 @@ TEST(AccessibleText, FixedTexts) {
     EXPECT_EQ(restart_text(false, false), "");
 }
 
-TEST(AccessibleText, CircleDescriptionGivesAnglesAndHeights) {
+TEST(SpokenText, CircleDescriptionGivesAnglesAndHeights) {
     // Angles from omega t with omega = n pi per second; heights r sin(angle), to one decimal.
     struct Case {
         float time_ms, r0, r1;

@@ -38,7 +38,7 @@ TEST(VectorTip, TurnsAsTheAngularFrequencyReads) {
     EXPECT_LT(w.model.circle_view.device_y(vector_tip(s, 0).y), w.model.circle_view.device_y(0));
 }
 
-TEST(GetCirc, SecondCallTakesTheMovingLayerOff) {
+TEST(FrameDrawing, SecondCallTakesTheMovingLayerOff) {
     Started w;
     Model& f = w.model;
     for (const float t : {0.0f, 37.0f, 250.0f, 960.0f, 1000.0f}) {
@@ -56,7 +56,7 @@ TEST(GetCirc, SecondCallTakesTheMovingLayerOff) {
     }
 }
 
-TEST(GetCirc, MovingLayerShowsInExclusiveOrColours) {
+TEST(FrameDrawing, MovingLayerShowsInExclusiveOrColours) {
     Started w;
     Model& f = w.model;
     f.state.time_ms = 0;
@@ -88,7 +88,7 @@ TEST(GetCirc, MovingLayerShowsInExclusiveOrColours) {
     EXPECT_GE(changed, 18);
 }
 
-TEST(GetCirc, NeedBaseClearsTheCircleViewButNotTheWaves) {
+TEST(FrameDrawing, NeedBaseClearsTheCircleViewButNotTheWaves) {
     Started w;
     Model& f = w.model;
     for (int ms = 0; ms <= 200; ms += 10) {

@@ -10,7 +10,7 @@ namespace {
 using testing::FakeHost;
 using testing::Started;
 
-TEST(FormLoad, WritesEveryCaptionBeforeTheWindowShows) {
+TEST(StartUp, WritesEveryCaptionBeforeTheWindowShows) {
     Started w;
     EXPECT_EQ(w.model.axis_labels[0].caption, " 1sec");
     EXPECT_EQ(w.model.axis_labels[1].caption, " 1sec");
@@ -22,7 +22,7 @@ TEST(FormLoad, WritesEveryCaptionBeforeTheWindowShows) {
     EXPECT_EQ(w.model.frequency_values[1].caption, "4");
 }
 
-TEST(FormLoad, GivesEveryFieldItsStartValue) {
+TEST(StartUp, GivesEveryFieldItsStartValue) {
     Started w;
     const State& s = w.model.state;
     EXPECT_EQ(s.view_extent, 15);
@@ -50,7 +50,7 @@ TEST(FormLoad, GivesEveryFieldItsStartValue) {
     EXPECT_FALSE(s.static_layer_due);
 }
 
-TEST(FormLoad, SizesAndCentresTheWindowAsReadBack) {
+TEST(StartUp, SizesAndCentresTheWindowAsReadBack) {
     Started w;
     EXPECT_EQ(w.host.width_twips, 9225);
     EXPECT_EQ(w.host.height_twips, 5184);
@@ -67,7 +67,7 @@ TEST(FormLoad, SizesAndCentresTheWindowAsReadBack) {
     EXPECT_FLOAT_EQ(host.left, -4000.0f);
 }
 
-TEST(FormLoad, ViewsGetTheirLayoutSizeInDevicePixels) {
+TEST(StartUp, ViewsGetTheirLayoutSizeInDevicePixels) {
     for (const double ratio : {1.0, 1.5, 2.0}) {
         Started w(ratio);
         EXPECT_EQ(w.model.circle_view.width(), static_cast<int>(std::lround(137 * ratio)));
