@@ -30,21 +30,24 @@ MainWindow::MainWindow(QWidget* parent)
       fit_(*this, [this] { fit_layout(); }),
       model_(fit_, start_ratio()),
       controls_(*this, model_),
-      driver_(*this, model_,
-              {[this](const Act& act) { speech_.act_began(act); },
-               [this](const State& before, const Act& act, const ActResult& result, bool seen) {
-                   applied(before, act, result, seen);
-               },
-               [this] { controls_.show_model(true); },
-               [this] {
-                   if (fit_pending_) fit_layout();
-                   emit idle();
-               }}),
+      runner_(model_, {[this](const Act& act) { began(act); },
+                       [this](const State& before, const Act& act, const ActResult& result, bool seen) {
+                           applied(before, act, result, seen);
+                       },
+                       [this] {
+                           controls_.show_model(true);
+                           pacer_.frame_shown();
+                       },
+                       [this] {
+                           if (fit_pending_) fit_layout();
+                           emit idle();
+                       }}),
+      pacer_(*this, [this] { runner_.frame_due(); }),
       speech_(*this, model_, controls_) {
     setWindowTitle(qstring(kWindowCaption));
     resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
     controls_.place(1.0, {});
-    controls_.wire([this](const Act& act) { driver_.act(act); });
+    controls_.wire([this](const Act& act) { runner_.act(act); });
     fit_.add_shortcuts();
     start_up(model_);
     fit_.take_start_size();
@@ -54,6 +57,11 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::began(const Act& act) {
+    if (act.kind == Act::Kind::Run) pacer_.begin_run();
+    speech_.act_began(act);
+}
+
 void MainWindow::applied(const State& before, const Act& act, const ActResult& result, bool seen) {
     log_.record(before, act, result);
     controls_.show_model(false);
@@ -62,7 +70,8 @@ void MainWindow::applied(const State& before, const Act& act, const ActResult& r
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A run under way ends at once; what waited for it is dropped.
-    driver_.stop();
+    runner_.stop();
+    pacer_.stop();
     event->accept();
 }
 
@@ -77,7 +86,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::fit_layout() {
-    if (driver_.busy()) {
+    if (runner_.busy()) {
         fit_pending_ = true;  // a run is under way: after it
         return;
     }

@@ -3,9 +3,10 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "acts/act_runner.h"
 #include "acts/replay_log.h"
 #include "model/model.h"
-#include "shell/act_driver.h"
+#include "shell/frame_pacer.h"
 #include "shell/screen_fit.h"
 #include "shell/speech.h"
 #include "shell/window_controls.h"
@@ -23,11 +24,11 @@ public:
 
     const Model& model() const { return model_; }
     // A run is on show, or acts wait for its end.
-    bool busy() const { return driver_.busy(); }
+    bool busy() const { return runner_.busy(); }
     // Frames put on screen by runs since the window opened.
-    long presented_frames() const { return driver_.frames_shown(); }
+    long presented_frames() const { return pacer_.frames(); }
     // Time one frame of a run stays on screen.
-    double frame_interval_ms() const { return driver_.frame_interval_ms(); }
+    double frame_interval_ms() const { return pacer_.interval_ms(); }
     // How much larger than laid out the layout is shown.
     double zoom() const { return fit_.zoom(); }
     // Where the layout's top-left corner sits in the client area.
@@ -46,12 +47,14 @@ private:
     // Scales the layout to the client area and redraws the views at the new
     // resolution; during a run, once the run has ended.
     void fit_layout();
+    void began(const Act& act);
     void applied(const State& before, const Act& act, const ActResult& result, bool seen);
 
     ScreenFit fit_;
     Model model_;
     WindowControls controls_;
-    ActDriver driver_;
+    ActRunner runner_;
+    FramePacer pacer_;  // the clock of a run's frames
     Speech speech_;
     ReplayLog log_;
     bool fit_pending_ = false;

@@ -1,16 +1,15 @@
-#include "shell/act_driver.h"
+#include "acts/act_runner.h"
 
-namespace af::shell {
+namespace af {
 
-ActDriver::ActDriver(const QWidget& window, Model& model, Listener listener)
-    : model_(model), listener_(std::move(listener)), pacer_(window, [this] { next_frame(); }) {}
+ActRunner::ActRunner(Model& model, Listener listener) : model_(model), listener_(std::move(listener)) {}
 
-void ActDriver::act(const Act& act) {
+void ActRunner::act(const Act& act) {
     waiting_.push(act);
     if (!run_) apply_waiting();
 }
 
-void ActDriver::apply_waiting() {
+void ActRunner::apply_waiting() {
     while (!run_) {
         const std::optional<ActQueue::Next> next = waiting_.take();
         if (!next) {
@@ -21,8 +20,7 @@ void ActDriver::apply_waiting() {
             listener_.began(next->act);
             before_run_ = model_.state;
             run_.emplace(model_);
-            pacer_.begin_run();
-            next_frame();
+            frame_due();
             return;
         }
         // A run that a later waiting run makes moot is applied at once, unseen.
@@ -33,7 +31,7 @@ void ActDriver::apply_waiting() {
     }
 }
 
-void ActDriver::next_frame() {
+void ActRunner::frame_due() {
     if (!run_) return;
     if (!run_->another()) {
         end_run();
@@ -41,24 +39,20 @@ void ActDriver::next_frame() {
     }
     run_->step();
     listener_.frame_drawn();
-    pacer_.frame_shown();
 }
 
-void ActDriver::end_run() {
+void ActRunner::end_run() {
     run_->end();
     run_.reset();
-    pacer_.stop();
     listener_.applied(before_run_, run_act(), {true, true}, true);
     apply_waiting();
 }
 
-void ActDriver::stop() {
+void ActRunner::stop() {
     waiting_.clear();
-    if (run_) {
-        run_->end();
-        run_.reset();
-    }
-    pacer_.stop();
+    if (!run_) return;
+    run_->end();
+    run_.reset();
 }
 
-}  // namespace af::shell
+}  // namespace af
