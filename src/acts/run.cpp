@@ -1,7 +1,6 @@
 #include "acts/run.h"
 
 #include "model/frame.h"
-#include "model/number_text.h"
 
 namespace af {
 
@@ -44,10 +43,9 @@ void AnimationRun::take_frame_off() {
 void AnimationRun::end() {
     take_frame_off();
     next_ms_ = end_ms_ + 1;  // no step follows an end
-    State& s = model_.state;
-    s.time_ms = 0;
-    model_.time_value.caption = plain_text(s.time_ms);
-    s.static_layer_due = true;
+    model_.state.time_ms = 0;
+    show_time(model_);
+    model_.state.static_layer_due = true;
 }
 
 }  // namespace af
