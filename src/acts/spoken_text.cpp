@@ -160,17 +160,14 @@ ControlSpeech control_speech(std::string_view control) {
         if (e.control == control) return {e.name, e.description};
     }
     // An option says its group and unit: "step t, 0.005 seconds".
-    for (const ControlSpec& c : window_layout()) {
-        if (c.name != control || c.kind != ControlKind::OptionButton || !c.act) continue;
-        for (const ControlSpec& group : window_layout()) {
-            if (group.name != c.parent) continue;
-            const bool time = c.act->kind == Act::Kind::ChooseTimeStep;
-            return {std::string(group.caption) + ", " + std::string(c.caption) +
-                        (time ? kSay.seconds_unit : kSay.frequency_unit),
-                    ""};
-        }
-    }
-    return {};
+    const ControlSpec* c = layout_control(control);
+    if (!c || c->kind != ControlKind::OptionButton || !c->act) return {};
+    const ControlSpec* group = layout_control(c->parent);
+    if (!group) return {};
+    const bool time = c->act->kind == Act::Kind::ChooseTimeStep;
+    return {std::string(group->caption) + ", " + std::string(c->caption) +
+                (time ? kSay.seconds_unit : kSay.frequency_unit),
+            ""};
 }
 
 std::string circle_description(const State& s) {

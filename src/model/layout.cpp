@@ -67,4 +67,11 @@ constexpr ControlSpec kLayout[] = {
 
 std::span<const ControlSpec> window_layout() { return kLayout; }
 
+const ControlSpec* layout_control(std::string_view name) {
+    for (const ControlSpec& c : kLayout) {
+        if (c.name == name) return &c;
+    }
+    return nullptr;
+}
+
 }  // namespace af

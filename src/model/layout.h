@@ -49,6 +49,9 @@ inline constexpr int kClientHeightTwips = 4785;
 // Every control, parents before children, in creation order.
 std::span<const ControlSpec> window_layout();
 
+// The control of that name; none where the layout has no such control.
+const ControlSpec* layout_control(std::string_view name);
+
 // The fonts the layout names; the window finds stand-ins where they are missing.
 inline constexpr std::string_view kMincho = "ＭＳ 明朝";
 inline constexpr std::string_view kPMincho = "ＭＳ Ｐ明朝";
