@@ -29,6 +29,8 @@ Size grown(Size s, const Margins& m) { return {s.width + m.left + m.right, s.hei
 
 }  // namespace
 
+Size laid_out_client() { return {twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips)}; }
+
 double fit_zoom(Size client, Size base, double device_pixel_ratio, double asked_zoom) {
     if (base.width <= 0 || base.height <= 0) return 1.0;
     const double fit = std::min(static_cast<double>(client.width) / base.width,

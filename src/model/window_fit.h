@@ -25,6 +25,9 @@ struct Margins {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The client area the layout was made for, in logical pixels.
+Size laid_out_client();
+
 // The zoom at which the layout, laid out for `base` (the client area at the
 // laid-out outer size), fits into `client`, limited so that the views stay
 // within a sane number of pixels at that device pixel ratio. A size that the

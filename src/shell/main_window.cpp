@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "pixels/twips.h"
 #include "shell/accessibility.h"
 #include "shell/qt_text.h"
 
@@ -45,7 +44,8 @@ MainWindow::MainWindow(QWidget* parent)
       pacer_(*this, [this] { runner_.frame_due(); }),
       speech_(*this, model_, controls_) {
     setWindowTitle(qstring(kWindowCaption));
-    resize(twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips));
+    const Size laid_out = laid_out_client();
+    resize(laid_out.width, laid_out.height);
     controls_.place(1.0, {});
     controls_.wire([this](const Act& act) { runner_.act(act); });
     fit_.add_shortcuts();
