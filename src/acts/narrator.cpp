@@ -43,4 +43,10 @@ std::string Narrator::wave_description(const State& s, int vector) const {
     return af::wave_description(s, vector, reach_);
 }
 
+std::array<std::pair<std::string_view, std::string>, 3> Narrator::view_descriptions(const State& s) const {
+    return {{{kViewNames[0], circle_description(s)},
+             {kViewNames[1], wave_description(s, 0)},
+             {kViewNames[2], wave_description(s, 1)}}};
+}
+
 }  // namespace af

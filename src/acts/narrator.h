@@ -1,11 +1,15 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "acts/apply.h"
 #include "acts/spoken_text.h"
 #include "model/act.h"
+#include "model/model.h"
 #include "model/state.h"
 
 namespace af {
@@ -24,6 +28,8 @@ public:
     void focus_moved() { refused_.reset(); }
 
     std::string wave_description(const State& s, int vector) const;
+    // What each view shows, under the name of the control that shows it.
+    std::array<std::pair<std::string_view, std::string>, 3> view_descriptions(const State& s) const;
 
 private:
     TraceReach reach_{};

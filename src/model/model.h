@@ -73,13 +73,15 @@ auto named_captions(M& m) {
     }};
 }
 
+// The controls that show the views: the circle view, then the wave views.
+inline constexpr std::array<std::string_view, 3> kViewNames{"circle_view", "wave_view_1", "wave_view_2"};
+
 template <class M>
 auto named_views(M& m) {
     using S = std::conditional_t<std::is_const_v<M>, const Surface, Surface>;
     using Named = std::pair<std::string_view, S*>;
-    return std::array<Named, 3>{
-        Named{"circle_view", &m.circle_view}, Named{"wave_view_1", &m.wave_views[0]},
-        Named{"wave_view_2", &m.wave_views[1]}};
+    return std::array<Named, 3>{Named{kViewNames[0], &m.circle_view}, Named{kViewNames[1], &m.wave_views[0]},
+                                Named{kViewNames[2], &m.wave_views[1]}};
 }
 
 // Writes the time on show into its label, in seconds.

@@ -50,9 +50,7 @@ const SpinReading* Speech::update_readings() {
     for (const auto& [spin, target] : controls_.spins()) {
         if (spin->set_reading(spin_reading(model_.state, target)) && spin->hasFocus()) stepped = &spin->reading();
     }
-    set_description(controls_.view("circle_view"), circle_description(model_.state));
-    set_description(controls_.view("wave_view_1"), narrator_.wave_description(model_.state, 0));
-    set_description(controls_.view("wave_view_2"), narrator_.wave_description(model_.state, 1));
+    for (const auto& [name, text] : narrator_.view_descriptions(model_.state)) set_description(controls_.view(name), text);
     return stepped;
 }
 
