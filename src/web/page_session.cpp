@@ -1,0 +1,214 @@
+#include "web/page_session.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "acts/spoken_text.h"
+#include "model/layout.h"
+#include "web/json_text.h"
+
+namespace af::web {
+
+namespace {
+
+std::string css_colour(std::uint32_t bgr) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    return text;
+}
+
+std::string_view kind_name(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::PushButton:
+        return "button";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::SpinControl:
+        return "spin";
+    case ControlKind::Picture:
+        break;
+    }
+    return "picture";
+}
+
+std::string_view align_name(Align align) {
+    switch (align) {
+    case Align::Right:
+        return "right";
+    case Align::Centre:
+        return "center";
+    case Align::Left:
+        break;
+    }
+    return "left";
+}
+
+// A button the page adds for full screen, which the window has in its F11
+// key: in the control panel's empty top-right corner, a spin control's size.
+constexpr ControlSpec kFullScreenButton{"full_screen", ControlKind::PushButton, "control_panel", "",
+                                        2460, 120, 255, 255, std::nullopt, std::nullopt, std::nullopt};
+
+void write_box(JsonText& json, const Rect& box) {
+    json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
+}
+
+// CSS pixels per point: 96 pixels an inch, 72 points.
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+}  // namespace
+
+PageSession::PageSession(Size viewport, double device_pixel_ratio)
+    : viewport_(viewport),
+      device_pixel_ratio_(device_pixel_ratio),
+      zoom_(fit_zoom(viewport, laid_out_client(), device_pixel_ratio)),
+      offset_(layout_offset(viewport, laid_out_client(), zoom_)),
+      model_(window_, device_pixel_ratio * zoom_),
+      runner_(model_, {[this](const Act& act) { began(act); },
+                       [this](const State& before, const Act& act, const ActResult& result, bool seen) {
+                           applied(before, act, result, seen);
+                       },
+                       [this] { ++frames_drawn_; },
+                       [this] {
+                           if (fit_due_) fit(viewport_, device_pixel_ratio_);
+                       }}) {
+    start_up(model_);
+}
+
+void PageSession::press(std::string_view control, Direction direction) {
+    const ControlSpec* row = layout_control(control);
+    if (!row || !row->act) return;
+    Act act = *row->act;
+    if (row->kind == ControlKind::SpinControl) act = step_act(act.target, direction);
+    runner_.act(act);
+}
+
+void PageSession::began(const Act& act) {
+    say(narrator_.begin(model_.state, act));
+    speech_changed_ = true;
+}
+
+void PageSession::applied(const State& before, const Act& act, const ActResult& result, bool seen) {
+    log_.record(before, act, result);
+    if (seen) say(narrator_.end(before, model_.state, act, result));
+    speech_changed_ = true;
+}
+
+void PageSession::say(std::string text) {
+    if (!text.empty()) said_.push_back(std::move(text));
+}
+
+void PageSession::fit(Size viewport, double device_pixel_ratio) {
+    viewport_ = viewport;
+    device_pixel_ratio_ = device_pixel_ratio;
+    fit_due_ = runner_.busy();
+    if (!fit_due_) place(viewport, device_pixel_ratio);
+}
+
+void PageSession::place(Size viewport, double device_pixel_ratio) {
+    const Size base = laid_out_client();
+    const double zoom = fit_zoom(viewport, base, device_pixel_ratio);
+    const Point offset = layout_offset(viewport, base, zoom);
+    if (zoom != zoom_ || !(offset == offset_)) layout_changed_ = true;
+    zoom_ = zoom;
+    offset_ = offset;
+    const double ratio = device_pixel_ratio * zoom;
+    if (ratio == model_.device_pixel_ratio()) return;
+    // Drawn anew at the new resolution from the acts, never scaled.
+    log_.redraw(model_, ratio);
+    whole_view_due_ = {true, true, true};
+    layout_changed_ = true;
+}
+
+bool PageSession::take_layout_changed() {
+    const bool changed = layout_changed_;
+    layout_changed_ = false;
+    return changed;
+}
+
+std::string PageSession::layout_json() const {
+    JsonText json;
+    json.begin_object().key("zoom").value(zoom_).key("ratio").value(model_.device_pixel_ratio());
+    json.key("controls").begin_array();
+    for (const ControlSpec& c : window_layout()) {
+        const Rect box = control_box(c, zoom_, offset_);
+        const ControlSpeech speech = control_speech(c.name);
+        json.begin_object();
+        json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
+        json.key("caption").value(c.caption).key("align").value(align_name(c.align));
+        write_box(json, box);
+        if (c.font) {
+            json.key("font").begin_object().key("family").value(c.font->name);
+            json.key("px").value(c.font->points * kPixelsPerPoint * zoom_).key("italic").value(c.font->italic);
+            json.end_object();
+        }
+        if (c.fore) json.key("fore").value(css_colour(*c.fore));
+        if (c.back) json.key("back").value(css_colour(*c.back));
+        json.key("tab").value(c.tab_index).key("selected").value(c.selected);
+        json.key("speech").begin_object().key("name").value(speech.name);
+        json.key("description").value(speech.description).end_object();
+        json.end_object();
+    }
+    json.end_array().key("full_screen").begin_object().key("parent").value(kFullScreenButton.parent);
+    write_box(json, control_box(kFullScreenButton, zoom_, offset_));
+    json.end_object().end_object();
+    return json.text();
+}
+
+std::string PageSession::texts_json() {
+    JsonText json;
+    json.begin_object().key("captions").begin_object();
+    for (const auto& [name, label] : named_captions(std::as_const(model_))) json.key(name).value(label->caption);
+    json.end_object();
+    if (speech_changed_) {
+        speech_changed_ = false;
+        json.key("spins").begin_object();
+        for (const ControlSpec& c : window_layout()) {
+            if (c.kind != ControlKind::SpinControl || !c.act) continue;
+            const SpinReading r = spin_reading(model_.state, c.act->target);
+            json.key(c.name).begin_object().key("name").value(r.name).key("text").value(r.text);
+            json.key("value").value(r.value).key("min").value(r.minimum).key("max").value(r.maximum).end_object();
+        }
+        json.end_object().key("views").begin_object();
+        for (const auto& [name, text] : narrator_.view_descriptions(model_.state)) json.key(name).value(text);
+        json.end_object().key("said").begin_array();
+        for (const std::string& text : said_) json.value(text);
+        json.end_array();
+        said_.clear();
+    }
+    json.end_object();
+    return json.text();
+}
+
+ViewPixels PageSession::view_pixels(std::string_view name) {
+    const auto views = named_views(model_);
+    const auto named = std::find_if(views.begin(), views.end(), [&](const auto& v) { return v.first == name; });
+    if (named == views.end()) return {};
+    const auto k = static_cast<std::size_t>(named - views.begin());
+    Surface& view = *named->second;
+    std::vector<std::uint8_t>& rgba = rgba_.at(k);
+    PixelRect changed = view.take_dirty();
+    if (whole_view_due_.at(k)) {
+        whole_view_due_.at(k) = false;
+        rgba.assign(static_cast<std::size_t>(view.width()) * view.height() * 4, 0);
+        changed = {0, 0, view.width(), view.height()};
+    }
+    const std::vector<std::uint32_t>& screen = view.screen();
+    for (int y = changed.y0; y < changed.y1; ++y) {
+        for (int x = changed.x0; x < changed.x1; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * view.width() + x;
+            const std::uint32_t word = screen[at];  // 0xFFRRGGBB
+            std::uint8_t* out = &rgba[at * 4];
+            out[0] = static_cast<std::uint8_t>(word >> 16);
+            out[1] = static_cast<std::uint8_t>(word >> 8);
+            out[2] = static_cast<std::uint8_t>(word);
+            out[3] = 0xFF;
+        }
+    }
+    return {rgba.data(), view.width(), view.height(), changed};
+}
+
+}  // namespace af::web
