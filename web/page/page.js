@@ -1,0 +1,201 @@
+// The page's shell over the core: it builds the controls from the core's
+// layout, turns input into presses of the core's controls, steps a run once
+// per animation frame, and copies out the core's pixels and texts. What the
+// program does, draws and says is decided in the core.
+'use strict';
+
+(() => {
+  const root = document.getElementById('window');
+  const liveRegion = document.getElementById('announcements');
+
+  function refuse(reason) {
+    const notice = document.getElementById('no_webassembly');
+    if (reason) notice.textContent += ` (${reason})`;
+    notice.hidden = false;
+  }
+
+  if (typeof WebAssembly !== 'object' || typeof createCore !== 'function') {
+    refuse();
+    return;
+  }
+
+  // The core's WebAssembly, kept in the page as base64.
+  function coreBinary() {
+    const text = document.getElementById('core_wasm').textContent;
+    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+    const bytes = atob(text);
+    const binary = new Uint8Array(bytes.length);
+    for (let k = 0; k < bytes.length; ++k) binary[k] = bytes.charCodeAt(k);
+    return binary;
+  }
+
+  // For tests and measurements: `ready` settles once the first frame is drawn.
+  let resolveReady;
+  const hooks = { ready: new Promise((resolve) => { resolveReady = resolve; }), firstFrameAt: undefined };
+  window.angularFrequency = hooks;
+
+  // The core compiles at once, so that the first frame is in the first paint.
+  const failed = (error) => refuse(String(error && error.message ? error.message : error));
+  let core;
+  try {
+    core = createCore({ wasmBinary: coreBinary() });
+  } catch (error) {
+    failed(error);
+    return;
+  }
+  if (typeof core.then === 'function') core.then(start, failed);
+  else start(core);
+
+  function start(core) {
+    const api = {
+      start: core.cwrap('af_start', null, ['number', 'number', 'number']),
+      press: core.cwrap('af_press', null, ['string', 'number']),
+      frameDue: core.cwrap('af_frame_due', null, []),
+      focusMoved: core.cwrap('af_focus_moved', null, []),
+      fit: core.cwrap('af_fit', null, ['number', 'number', 'number']),
+      busy: core.cwrap('af_busy', 'number', []),
+      framesDrawn: core.cwrap('af_frames_drawn', 'number', []),
+      takeLayoutChanged: core.cwrap('af_take_layout_changed', 'number', []),
+      layoutJson: core.cwrap('af_layout_json', 'string', []),
+      textsJson: core.cwrap('af_texts_json', 'string', []),
+      viewPixels: core.cwrap('af_view_pixels', 'number', ['string']),
+    };
+
+    const viewport = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
+    api.start(...viewport(), window.devicePixelRatio || 1);
+
+    let layout = JSON.parse(api.layoutJson());
+    const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
+    api.takeLayoutChanged();  // the layout just read is the one in force
+    const ui = makeWindowControls(root, liveRegion, layout.controls, press);
+    ui.place(layout);
+
+    // Frames: each animation frame puts at most one new frame of a run on show.
+    let frameRequested = false;
+    let frameOnShowUnseen = false;  // a press drew a run's first frame; it has not been shown yet
+    let framesShown = 0;
+    let framesCounted = api.framesDrawn();
+    const frameTimes = [];
+    let lastFrameTime;
+
+    function requestFrame() {
+      if (frameRequested) return;
+      frameRequested = true;
+      requestAnimationFrame(onAnimationFrame);
+    }
+
+    function onAnimationFrame(time) {
+      frameRequested = false;
+      // A browser that falls behind may call back twice for one frame; the
+      // frame on show keeps its place until a new one begins.
+      if (time === lastFrameTime) {
+        requestFrame();
+        return;
+      }
+      lastFrameTime = time;
+      if (frameOnShowUnseen) frameOnShowUnseen = false;
+      else api.frameDue();
+      show();
+      const drawn = api.framesDrawn();
+      if (drawn !== framesCounted) {
+        framesShown += drawn - framesCounted;
+        framesCounted = drawn;
+        frameTimes.push(time);
+      }
+      if (hooks.firstFrameAt === undefined) {
+        hooks.firstFrameAt = performance.now();
+        resolveReady();
+      }
+      if (api.busy()) requestFrame();
+    }
+
+    function press(name, down) {
+      const before = api.framesDrawn();
+      api.press(name, down ? 1 : 0);
+      if (api.framesDrawn() !== before) frameOnShowUnseen = true;
+      showTexts();
+      requestFrame();
+    }
+
+    // What the core has changed: the layout, the views' pixels, the texts.
+    function show() {
+      if (api.takeLayoutChanged()) {
+        layout = JSON.parse(api.layoutJson());
+        ui.place(layout);
+      }
+      views.forEach(copyView);
+      showTexts();
+    }
+
+    function copyView(name) {
+      const at = api.viewPixels(name) >> 2;
+      const heap = core.HEAP32;
+      const [address, width, height, x0, y0, x1, y1] = heap.subarray(at, at + 7);
+      const canvas = ui.controls.get(name).focus;
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+        ui.sizeCanvas(name);
+      }
+      if (x1 <= x0 || y1 <= y0) return;
+      const pixels = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4);
+      canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0, x0, y0, x1 - x0, y1 - y0);
+    }
+
+    function showTexts() {
+      const texts = JSON.parse(api.textsJson());
+      for (const [name, caption] of Object.entries(texts.captions)) {
+        ui.setCaption(name, caption);
+      }
+      if (!texts.spins) return;
+      for (const [name, r] of Object.entries(texts.spins)) {
+        const spin = ui.controls.get(name).focus;
+        spin.setAttribute('aria-label', r.name);
+        spin.setAttribute('aria-valuenow', r.value);
+        spin.setAttribute('aria-valuetext', r.text);
+        spin.setAttribute('aria-valuemin', r.min);
+        if (r.max === null) spin.removeAttribute('aria-valuemax');
+        else spin.setAttribute('aria-valuemax', r.max);
+      }
+      for (const [name, description] of Object.entries(texts.views)) {
+        document.getElementById(`${name}_description`).textContent = description;
+      }
+      for (const sentence of texts.said) say(sentence);
+    }
+
+    function say(sentence) {
+      const line = document.createElement('p');
+      line.textContent = sentence;
+      liveRegion.append(line);
+      while (liveRegion.childElementCount > 4) liveRegion.firstElementChild.remove();
+    }
+
+    document.addEventListener('focusin', () => api.focusMoved());
+
+    // A new viewport or device pixel ratio: the core fits the layout and
+    // draws the views anew at the new resolution.
+    function refit() {
+      api.fit(...viewport(), window.devicePixelRatio || 1);
+      requestFrame();
+    }
+    window.addEventListener('resize', refit);
+    const watchRatio = () => {
+      matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+        refit();
+        watchRatio();
+      }, { once: true });
+    };
+    watchRatio();
+
+    Object.assign(hooks, {
+      busy: () => api.busy() !== 0,
+      framesShown: () => framesShown,
+      frameTimes: () => frameTimes.slice(),
+      zoom: () => layout.zoom,
+    });
+    // Captions are measured again once the embedded fonts are in.
+    document.fonts.ready.then(() => ui.place(layout));
+    show();
+    requestFrame();
+  }
+})();
