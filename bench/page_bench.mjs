@@ -1,0 +1,143 @@
+// The page's budget in a headless chromium, from one run:
+//   start-up: navigation to the first frame drawn, the page against the same
+//     page with the core left out (its elements, fonts and CSS, no script but
+//     one that notes the first animation frame), median of 15 loads each;
+//   runs: how long a run of 101, 201 and 501 frames takes against one frame
+//     per animation frame, and the frames skipped or shown twice;
+//   size: the file as it is and gzip-compressed.
+// Usage: node bench/page_bench.mjs build/web/angular-frequency.html
+import { readFileSync, statSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+const repo = resolve(dirname(fileURLToPath(import.meta.url)), '..');
+// The tests' packages: web/tests/run installs them.
+const { chromium } = createRequire(join(repo, 'web/tests/package.json'))('playwright-core');
+
+const pagePath = resolve(process.argv[2] || join(repo, 'build/web/angular-frequency.html'));
+const blankPath = join(dirname(pagePath), 'blank-page.html');
+const LOADS = 15, REPEATS = 3;
+
+const median = (values) => {
+  const v = [...values].sort((a, b) => a - b);
+  return v.length % 2 ? v[(v.length - 1) / 2] : (v[v.length / 2 - 1] + v[v.length / 2]) / 2;
+};
+
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--force-color-profile=srgb'],
+});
+
+async function open(path) {
+  const context = await browser.newContext({ viewport: { width: 622, height: 319 }, offline: true });
+  await context.route((url) => url.protocol !== 'file:' && url.protocol !== 'data:', (route) => route.abort());
+  const page = await context.newPage();
+  await page.goto(pathToFileURL(path).href);
+  return { page, context };
+}
+
+// Milliseconds from navigation to the first frame drawn.
+async function firstFrame(path) {
+  const { page, context } = await open(path);
+  await page.waitForFunction(() => window.angularFrequency && window.angularFrequency.firstFrameAt !== undefined);
+  const at = await page.evaluate(() => window.angularFrequency.firstFrameAt);
+  await context.close();
+  return at;
+}
+
+// The page with the core left out, made from the real page once its first
+// frame is drawn: canvases blank, every script gone but one that notes
+// performance.now() at the first animation frame as the page's hooks do.
+async function writeBlankPage() {
+  const { page, context } = await open(pagePath);
+  await page.evaluate(() => window.angularFrequency.ready);
+  const html = await page.evaluate(() => {
+    const copy = document.documentElement.cloneNode(true);
+    for (const script of copy.querySelectorAll('script')) script.remove();
+    const note = document.createElement('script');
+    note.textContent = 'window.angularFrequency={};requestAnimationFrame(()=>{window.angularFrequency.firstFrameAt=performance.now()});';
+    copy.querySelector('body').append(note);
+    return `<!doctype html>\n${copy.outerHTML}`;
+  });
+  await context.close();
+  writeFileSync(blankPath, html);
+}
+
+// The animation frame interval over 121 callbacks: their span over the
+// number of frames in it, each gap counted in whole median gaps (timestamps
+// come rounded, so one gap alone is off by a fraction; a missed frame counts
+// as the frames it spans).
+async function frameInterval() {
+  const { page, context } = await open(blankPath);
+  const times = await page.evaluate(() => new Promise((done) => {
+    const t = [];
+    const tick = (now) => { t.push(now); if (t.length < 121) requestAnimationFrame(tick); else done(t); };
+    requestAnimationFrame(tick);
+  }));
+  await context.close();
+  const gaps = times.slice(1).map((t, k) => t - times[k]);
+  const typical = median(gaps);
+  return (times[times.length - 1] - times[0]) / gaps.reduce((n, gap) => n + Math.max(1, Math.round(gap / typical)), 0);
+}
+
+// One run at a time step: its frames' timestamps.
+async function run(page, step) {
+  await page.click(`[id="time_step_${step}"]`);
+  const before = await page.evaluate(() => window.angularFrequency.frameTimes().length);
+  await page.click('#run_button');
+  await page.waitForFunction(() => !window.angularFrequency.busy(), null, { timeout: 120000 });
+  return page.evaluate((n) => window.angularFrequency.frameTimes().slice(n), before);
+}
+
+const fmt = (x, digits = 1) => x.toFixed(digits);
+const verdict = (ok) => (ok ? 'within budget' : 'OVER BUDGET');
+
+// Alternate the two pages so that neither has the machine's quieter moments.
+await writeBlankPage();
+await firstFrame(pagePath);
+await firstFrame(blankPath);
+const pageTimes = [], blankTimes = [];
+for (let k = 0; k < LOADS; ++k) {
+  pageTimes.push(await firstFrame(pagePath));
+  blankTimes.push(await firstFrame(blankPath));
+}
+const pageMs = median(pageTimes), blankMs = median(blankTimes);
+console.log(`navigation to first frame, median of ${LOADS} loads`);
+console.log(`  page ${fmt(pageMs)} ms, page without the core ${fmt(blankMs)} ms, ratio ${fmt(pageMs / blankMs, 2)}` +
+  ` (budget 1.25: ${verdict(pageMs / blankMs <= 1.25)})`);
+
+const interval = await frameInterval();
+console.log(`runs against the animation frame interval, ${fmt(interval, 2)} ms on a blank page; median of ${REPEATS}`);
+{
+  const { page, context } = await open(pagePath);
+  await page.evaluate(() => window.angularFrequency.ready);
+  for (const [step, frames] of [['0.01', 101], ['0.005', 201], ['0.002', 501]]) {
+    const ratios = [], misses = [];
+    let counts = [];
+    for (let k = 0; k < REPEATS; ++k) {
+      const times = await run(page, step);
+      counts.push(times.length);
+      // The run lasts from its first frame to the end of its last one's frame.
+      ratios.push((times[times.length - 1] - times[0] + interval) / (frames * interval));
+      // A gap of n intervals: n - 1 animation frames without a new frame.
+      misses.push(times.slice(1).reduce((sum, t, i) => {
+        const n = Math.round((t - times[i]) / interval);
+        return sum + (n === 0 ? 1 : n - 1);
+      }, 0));
+    }
+    const r = median(ratios);
+    counts = [...new Set(counts)].join('/');
+    console.log(`  step ${step}: ${counts} frames (of ${frames}), duration / (frames x interval) ${fmt(r, 4)}` +
+      ` (budget within 1 %: ${verdict(Math.abs(r - 1) <= 0.01)}), frames skipped or shown twice ${misses.join(', ')}`);
+  }
+  await context.close();
+}
+await browser.close();
+
+const bytes = statSync(pagePath).size;
+const gzipped = gzipSync(readFileSync(pagePath), { level: 9 }).length;
+console.log(`page size ${fmt(bytes / 1024)} KB (budget 300: ${verdict(bytes / 1024 <= 300)}),` +
+  ` gzip ${fmt(gzipped / 1024)} KB (budget 150: ${verdict(gzipped / 1024 <= 150)})`);
