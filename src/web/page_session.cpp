@@ -1,11 +1,11 @@
 #include "web/page_session.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 
 #include "acts/spoken_text.h"
 #include "model/layout.h"
-#include "web/json_text.h"
 
 namespace af::web {
 
@@ -74,7 +74,8 @@ PageSession::PageSession(Size viewport, double device_pixel_ratio)
                        [this] { ++frames_drawn_; },
                        [this] {
                            if (fit_due_) fit(viewport_, device_pixel_ratio_);
-                       }}) {
+                       }}),
+      layout_changed_(zoom_ != 1.0 || !(offset_ == Point{})) {
     start_up(model_);
 }
 
@@ -160,21 +161,12 @@ std::string PageSession::layout_json() const {
 
 std::string PageSession::texts_json() {
     JsonText json;
-    json.begin_object().key("captions").begin_object();
-    for (const auto& [name, label] : named_captions(std::as_const(model_))) json.key(name).value(label->caption);
-    json.end_object();
+    json.begin_object();
+    write_captions(json);
     if (speech_changed_) {
         speech_changed_ = false;
-        json.key("spins").begin_object();
-        for (const ControlSpec& c : window_layout()) {
-            if (c.kind != ControlKind::SpinControl || !c.act) continue;
-            const SpinReading r = spin_reading(model_.state, c.act->target);
-            json.key(c.name).begin_object().key("name").value(r.name).key("text").value(r.text);
-            json.key("value").value(r.value).key("min").value(r.minimum).key("max").value(r.maximum).end_object();
-        }
-        json.end_object().key("views").begin_object();
-        for (const auto& [name, text] : narrator_.view_descriptions(model_.state)) json.key(name).value(text);
-        json.end_object().key("said").begin_array();
+        write_readings(json);
+        json.key("said").begin_array();
         for (const std::string& text : said_) json.value(text);
         json.end_array();
         said_.clear();
@@ -183,32 +175,60 @@ std::string PageSession::texts_json() {
     return json.text();
 }
 
+std::string PageSession::readings_json() const {
+    JsonText json;
+    json.begin_object();
+    write_captions(json);
+    write_readings(json);
+    json.end_object();
+    return json.text();
+}
+
+void PageSession::write_captions(JsonText& json) const {
+    json.key("captions").begin_object();
+    for (const auto& [name, label] : named_captions(model_)) json.key(name).value(label->caption);
+    json.end_object();
+}
+
+void PageSession::write_readings(JsonText& json) const {
+    json.key("spins").begin_object();
+    for (const ControlSpec& c : window_layout()) {
+        if (c.kind != ControlKind::SpinControl || !c.act) continue;
+        const SpinReading r = spin_reading(model_.state, c.act->target);
+        json.key(c.name).begin_object().key("name").value(r.name).key("text").value(r.text);
+        json.key("value").value(r.value).key("min").value(r.minimum).key("max").value(r.maximum).end_object();
+    }
+    json.end_object().key("views").begin_object();
+    for (const auto& [name, text] : narrator_.view_descriptions(model_.state)) json.key(name).value(text);
+    json.end_object();
+}
+
 ViewPixels PageSession::view_pixels(std::string_view name) {
     const auto views = named_views(model_);
     const auto named = std::find_if(views.begin(), views.end(), [&](const auto& v) { return v.first == name; });
     if (named == views.end()) return {};
     const auto k = static_cast<std::size_t>(named - views.begin());
     Surface& view = *named->second;
-    std::vector<std::uint8_t>& rgba = rgba_.at(k);
+    std::vector<std::uint32_t>& rgba = rgba_.at(k);
     PixelRect changed = view.take_dirty();
     if (whole_view_due_.at(k)) {
         whole_view_due_.at(k) = false;
-        rgba.assign(static_cast<std::size_t>(view.width()) * view.height() * 4, 0);
+        rgba.resize(static_cast<std::size_t>(view.width()) * view.height());
         changed = {0, 0, view.width(), view.height()};
     }
-    const std::vector<std::uint32_t>& screen = view.screen();
+    // 0xFFRRGGBB on the surface; red, green, blue, alpha bytes in the canvas,
+    // which little-endian memory (WebAssembly's always) holds as the word 0xAABBGGRR.
+    static_assert(std::endian::native == std::endian::little);
+    const std::uint32_t* screen = view.screen().data();
+    std::uint32_t* out = rgba.data();
     for (int y = changed.y0; y < changed.y1; ++y) {
-        for (int x = changed.x0; x < changed.x1; ++x) {
-            const std::size_t at = static_cast<std::size_t>(y) * view.width() + x;
-            const std::uint32_t word = screen[at];  // 0xFFRRGGBB
-            std::uint8_t* out = &rgba[at * 4];
-            out[0] = static_cast<std::uint8_t>(word >> 16);
-            out[1] = static_cast<std::uint8_t>(word >> 8);
-            out[2] = static_cast<std::uint8_t>(word);
-            out[3] = 0xFF;
+        const std::size_t row = static_cast<std::size_t>(y) * view.width();
+        for (std::size_t at = row + changed.x0; at < row + changed.x1; ++at) {
+            const std::uint32_t word = screen[at];
+            out[at] = 0xFF000000u | (word & 0x0000FF00u) | ((word >> 16) & 0xFFu) | ((word & 0xFFu) << 16);
         }
     }
-    return {rgba.data(), view.width(), view.height(), changed};
+    return {reinterpret_cast<const std::uint8_t*>(rgba.data()), view.width(), view.height(), changed};
 }
 
 }  // namespace af::web

@@ -11,6 +11,7 @@
 #include "acts/replay_log.h"
 #include "model/model.h"
 #include "model/window_fit.h"
+#include "web/json_text.h"
 
 namespace af::web {
 
@@ -42,15 +43,21 @@ public:
 
     bool busy() const { return runner_.busy(); }
     int frames_drawn() const { return frames_drawn_; }
-    // Whether the boxes or the views' sizes changed since the last call.
+    // Whether the boxes or the views' sizes changed since the last call; at
+    // the first, whether the boxes differ from the laid-out ones, with which
+    // the page is built.
     bool take_layout_changed();
 
     // Every control with its box at the zoom in force, its caption, font,
     // colours, focus order and what a screen reader says of it.
     std::string layout_json() const;
-    // The captions, and, where an act changed them, the spin readings, the
-    // views' descriptions and the sentences to say, each said once.
+    // The captions, and, where an act changed them since start-up, the spin
+    // readings, the views' descriptions and the sentences to say, each said
+    // once. Start-up's own readings are in the page as it was built.
     std::string texts_json();
+    // The captions, the spin readings and the views' descriptions as they
+    // stand: what the page is built with.
+    std::string readings_json() const;
     // The pixels of the view the named control shows; none for another name.
     ViewPixels view_pixels(std::string_view view);
 
@@ -59,6 +66,8 @@ private:
     void applied(const State& before, const Act& act, const ActResult& result, bool seen);
     void say(std::string text);
     void place(Size viewport, double device_pixel_ratio);
+    void write_captions(JsonText& json) const;
+    void write_readings(JsonText& json) const;
 
     Size viewport_;
     double device_pixel_ratio_;
@@ -71,10 +80,10 @@ private:
     ReplayLog log_;
     int frames_drawn_ = 0;
     bool fit_due_ = false;
-    bool layout_changed_ = true;
-    bool speech_changed_ = true;
+    bool layout_changed_ = false;
+    bool speech_changed_ = false;
     std::vector<std::string> said_;
-    std::array<std::vector<std::uint8_t>, 3> rgba_;
+    std::array<std::vector<std::uint32_t>, 3> rgba_;  // each pixel's bytes in a canvas's order
     std::array<bool, 3> whole_view_due_{true, true, true};
 };
 

@@ -1,6 +1,6 @@
 // The session a page drives: presses by control name, runs stepped by the
 // page's clock, the layout refitted after a run, pixels in a canvas's byte
-// order, sentences said once, and the JSON the page reads.
+// order, sentences said once, and the JSON the page reads and is built with.
 #include <gtest/gtest.h>
 
 #include "acts/apply.h"
@@ -28,7 +28,8 @@ TEST(PageSession, RunsOneFramePerTickAndRefitsTheLayoutAfterIt) {
     // One second at 0.01, 0.005 and 0.002 s a step, counting both ends.
     for (const auto& [option, frames] : {std::pair{"time_step_0.01", 101}, {"time_step_0.005", 201}, {"time_step_0.002", 501}}) {
         PageSession page(kLaidOut, 1.0);
-        ASSERT_TRUE(page.take_layout_changed());
+        ASSERT_FALSE(page.take_layout_changed()) << "the page is built with the laid-out boxes";
+        ASSERT_TRUE(PageSession({kLaidOut.width + 1, kLaidOut.height}, 1.0).take_layout_changed()) << "centred anew";
         EXPECT_EQ(page.view_pixels("circle_view").width, 137);
         page.press(option, Direction::Up);
         page.press("run_button", Direction::Up);
@@ -70,7 +71,10 @@ TEST(PageSession, ViewPixelsAreRedGreenBlueAlphaAsTheModelDrawsThem) {
 
 TEST(PageSession, SaysEachSentenceOnceAndIgnoresUnknownControls) {
     PageSession page(kLaidOut, 1.0);
-    page.texts_json();
+    // Start-up's readings are written into the page when it is built, not sent again.
+    EXPECT_NE(page.readings_json().find(R"("r1_spin":{"name":"r1","text":"10","value":10,"min":1,"max":15})"),
+              std::string::npos);
+    EXPECT_EQ(page.texts_json().find("spins"), std::string::npos);
     page.press("no_such_control", Direction::Up);
     page.press("omega1_pi", Direction::Up);  // a label: nothing to press
     EXPECT_FALSE(page.busy());
