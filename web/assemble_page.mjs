@@ -1,27 +1,47 @@
-// Writes the page as one file: the template with its style, fonts and
-// scripts put in place, so that it opens from anywhere with nothing beside it.
-// node assemble_page.mjs TEMPLATE STYLE FONTS CORE WASM OUT SCRIPT...
+// Writes the page as one file: the template with its style, fonts, controls
+// and scripts put in place, so that it opens from anywhere with nothing beside it.
+// node assemble_page.mjs --template T --style S --fonts F --core C --wasm W
+//   --start J --markup M... --script S... --out O
+// J is what the core prints of the page at the laid-out size: its layout on
+// one line, its texts on the next; the markup scripts, run here, write the
+// controls' elements from them.
 import { readFileSync, writeFileSync } from 'node:fs';
+import { parseArgs } from 'node:util';
+import vm from 'node:vm';
 
-const [template, style, fonts, core, wasm, out, ...scripts] = process.argv.slice(2);
-if (!scripts.length) {
-  console.error('usage: assemble_page.mjs TEMPLATE STYLE FONTS CORE WASM OUT SCRIPT...');
-  process.exit(2);
+const one = { type: 'string' }, many = { type: 'string', multiple: true };
+const { values: a } = parseArgs({
+  options: { template: one, style: one, fonts: one, core: one, wasm: one, start: one, markup: many, script: many, out: one },
+});
+for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'start', 'markup', 'script', 'out']) {
+  if (!a[name]) throw new Error(`assemble_page.mjs: --${name} is missing`);
 }
 const read = (path) => readFileSync(path, 'utf8');
 // Inline script must not close its own element.
 const script = (text) => text.replaceAll('</script', '<\\/script');
+
+const [layoutText, textsText] = read(a.start).split('\n');
+const layout = JSON.parse(layoutText), texts = JSON.parse(textsText);
+const markup = vm.createContext({});
+for (const path of a.markup) vm.runInContext(read(path), markup, { filename: path });
+markup.layout = layout;
+markup.texts = texts;
+
 const parts = {
-  '/*@FONTS@*/': read(fonts),
-  '/*@STYLE@*/': read(style),
-  '/*@CORE@*/': script(read(core)),
+  '/*@FONTS@*/': read(a.fonts),
+  '/*@STYLE@*/': read(a.style),
+  '<!--@CONTROLS@-->': vm.runInContext('windowMarkup(layout, texts)', markup),
+  // The layout exactly as the core writes it, which the page compares with
+  // the layout in force; JSON's own escape keeps a "<" from ending the element.
+  '/*@LAYOUT@*/': layoutText.replaceAll('<', '\\u003c'),
+  '/*@CORE@*/': script(read(a.core)),
   // In a data block, not a string in the script: the script parser need not read it.
-  '/*@WASM@*/': readFileSync(wasm).toString('base64'),
-  '/*@PAGE@*/': script(scripts.map(read).join('\n')),
+  '/*@WASM@*/': readFileSync(a.wasm).toString('base64'),
+  '/*@PAGE@*/': script(a.script.map(read).join('\n')),
 };
-let html = read(template);
+let html = read(a.template);
 for (const [marker, text] of Object.entries(parts)) {
   if (!html.includes(marker)) throw new Error(`the template has no ${marker}`);
   html = html.replace(marker, () => text);
 }
-writeFileSync(out, html);
+writeFileSync(a.out, html);

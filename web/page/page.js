@@ -31,7 +31,7 @@
 
   // For tests and measurements: `ready` settles once the first frame is drawn.
   let resolveReady;
-  const hooks = { ready: new Promise((resolve) => { resolveReady = resolve; }), firstFrameAt: undefined };
+  const hooks = { ready: new Promise((resolve) => { resolveReady = resolve; }), firstFrameAt: undefined, firstFrameDrawnAt: undefined };
   window.angularFrequency = hooks;
 
   // The core compiles at once, so that the first frame is in the first paint.
@@ -61,14 +61,20 @@
       viewPixels: core.cwrap('af_view_pixels', 'number', ['string']),
     };
 
-    const viewport = () => [document.documentElement.clientWidth, document.documentElement.clientHeight];
-    api.start(...viewport(), window.devicePixelRatio || 1);
+    // The window's inner size, which the page fills with no scroll bars: read
+    // without laying the page out first, as the element sizes would be.
+    const viewport = () => [window.innerWidth, window.innerHeight];
+    const early = window.viewportAtStart;
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1);
 
-    let layout = JSON.parse(api.layoutJson());
+    // The elements are in the page as built, placed for the laid-out size;
+    // the core tells whether the layout in force differs from that one.
+    let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
+    const laidOut = !api.takeLayoutChanged();
+    if (!laidOut) layout = JSON.parse(api.layoutJson());
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
-    api.takeLayoutChanged();  // the layout just read is the one in force
-    const ui = makeWindowControls(root, liveRegion, layout.controls, press);
-    ui.place(layout);
+    const ui = wireWindowControls(root, layout.controls, press);
+    ui.place(layout, { written: laidOut });
 
     // Frames: each animation frame puts at most one new frame of a run on show.
     let frameRequested = false;
@@ -104,7 +110,13 @@
       }
       if (hooks.firstFrameAt === undefined) {
         hooks.firstFrameAt = performance.now();
-        resolveReady();
+        // A message posted now is taken once the browser has drawn this frame.
+        const drawn = new MessageChannel();
+        drawn.port1.onmessage = () => {
+          hooks.firstFrameDrawnAt = performance.now();
+          resolveReady();
+        };
+        drawn.port2.postMessage(null);
       }
       if (api.busy()) requestFrame();
     }
@@ -195,7 +207,9 @@
     });
     // Captions are measured again once the embedded fonts are in.
     document.fonts.ready.then(() => ui.place(layout));
-    show();
+    // The first frame: the views; the texts at start-up are in the page as built.
+    views.forEach(copyView);
+    root.classList.remove('unplaced');
     requestFrame();
   }
 })();

@@ -1,0 +1,47 @@
+// Where each control's element stands and how its text looks, from a layout
+// the core gives: the page styles its elements with these, and the build
+// writes them into the page's markup at the laid-out size.
+'use strict';
+
+// Where a layout font is missing, a font of the same kind stands in.
+const GOTHIC = 'ＭＳ Ｐゴシック';
+const familyOf = (name) => `"${name}", ${name === GOTHIC ? 'sans-serif' : 'serif'}`;
+
+// Pictures and titled frames (the option groups) hold their children's
+// elements; every other control's element stands in the window itself.
+const holdsChildren = (row) => row.kind === 'picture' || (row.kind === 'frame' && row.caption !== '');
+
+// The name of the control whose element holds this one's, or null for the window.
+function holderOf(row, byName) {
+  const parent = byName.get(row.parent);
+  return parent && holdsChildren(parent) ? parent.name : null;
+}
+
+// For each control (and the page's full-screen button): its element's style
+// properties, and its corner in the window.
+function controlStyles(layout) {
+  const byName = new Map(layout.controls.map((row) => [row.name, row]));
+  const corners = new Map();
+  const styles = new Map();
+  const px = (value) => `${value}px`;
+  for (const row of layout.controls) {
+    const [x, y, width, height] = row.box;
+    const parent = corners.get(row.parent) || [0, 0];
+    const corner = [parent[0] + x, parent[1] + y];
+    corners.set(row.name, corner);
+    const holder = holderOf(row, byName);
+    const origin = holder ? corners.get(holder) : [0, 0];
+    const style = { left: px(corner[0] - origin[0]), top: px(corner[1] - origin[1]), width: px(width), height: px(height) };
+    if (row.font) {
+      style.fontSize = px(row.font.px);  // what an option's indicator is sized by
+      style.fontFamily = familyOf(row.font.family);
+      style.fontStyle = row.font.italic ? 'italic' : 'normal';
+    }
+    if (row.kind === 'spin') style.fontSize = px(height);  // what its arrows are sized by
+    styles.set(row.name, style);
+  }
+  const { parent, box: [left, top, width, height] } = layout.full_screen;
+  const panel = corners.get(parent);
+  styles.set('full_screen', { left: px(panel[0] + left), top: px(panel[1] + top), width: px(width), height: px(height) });
+  return { styles, corners };
+}
