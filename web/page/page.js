@@ -206,7 +206,7 @@
       zoom: () => layout.zoom,
     });
     // Captions are measured again once the embedded fonts are in.
-    document.fonts.ready.then(() => ui.place(layout));
+    document.fonts.ready.then(() => ui.place(layout, { written: true }));
     // The first frame: the views; the texts at start-up are in the page as built.
     views.forEach(copyView);
     root.classList.remove('unplaced');
