@@ -17,18 +17,26 @@ function holderOf(row, byName) {
   return parent && holdsChildren(parent) ? parent.name : null;
 }
 
+// Each control's corner in the window: its box is placed in its parent's.
+function controlCorners(layout) {
+  const corners = new Map();
+  for (const row of layout.controls) {
+    const parent = corners.get(row.parent) || [0, 0];
+    corners.set(row.name, [parent[0] + row.box[0], parent[1] + row.box[1]]);
+  }
+  return corners;
+}
+
 // For each control (and the page's full-screen button): its element's style
 // properties, and its corner in the window.
 function controlStyles(layout) {
   const byName = new Map(layout.controls.map((row) => [row.name, row]));
-  const corners = new Map();
+  const corners = controlCorners(layout);
   const styles = new Map();
   const px = (value) => `${value}px`;
   for (const row of layout.controls) {
-    const [x, y, width, height] = row.box;
-    const parent = corners.get(row.parent) || [0, 0];
-    const corner = [parent[0] + x, parent[1] + y];
-    corners.set(row.name, corner);
+    const [, , width, height] = row.box;
+    const corner = corners.get(row.name);
     const holder = holderOf(row, byName);
     const origin = holder ? corners.get(holder) : [0, 0];
     const style = { left: px(corner[0] - origin[0]), top: px(corner[1] - origin[1]), width: px(width), height: px(height) };

@@ -26,8 +26,8 @@ function wireWindowControls(root, rows, press) {
   let corners = new Map();  // name -> the box's corner in the window
 
   function place(written) {
-    const styles = controlStyles(layout);
-    corners = styles.corners;
+    const styles = written ? null : controlStyles(layout);
+    corners = written ? controlCorners(layout) : styles.corners;
     // Styles are all written before anything is measured, so that the
     // browser lays the page out once.
     for (const row of layout.controls) {
