@@ -42,28 +42,15 @@ void JsonText::quoted(std::string_view text) {
     out_ += '"';
 }
 
-JsonText& JsonText::begin_object() {
+JsonText& JsonText::open(char bracket) {
     separate();
-    out_ += '{';
+    out_ += bracket;
     has_member_.push_back(false);
     return *this;
 }
 
-JsonText& JsonText::end_object() {
-    out_ += '}';
-    has_member_.pop_back();
-    return *this;
-}
-
-JsonText& JsonText::begin_array() {
-    separate();
-    out_ += '[';
-    has_member_.push_back(false);
-    return *this;
-}
-
-JsonText& JsonText::end_array() {
-    out_ += ']';
+JsonText& JsonText::close(char bracket) {
+    out_ += bracket;
     has_member_.pop_back();
     return *this;
 }

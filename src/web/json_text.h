@@ -11,10 +11,10 @@ namespace af::web {
 // characters JSON requires escaped.
 class JsonText {
 public:
-    JsonText& begin_object();
-    JsonText& end_object();
-    JsonText& begin_array();
-    JsonText& end_array();
+    JsonText& begin_object() { return open('{'); }
+    JsonText& end_object() { return close('}'); }
+    JsonText& begin_array() { return open('['); }
+    JsonText& end_array() { return close(']'); }
     JsonText& key(std::string_view name);
     JsonText& value(std::string_view text);
     JsonText& value(const char* text) { return value(std::string_view(text)); }
@@ -26,6 +26,8 @@ public:
     const std::string& text() const { return out_; }
 
 private:
+    JsonText& open(char bracket);
+    JsonText& close(char bracket);
     void separate();
     void quoted(std::string_view text);
 
