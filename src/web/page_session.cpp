@@ -64,9 +64,8 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 PageSession::PageSession(Size viewport, double device_pixel_ratio)
     : viewport_(viewport),
       device_pixel_ratio_(device_pixel_ratio),
-      zoom_(fit_zoom(viewport, laid_out_client(), device_pixel_ratio)),
-      offset_(layout_offset(viewport, laid_out_client(), zoom_)),
-      model_(window_, device_pixel_ratio * zoom_),
+      placement_(fitted(viewport, device_pixel_ratio)),
+      model_(window_, device_pixel_ratio * placement_.zoom),
       runner_(model_, {[this](const Act& act) { began(act); },
                        [this](const State& before, const Act& act, const ActResult& result, bool seen) {
                            applied(before, act, result, seen);
@@ -75,7 +74,7 @@ PageSession::PageSession(Size viewport, double device_pixel_ratio)
                        [this] {
                            if (fit_due_) fit(viewport_, device_pixel_ratio_);
                        }}),
-      layout_changed_(zoom_ != 1.0 || !(offset_ == Point{})) {
+      layout_changed_(!(placement_ == Placement{})) {
     start_up(model_);
 }
 
@@ -109,14 +108,17 @@ void PageSession::fit(Size viewport, double device_pixel_ratio) {
     if (!fit_due_) place(viewport, device_pixel_ratio);
 }
 
-void PageSession::place(Size viewport, double device_pixel_ratio) {
+PageSession::Placement PageSession::fitted(Size viewport, double device_pixel_ratio) {
     const Size base = laid_out_client();
     const double zoom = fit_zoom(viewport, base, device_pixel_ratio);
-    const Point offset = layout_offset(viewport, base, zoom);
-    if (zoom != zoom_ || !(offset == offset_)) layout_changed_ = true;
-    zoom_ = zoom;
-    offset_ = offset;
-    const double ratio = device_pixel_ratio * zoom;
+    return {zoom, layout_offset(viewport, base, zoom)};
+}
+
+void PageSession::place(Size viewport, double device_pixel_ratio) {
+    const Placement placement = fitted(viewport, device_pixel_ratio);
+    if (!(placement == placement_)) layout_changed_ = true;
+    placement_ = placement;
+    const double ratio = device_pixel_ratio * placement.zoom;
     if (ratio == model_.device_pixel_ratio()) return;
     // Drawn anew at the new resolution from the acts, never scaled.
     log_.redraw(model_, ratio);
@@ -132,10 +134,10 @@ bool PageSession::take_layout_changed() {
 
 std::string PageSession::layout_json() const {
     JsonText json;
-    json.begin_object().key("zoom").value(zoom_).key("ratio").value(model_.device_pixel_ratio());
+    json.begin_object().key("zoom").value(placement_.zoom).key("ratio").value(model_.device_pixel_ratio());
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
-        const Rect box = control_box(c, zoom_, offset_);
+        const Rect box = control_box(c, placement_.zoom, placement_.offset);
         const ControlSpeech speech = control_speech(c.name);
         json.begin_object();
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
@@ -143,7 +145,7 @@ std::string PageSession::layout_json() const {
         write_box(json, box);
         if (c.font) {
             json.key("font").begin_object().key("family").value(c.font->name);
-            json.key("px").value(c.font->points * kPixelsPerPoint * zoom_).key("italic").value(c.font->italic);
+            json.key("px").value(c.font->points * kPixelsPerPoint * placement_.zoom).key("italic").value(c.font->italic);
             json.end_object();
         }
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
@@ -154,7 +156,7 @@ std::string PageSession::layout_json() const {
         json.end_object();
     }
     json.end_array().key("full_screen").begin_object().key("parent").value(kFullScreenButton.parent);
-    write_box(json, control_box(kFullScreenButton, zoom_, offset_));
+    write_box(json, control_box(kFullScreenButton, placement_.zoom, placement_.offset));
     json.end_object().end_object();
     return json.text();
 }

@@ -69,10 +69,18 @@ private:
     void write_captions(JsonText& json) const;
     void write_readings(JsonText& json) const;
 
+    // The zoom and the corner at which the layout fits the viewport; by
+    // default the laid-out ones, with which the page is built.
+    struct Placement {
+        double zoom = 1;
+        Point offset{};
+        bool operator==(const Placement&) const = default;
+    };
+    static Placement fitted(Size viewport, double device_pixel_ratio);
+
     Size viewport_;
     double device_pixel_ratio_;
-    double zoom_ = 1;
-    Point offset_{};
+    Placement placement_;
     SizeOnlyWindow window_;  // start-up asks for a size and a place; a page has neither
     Model model_;
     ActRunner runner_;
