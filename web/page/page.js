@@ -1,5 +1,5 @@
-// The page's shell over the core: it builds the controls from the core's
-// layout, turns input into presses of the core's controls, steps a run once
+// The page's shell over the core: it wires the controls the page was built
+// with, turns input into presses of the core's controls, steps a run once
 // per animation frame, and copies out the core's pixels and texts. What the
 // program does, draws and says is decided in the core.
 'use strict';
@@ -111,12 +111,12 @@
       if (hooks.firstFrameAt === undefined) {
         hooks.firstFrameAt = performance.now();
         // A message posted now is taken once the browser has drawn this frame.
-        const drawn = new MessageChannel();
-        drawn.port1.onmessage = () => {
+        const afterDrawing = new MessageChannel();
+        afterDrawing.port1.onmessage = () => {
           hooks.firstFrameDrawnAt = performance.now();
           resolveReady();
         };
-        drawn.port2.postMessage(null);
+        afterDrawing.port2.postMessage(null);
       }
       if (api.busy()) requestFrame();
     }
@@ -160,14 +160,12 @@
         ui.setCaption(name, caption);
       }
       if (!texts.spins) return;
-      for (const [name, r] of Object.entries(texts.spins)) {
+      for (const [name, reading] of Object.entries(texts.spins)) {
         const spin = ui.controls.get(name).focus;
-        spin.setAttribute('aria-label', r.name);
-        spin.setAttribute('aria-valuenow', r.value);
-        spin.setAttribute('aria-valuetext', r.text);
-        spin.setAttribute('aria-valuemin', r.min);
-        if (r.max === null) spin.removeAttribute('aria-valuemax');
-        else spin.setAttribute('aria-valuemax', r.max);
+        for (const [attribute, value] of Object.entries(spinReadingAttributes(reading))) {
+          if (value === null) spin.removeAttribute(attribute);
+          else spin.setAttribute(attribute, value);
+        }
       }
       for (const [name, description] of Object.entries(texts.views)) {
         document.getElementById(`${name}_description`).textContent = description;

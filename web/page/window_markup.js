@@ -69,13 +69,10 @@ function windowMarkup(layout, texts) {
         return `<label${attributes({ class: 'option', ...outer })}><input${attributes({ type: 'radio', name: row.parent, id: name,
           checked: row.selected, 'aria-label': speech.name || undefined, 'aria-describedby': describedBy })}>` +
           `<span class="caption">${escapeText(caption)}</span>${about}</label>`;
-      case 'spin': {
-        const reading = texts.spins[name] || {};
-        return `<div${attributes({ class: 'spin', id: name, tabindex: 0, role: 'spinbutton',
-          'aria-label': reading.name || speech.name || undefined, 'aria-valuenow': reading.value, 'aria-valuetext': reading.text,
-          'aria-valuemin': reading.min, 'aria-valuemax': reading.max, 'aria-describedby': describedBy, ...outer })}>` +
+      case 'spin':
+        return `<div${attributes({ class: 'spin', id: name, tabindex: 0, role: 'spinbutton', ...spinReadingAttributes(texts.spins[name]),
+          'aria-describedby': describedBy, ...outer })}>` +
           `<span class="up" aria-hidden="true"></span><span class="down" aria-hidden="true"></span>${about}</div>`;
-      }
       default:  // a picture: its canvas takes focus, and what it shows is described
         return `<div${attributes({ class: 'view nest', ...outer })}><canvas${attributes({ id: name, tabindex: 0, role: 'img',
           'aria-label': speech.name || undefined, 'aria-describedby': `${name}_description` })}></canvas>` +
