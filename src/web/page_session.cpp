@@ -134,7 +134,7 @@ bool PageSession::take_layout_changed() {
 
 std::string PageSession::layout_json() const {
     JsonText json;
-    json.begin_object().key("zoom").value(placement_.zoom).key("ratio").value(model_.device_pixel_ratio());
+    json.begin_object().key("zoom").value(placement_.zoom);
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
         const Rect box = control_box(c, placement_.zoom, placement_.offset);
