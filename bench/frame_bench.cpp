@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "acts/apply.h"
-#include "model/frame.h"
+#include "core/acts/apply.h"
+#include "core/model/frame.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -40,7 +40,7 @@ idle_ms=$(echo "$before $after" | awk '{ printf "%.2f", ($2 - $1) / 1e6 }')
 
 # Peak memory after a run, at the start-up size and in full screen on a
 # 3840 x 2160 screen under a window manager.
-fullscreen=$(xvfb-run -a -s "-screen 0 3840x2160x24" sh tests/shell/x11/with_openbox.sh \
+fullscreen=$(xvfb-run -a -s "-screen 0 3840x2160x24" sh tests/shells/desktop/x11/with_openbox.sh \
   sh bench/fullscreen_memory.sh "$bin/angular-frequency" 2>/dev/null | tail -n 1)
 
 "$bin/bench/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \

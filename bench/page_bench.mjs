@@ -16,8 +16,8 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
 const repo = resolve(dirname(fileURLToPath(import.meta.url)), '..');
-// The tests' packages: web/tests/run installs them.
-const { chromium } = createRequire(join(repo, 'web/tests/package.json'))('playwright-core');
+// The tests' packages: tests/shells/page/run installs them.
+const { chromium } = createRequire(join(repo, 'tests/shells/page/package.json'))('playwright-core');
 
 const pagePath = resolve(process.argv[2] || join(repo, 'build/web/angular-frequency.html'));
 const blankPath = join(dirname(pagePath), 'blank-page.html');

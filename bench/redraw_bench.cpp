@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "acts/replay_log.h"
-#include "acts/apply.h"
+#include "core/acts/replay_log.h"
+#include "core/acts/apply.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "acts/apply.h"
-#include "acts/narrator.h"
-#include "acts/spoken_text.h"
+#include "core/acts/apply.h"
+#include "core/acts/narrator.h"
+#include "core/acts/spoken_text.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -2,13 +2,13 @@
 #include <QApplication>
 
 #include "first_frame.h"
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "shells/desktop/application.h"
+#include "shells/desktop/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::shell::prepare_application();
-    af::shell::MainWindow window;
+    af::desktop::prepare_application();
+    af::desktop::MainWindow window;
     FirstFrame first_frame(window);
     window.show();
     return QApplication::exec();

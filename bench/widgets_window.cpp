@@ -8,22 +8,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "model/layout.h"
-#include "pixels/twips.h"
+#include "core/model/layout.h"
+#include "core/pixels/twips.h"
 #include "first_frame.h"
-#include "shell/application.h"
-#include "shell/fonts.h"
-#include "shell/qt_text.h"
+#include "shells/desktop/application.h"
+#include "shells/desktop/fonts.h"
+#include "shells/desktop/qt_text.h"
 
-using af::shell::qstring;
+using af::desktop::qstring;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::shell::prepare_application();
+    af::desktop::prepare_application();
     QWidget window;
     window.setWindowTitle("Same widgets");
     window.setFixedSize(615, 346);  // 9225 x 5184 twips
-    QHash<QString, QWidget*> made{{af::shell::qstring(af::kWindowName), &window}};
+    QHash<QString, QWidget*> made{{af::desktop::qstring(af::kWindowName), &window}};
     for (const af::ControlSpec& c : af::window_layout()) {
         QWidget* parent = made.value(qstring(c.parent));
         QWidget* widget = nullptr;
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
         }
         widget->setGeometry(af::twips_to_px(c.left), af::twips_to_px(c.top), af::twips_to_px(c.width),
                             af::twips_to_px(c.height));
-        if (c.font) widget->setFont(af::shell::layout_font(*c.font));
+        if (c.font) widget->setFont(af::desktop::layout_font(*c.font));
         made.insert(qstring(c.name), widget);
     }
     FirstFrame first_frame(window);

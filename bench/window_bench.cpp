@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/application.h"
-#include "shell/main_window.h"
+#include "shells/desktop/application.h"
+#include "shells/desktop/main_window.h"
 
 namespace {
 
@@ -31,12 +31,12 @@ double median(std::vector<double> v) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::shell::prepare_application();
+    af::desktop::prepare_application();
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const int pause_ms = argc > 2 ? std::max(0, std::atoi(argv[2])) : 500;
     const int linger_ms = argc > 3 ? std::max(0, std::atoi(argv[3])) : 0;  // time for a last look
 
-    af::shell::MainWindow window;
+    af::desktop::MainWindow window;
     window.show();
     // Each run is timed from its click to the moment the window is idle again.
     const StepChoice choices[] = {{"time_step_0.01", 101}, {"time_step_0.005", 201}, {"time_step_0.002", 501}};
@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
         clock.start();
         anim->click();
     };
-    QObject::connect(&window, &af::shell::MainWindow::idle, &window, [&] {
+    QObject::connect(&window, &af::desktop::MainWindow::idle, &window, [&] {
         if (lingering) {
             QTimer::singleShot(linger_ms, &app, &QApplication::quit);
             return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 namespace af::testing {
 

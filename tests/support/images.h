@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pixels/surface.h"
+#include "core/pixels/surface.h"
 
 namespace af::testing {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/model.h"
+#include "core/model/model.h"
 #include "support/images.h"
 
 namespace af::testing {

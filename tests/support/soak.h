@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "acts/apply.h"
-#include "acts/run.h"
-#include "model/frame.h"
-#include "model/layout.h"
-#include "model/number_text.h"
+#include "core/acts/apply.h"
+#include "core/acts/run.h"
+#include "core/model/frame.h"
+#include "core/model/layout.h"
+#include "core/model/number_text.h"
 #include "support/fake_host.h"
 
 namespace af::testing {

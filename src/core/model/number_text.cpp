@@ -1,0 +1,44 @@
+#include "core/model/number_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace af {
+
+namespace {
+
+// Drops trailing zeros of a fraction, and the point if nothing is left of it.
+std::string trim_fraction(std::string digits) {
+    if (digits.find('.') == std::string::npos) return digits;
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (!digits.empty() && digits.back() == '.') digits.pop_back();
+    return digits;
+}
+
+}  // namespace
+
+std::string plain_text(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0) return "0";  // also folds -0 into "0"
+
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.7G", value);
+    std::string text(buffer);
+    const auto e = text.find('E');
+    if (e == std::string::npos) return trim_fraction(text);
+
+    // Very large or small values keep seven digits in exponent form: 1.234568E+07.
+    std::string mantissa = trim_fraction(text.substr(0, e));
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::snprintf(buffer, sizeof buffer, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return mantissa + buffer;
+}
+
+std::string signed_text(double value) {
+    std::string text = plain_text(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+}  // namespace af

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+
+#include "core/model/state.h"
+#include "core/model/vocabulary.h"
+
+namespace af {
+
+// What one press of a spin control may do, written once: the acts take their
+// steps from it and the spoken bounds read from it how far the steps reach.
+// A new value must stay above `lowest` (or reach it, where that is allowed)
+// and at most `highest`. All in the state's own units and single precision.
+struct StepRule {
+    float value = 0;  // now
+    float step = 0;   // one press
+    float lowest = 0;
+    bool lowest_allowed = false;  // true: the value may be `lowest` itself
+    float highest = 0;            // infinity where there is no upper bound
+};
+
+// Lengths stay within 0 < length <= view_extent, angular-frequency counts
+// within 0 < count <= max_frequency, and the time at or above 0 with no upper
+// bound.
+StepRule step_rule(const State& s, StepTarget target);
+
+// The value one press in `direction` leads to; none where the press is refused.
+std::optional<float> stepped(const StepRule& rule, Direction direction);
+
+// How far presses in `direction` can go from the value: the last value
+// reached before one is refused (the value itself where the first one is);
+// infinity where no press is ever refused.
+double reach(const StepRule& rule, Direction direction);
+
+}  // namespace af

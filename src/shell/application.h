@@ -1,9 +1,0 @@
-#pragma once
-
-namespace af::shell {
-
-// Names, style and font stand-ins the window relies on; call once, after the
-// application object exists and before the window is built.
-void prepare_application();
-
-}  // namespace af::shell

@@ -1,0 +1,123 @@
+#include "shells/desktop/caption_fit.h"
+
+#include <QAbstractButton>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
+#include <cmath>
+
+namespace af::desktop {
+
+namespace {
+
+constexpr double kSmallestPoints = 1.0;
+constexpr double kPointsPrecision = 0.05;  // below this the search stops
+
+// Where a fitted control keeps its laid-out font and zoom.
+constexpr char kLaidOutFont[] = "af_caption_laid_out_font";
+constexpr char kZoom[] = "af_caption_zoom";
+
+bool fits(const QFont& font, const QString& text, QSizeF room, Qt::Alignment align) {
+    // Outlines reaching a tenth of a pixel past the room leave no ink there.
+    constexpr double kUnseen = 0.1;
+    const QSizeF need = caption_extent(font, text, align);
+    return need.width() <= room.width() + kUnseen && need.height() <= room.height();
+}
+
+QString caption_text(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(&control)) return group->title();
+    return {};
+}
+
+QStyleOptionButton button_option(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    return option;
+}
+
+}  // namespace
+
+QSizeF caption_extent(const QFont& font, const QString& text, Qt::Alignment align) {
+    const QFontMetricsF metrics(font);
+    // The glyphs' outlines, not the metrics' bounding box: that is rounded
+    // out to whole pixels, a pixel too wide at sizes between them.
+    QPainterPath outline;
+    outline.addText(0, 0, font, text);
+    const QRectF ink = outline.boundingRect();
+    const double advance = metrics.horizontalAdvance(text);
+    double width = ink.right() - std::min(0.0, ink.left());  // from the left edge
+    if (align & Qt::AlignRight) width = std::max(advance, ink.right()) - ink.left();
+    if (align & Qt::AlignHCenter) width = std::max(advance - 2 * ink.left(), 2 * ink.right() - advance);
+    return {width, metrics.height()};
+}
+
+QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align) {
+    QFont font = laid_out;
+    const double scaled = laid_out.pointSizeF() * zoom;
+    font.setPointSizeF(scaled);
+    // At the laid-out size a caption is exactly as laid out, whole or not.
+    if (zoom == 1.0 || text.isEmpty() || fits(font, text, room, align)) return font;
+    const auto fits_at = [&](double points) {
+        font.setPointSizeF(points);
+        return fits(font, text, room, align);
+    };
+    // Text scales nearly in proportion: start from the proportional guess
+    // and creep down to a size that fits, then up to the largest that does.
+    const QSizeF need = caption_extent(font, text, align);
+    double low = std::max(kSmallestPoints, scaled * std::min(room.width() / need.width(), room.height() / need.height()));
+    while (low > kSmallestPoints && !fits_at(low)) low = std::max(kSmallestPoints, low * 0.95);
+    double high = scaled;
+    while (high - low > kPointsPrecision) {
+        const double middle = (low + high) / 2;
+        (fits_at(middle) ? low : high) = middle;
+    }
+    font.setPointSizeF(low);
+    return font;
+}
+
+Qt::Alignment caption_alignment(const QWidget& control) {
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) return label->alignment();
+    if (qobject_cast<const QPushButton*>(&control)) return Qt::AlignCenter;
+    return Qt::AlignLeft;  // option buttons after their indicator, group titles from their left
+}
+
+QSizeF caption_room(const QWidget& control) {
+    const QStyle* style = control.style();
+    if (const auto* option = qobject_cast<const QRadioButton*>(&control)) {
+        const QStyleOptionButton o = button_option(*option);
+        return style->subElementRect(QStyle::SE_RadioButtonContents, &o, option).size();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const QStyleOptionButton o = button_option(*button);
+        return style->subElementRect(QStyle::SE_PushButtonContents, &o, button).size();
+    }
+    if (qobject_cast<const QGroupBox*>(&control)) return control.size();  // the title: the width, along the top
+    return control.contentsRect().size();
+}
+
+void fit_caption(QWidget& control, const QFont& laid_out, double zoom) {
+    control.setProperty(kLaidOutFont, laid_out);
+    control.setProperty(kZoom, zoom);
+    control.setFont(caption_font(laid_out, zoom, caption_text(control), caption_room(control), caption_alignment(control)));
+}
+
+void refit_caption(QWidget& control) {
+    const QVariant laid_out = control.property(kLaidOutFont);
+    if (!laid_out.isValid()) return;
+    // Most new captions fit the scaled font: then no search runs.
+    const QFont font = caption_font(laid_out.value<QFont>(), control.property(kZoom).toDouble(),
+                                    caption_text(control), caption_room(control),
+                                    caption_alignment(control));
+    if (font != control.font()) control.setFont(font);
+}
+
+}  // namespace af::desktop

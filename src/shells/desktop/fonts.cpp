@@ -1,0 +1,105 @@
+#include "shells/desktop/fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
+#include <QStringList>
+#include <cstdio>
+
+#include "shells/desktop/qt_text.h"
+
+namespace af::desktop {
+
+namespace {
+
+constexpr std::string_view kLayoutFonts[] = {kMincho, kPMincho, kPGothic, kTimes};
+
+enum class FontKind { Serif, SansSerif };
+
+// A free font that stands in for a named one the machine lacks, and its kind.
+struct FontStandIn {
+    QString family;
+    FontKind kind;
+};
+
+FontStandIn font_stand_in(std::string_view layout_name) {
+    if (layout_name == kMincho) return {"IPAMincho", FontKind::Serif};
+    if (layout_name == kPMincho) return {"IPAPMincho", FontKind::Serif};
+    if (layout_name == kPGothic) return {"IPAPGothic", FontKind::SansSerif};
+    if (layout_name == kTimes) return {"Liberation Serif", FontKind::Serif};
+    return {qstring(layout_name), FontKind::SansSerif};
+}
+
+// Where the chosen stand-in is missing too, a font of the same kind follows.
+QStringList same_kind(FontKind kind) {
+    if (kind == FontKind::Serif) {
+        return {"IPAMincho", "Noto Serif CJK JP", "Liberation Serif", "DejaVu Serif", "Nimbus Roman", "serif"};
+    }
+    return {"IPAGothic", "Noto Sans CJK JP", "Liberation Sans", "DejaVu Sans", "Nimbus Sans", "sans-serif"};
+}
+
+// The stand-in first, then the fonts of the same kind that may replace it.
+QStringList stand_in_families(std::string_view layout_name) {
+    const FontStandIn stand_in = font_stand_in(layout_name);
+    QStringList families{stand_in.family};
+    for (const QString& family : same_kind(stand_in.kind)) {
+        if (!families.contains(family)) families << family;
+    }
+    return families;
+}
+
+// The first of the stand-ins that this machine has. A font naming a single
+// installed family lets the toolkit look for substitutes only when a glyph is
+// missing; a list of families makes it sort every font on the machine for
+// each size at start-up.
+QString installed_stand_in(std::string_view layout_name) {
+    static QHash<QString, QString> chosen;
+    const QString key = qstring(layout_name);
+    if (const auto it = chosen.constFind(key); it != chosen.constEnd()) return *it;
+    const QStringList installed = QFontDatabase::families();
+    const QStringList wanted = stand_in_families(layout_name);
+    QString family = wanted.last();  // a generic name the font configuration resolves
+    for (const QString& candidate : wanted) {
+        if (installed.contains(candidate, Qt::CaseInsensitive)) {
+            family = candidate;
+            break;
+        }
+    }
+    return *chosen.insert(key, family);
+}
+
+}  // namespace
+
+void warn_if_no_fonts() {
+    // The font configuration lists its generic names even with no font behind
+    // them, so ask for a glyph instead.
+    if (QFontMetrics(QFont()).inFont(QLatin1Char('A'))) return;
+    std::fputs("angular-frequency: no fonts are installed, so no caption can be shown. Install the "
+               "packages fonts-ipafont-mincho, fonts-ipafont-gothic and fonts-liberation2 "
+               "(or fonts-noto-cjk and fonts-dejavu-core).\n",
+               stderr);
+}
+
+void install_font_substitutions() {
+    for (const std::string_view name : kLayoutFonts) {
+        QFont::removeSubstitutions(qstring(name));
+        QFont::insertSubstitutions(qstring(name), stand_in_families(name));
+    }
+}
+
+QFont layout_font(const FontSpec& wanted) {
+    QFont font(installed_stand_in(wanted.name));
+    font.setPointSizeF(wanted.points);
+    font.setItalic(wanted.italic);
+    font.setWeight(QFont::Normal);
+    // The Japanese faces carry almost no hinting of their own, so light hinting
+    // would run the auto-hinter, which first surveys their many thousand
+    // characters: a tenth of the start-up's work and 1.7 MB of font file read
+    // in, for strokes that move by a fraction of a pixel.
+    if (wanted.charset == kJapaneseCharset) font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleHint(font_stand_in(wanted.name).kind == FontKind::Serif ? QFont::Serif
+                                                                         : QFont::SansSerif);
+    return font;
+}
+
+}  // namespace af::desktop

@@ -1,0 +1,140 @@
+#include "shells/desktop/screen_fit.h"
+
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include "core/pixels/twips.h"
+
+namespace af::desktop {
+
+namespace {
+
+// How long to wait for the window manager to say how large its frame is;
+// without one the frame stays empty.
+constexpr int kFramePollMs = 10;
+constexpr int kFramePolls = 50;
+
+Size size_of(const QSize& s) { return {s.width(), s.height()}; }
+
+}  // namespace
+
+ScreenFit::ScreenFit(QWidget& window, std::function<void()> refit) : window_(window), refit_(std::move(refit)) {}
+
+bool ScreenFit::places_windows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+QMargins ScreenFit::frame_margins() const {
+    const QRect inner = window_.geometry(), outer = window_.frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void ScreenFit::take_start_size() { base_client_ = size_of(window_.size()); }
+
+void ScreenFit::first_shown() {
+    if (showing_started_) return;
+    showing_started_ = true;
+    QObject::connect(window_.windowHandle(), &QWindow::screenChanged, &window_, [this] { refit_(); });
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        settle_frame();  // no window manager: the frame is known to be empty
+        return;
+    }
+    auto* poll = new QTimer(&window_);
+    poll->setInterval(kFramePollMs);
+    QObject::connect(poll, &QTimer::timeout, &window_, [this, poll, polls = 0]() mutable {
+        if (frame_margins().isNull() && ++polls < kFramePolls) return;
+        poll->stop();
+        poll->deleteLater();
+        settle_frame();
+    });
+    poll->start();
+}
+
+void ScreenFit::place_client(Size client) {
+    const QMargins m = frame_margins();
+    const QRect available = window_.screen() ? window_.screen()->availableGeometry() : QRect();
+    const QPoint at = window_.frameGeometry().topLeft();
+    const Rect frame = place_on_screen(
+        {at.x(), at.y(), client.width + m.left() + m.right(), client.height + m.top() + m.bottom()},
+        {m.left(), m.top(), m.right(), m.bottom()},
+        {available.x(), available.y(), available.width(), available.height()});
+    window_.resize(frame.width - m.left() - m.right(), frame.height - m.top() - m.bottom());
+    if (places_windows()) window_.move(frame.x, frame.y);
+}
+
+void ScreenFit::settle_frame() {
+    if (settled_) return;
+    settled_ = true;
+    if (outer_px_.isValid()) base_client_ = size_of(outer_px_.shrunkBy(frame_margins()));
+    // Start-up centred the outer size it asked for; that frame, kept on screen.
+    place_client(base_client_);
+    refit_();
+}
+
+void ScreenFit::fit() {
+    const Size client = size_of(window_.size());
+    zoom_ = fit_zoom(client, base_client_, window_.devicePixelRatioF(), asked_zoom_);
+    offset_ = layout_offset(client, base_client_, zoom_);
+}
+
+void ScreenFit::add_shortcuts() {
+    const auto add = [this](const QKeySequence& keys, auto action) {
+        QObject::connect(new QShortcut(keys, &window_), &QShortcut::activated, &window_, action);
+    };
+    add(QKeySequence(Qt::Key_F11), [this] { window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen(); });
+    add(QKeySequence(Qt::Key_Escape), [this] {
+        if (window_.isFullScreen()) window_.showNormal();
+    });
+    add(QKeySequence::ZoomIn, [this] { zoom_by(1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_by(1); });
+    add(QKeySequence::ZoomOut, [this] { zoom_by(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom_by(0); });
+}
+
+void ScreenFit::zoom_by(int direction) {
+    if (window_.isFullScreen() || window_.isMaximized()) window_.showNormal();
+    asked_zoom_ = direction == 0 ? 1.0 : zoom_step(zoom_, direction);
+    place_client(client_at(base_client_, asked_zoom_));
+}
+
+void ScreenFit::set_outer_width(float twips) {
+    outer_px_.setWidth(twips_to_px(twips));
+    if (outer_px_.height() == 0) outer_px_.setHeight(window_.frameGeometry().height());
+    window_.resize(outer_px_.width() - (window_.frameGeometry().width() - window_.width()), window_.height());
+}
+
+void ScreenFit::set_outer_height(float twips) {
+    outer_px_.setHeight(twips_to_px(twips));
+    window_.resize(window_.width(), outer_px_.height() - (window_.frameGeometry().height() - window_.height()));
+}
+
+float ScreenFit::outer_width() const { return static_cast<float>(px_to_twips(window_.frameGeometry().width())); }
+
+float ScreenFit::outer_height() const { return static_cast<float>(px_to_twips(window_.frameGeometry().height())); }
+
+void ScreenFit::set_top(float twips) {
+    const QRect area = window_.screen() ? window_.screen()->geometry() : QRect();
+    window_.move(window_.pos().x(), area.y() + twips_to_px(twips));
+}
+
+void ScreenFit::set_left(float twips) {
+    const QRect area = window_.screen() ? window_.screen()->geometry() : QRect();
+    window_.move(area.x() + twips_to_px(twips), window_.pos().y());
+}
+
+float ScreenFit::screen_width() const {
+    return window_.screen() ? static_cast<float>(px_to_twips(window_.screen()->geometry().width())) : 0.0f;
+}
+
+float ScreenFit::screen_height() const {
+    return window_.screen() ? static_cast<float>(px_to_twips(window_.screen()->geometry().height())) : 0.0f;
+}
+
+}  // namespace af::desktop

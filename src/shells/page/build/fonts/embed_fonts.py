@@ -1,0 +1,266 @@
+#!/usr/bin/python3
+"""Writes the page's fonts: one @font-face rule per font the layout names, each
+a small subset of a free stand-in font, embedded as a WOFF2 data URL, and the
+licence texts of those fonts.
+
+    /usr/bin/python3 src/shells/page/build/fonts/embed_fonts.py --text CHARS.txt --css OUT.css \
+        --licences OUT_LICENCES.txt
+
+CHARS.txt holds every character the captions can show; each face keeps the
+ones it has. Needs Debian's python3-fonttools and python3-brotli, and the font
+packages named below. The same input always gives byte-identical output.
+"""
+
+import argparse
+import base64
+import io
+import os
+import sys
+import unicodedata
+from dataclasses import dataclass
+
+PROG = "embed_fonts.py"
+
+
+def fail(message):
+    print(f"{PROG}: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+try:
+    from fontTools import subset
+    from fontTools.ttLib import TTFont
+except ImportError:
+    fail("fontTools is missing: install the Debian package python3-fonttools "
+         "and run this with /usr/bin/python3")
+try:
+    import brotli  # noqa: F401  (WOFF2 compression; fontTools imports it lazily)
+except ImportError:
+    fail("brotli is missing: install the Debian package python3-brotli "
+         "and run this with /usr/bin/python3")
+
+
+@dataclass(frozen=True)
+class Face:
+    family: str      # the layout's own font name (src/core/model/layout.h)
+    style: str       # CSS font-style
+    file: str        # the stand-in the desktop window uses (src/shells/desktop/fonts.cpp)
+    package: str     # the Debian package that installs it
+    stand_in: str    # the stand-in's own family name, for the licence headings
+    licence: str
+    new_name: str    # the subset's internal name: both licences ask a modified
+                     # font not to carry the original's name
+
+
+IPA_MINCHO = "/usr/share/fonts/opentype/ipafont-mincho"
+IPA_GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic"
+LIBERATION = "/usr/share/fonts/truetype/liberation2"
+
+IPA_LICENCE = "IPA Font License Agreement v1.0"
+OFL = "SIL Open Font License, Version 1.1"
+
+FACES = [
+    Face("ＭＳ 明朝", "normal", f"{IPA_MINCHO}/ipam.ttf", "fonts-ipafont-mincho",
+         "IPAMincho", IPA_LICENCE, "AF Caption Mincho"),
+    Face("ＭＳ Ｐ明朝", "normal", f"{IPA_MINCHO}/ipamp.ttf", "fonts-ipafont-mincho",
+         "IPAPMincho", IPA_LICENCE, "AF Caption PMincho"),
+    Face("ＭＳ Ｐゴシック", "normal", f"{IPA_GOTHIC}/ipagp.ttf", "fonts-ipafont-gothic",
+         "IPAPGothic", IPA_LICENCE, "AF Caption PGothic"),
+    Face("Times New Roman", "normal", f"{LIBERATION}/LiberationSerif-Regular.ttf",
+         "fonts-liberation2", "Liberation Serif", OFL, "AF Caption Serif"),
+    Face("Times New Roman", "italic", f"{LIBERATION}/LiberationSerif-Italic.ttf",
+         "fonts-liberation2", "Liberation Serif Italic", OFL,
+         "AF Caption Serif"),
+]
+
+# Name records kept as they are: copyright, style, version, licence and its
+# address. Family, full, unique and PostScript names are replaced.
+KEPT_NAME_IDS = [0, 2, 5, 13, 14]
+
+
+def read_chars(path):
+    try:
+        with open(path, "rb") as f:
+            text = f.read().decode("utf-8")
+    except OSError as e:
+        fail(f"cannot read the character list {path}: {e.strerror}")
+    except UnicodeDecodeError as e:
+        fail(f"{path} is not UTF-8 text: {e}")
+    if text.startswith("\ufeff"):
+        text = text[1:]
+    return sorted({ord(c) for c in text} | {ord(" ")})
+
+
+def check_installed(faces):
+    for face in faces:
+        if not os.path.isfile(face.file):
+            fail(f"the font file {face.file} ({face.stand_in}) is missing: "
+                 f"install the Debian package {face.package}")
+
+
+def subset_options():
+    options = subset.Options()
+    options.flavor = "woff2"
+    # The captions are set horizontally at a few sizes: no hinting, and of the
+    # layout features only kerning, which the desktop window applies too.
+    options.hinting = False
+    options.layout_features = ["kern"]
+    options.legacy_kern = False
+    options.drop_tables += ["gasp", "vhea", "vmtx", "VORG", "FFTM"]
+    options.name_IDs = KEPT_NAME_IDS
+    options.name_languages = [0x0409]
+    options.name_legacy = False
+    options.glyph_names = False
+    options.notdef_outline = False
+    return options
+
+
+def rename(font, face):
+    name = font["name"]
+    style = "Italic" if face.style == "italic" else "Regular"
+    full = face.new_name if style == "Regular" else f"{face.new_name} {style}"
+    postscript = f"{face.new_name.replace(' ', '')}-{style}"
+    for name_id, value in [(1, face.new_name), (3, f"{full} (subset)"), (4, full),
+                           (6, postscript)]:
+        name.setName(value, name_id, 3, 1, 0x0409)
+
+
+def make_face(face, codepoints, options):
+    # The stored modification time stays as the font file has it, so that the
+    # output does not depend on when it was made.
+    font = TTFont(face.file, recalcTimestamp=False)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(unicodes=codepoints)
+    subsetter.subset(font)
+    rename(font, face)
+    font.flavor = "woff2"
+    buffer = io.BytesIO()
+    font.save(buffer, reorderTables=False)
+    font.close()
+    # What the written face maps, read back from it.
+    with TTFont(io.BytesIO(buffer.getvalue())) as written:
+        kept = set(written.getBestCmap())
+    return buffer.getvalue(), kept
+
+
+def css_rule(face, woff2):
+    data = base64.b64encode(woff2).decode("ascii")
+    return (
+        "@font-face {\n"
+        f'  font-family: "{face.family}";\n'
+        f"  font-style: {face.style};\n"
+        "  font-weight: 400;\n"
+        "  font-display: block;\n"
+        f'  src: url(data:font/woff2;base64,{data}) format("woff2");\n'
+        "}\n"
+    )
+
+
+def licence_files(package):
+    """The package's copyright file and any licence files it installs."""
+    doc = f"/usr/share/doc/{package}"
+    copyright_file = f"{doc}/copyright"
+    if not os.path.isfile(copyright_file):
+        fail(f"{copyright_file} is missing: install the Debian package {package}")
+    files = [copyright_file]
+    for entry in sorted(os.listdir(doc)):
+        lower = entry.lower()
+        if any(word in lower for word in ("licen", "copying", "ofl")):
+            files.append(f"{doc}/{entry}")
+    return files
+
+
+def licences_text(faces):
+    # Packages whose licence files are the same are shown once, under one
+    # heading that names them all.
+    sections = []  # (texts, faces, paths per text)
+    for face in faces:
+        paths = licence_files(face.package)
+        texts = []
+        for path in paths:
+            with open(path, "rb") as f:
+                texts.append(f.read().decode("utf-8", errors="replace"))
+        for section_texts, section_faces, section_paths in sections:
+            if section_texts == texts:
+                section_faces.append(face)
+                for known, path in zip(section_paths, paths):
+                    if path not in known:
+                        known.append(path)
+                break
+        else:
+            sections.append((texts, [face], [[path] for path in paths]))
+
+    out = [
+        "Fonts embedded in this page\n",
+        "===========================\n\n",
+        "The page carries subsets of the following fonts: each holds only the\n",
+        "characters the window's captions and numbers show, has no hinting and\n",
+        "has been given a name of its own. The complete, original fonts are in\n",
+        "the Debian packages named below, under the licences that follow.\n\n",
+    ]
+    for face in faces:
+        shown_for = f'"{face.family}"' + (" italic" if face.style == "italic" else "")
+        out.append(f"  {face.stand_in:<24} {os.path.basename(face.file):<28} "
+                   f"{face.package:<21} for {shown_for}\n")
+    for texts, covered, paths in sections:
+        fonts = ", ".join(dict.fromkeys(face.stand_in for face in covered))
+        packages = list(dict.fromkeys(face.package for face in covered))
+        licence = covered[0].licence
+        for text, same_texts in zip(texts, paths):
+            out.append("\n\n" + "=" * 78 + "\n")
+            out.append(f"{fonts}: {licence}\n")
+            out.append(f"Debian package{'s' if len(packages) > 1 else ''} "
+                       f"{', '.join(packages)}: {same_texts[0]}"
+                       + "".join(f" (the same as {path})" for path in same_texts[1:]) + "\n")
+            out.append("=" * 78 + "\n\n")
+            out.append(text if text.endswith("\n") else text + "\n")
+    return "".join(out)
+
+
+def write_atomically(path, data):
+    directory = os.path.dirname(os.path.abspath(path))
+    os.makedirs(directory, exist_ok=True)
+    temporary = f"{path}.tmp{os.getpid()}"
+    with open(temporary, "wb") as f:
+        f.write(data)
+    os.replace(temporary, path)
+
+
+def main():
+    parser = argparse.ArgumentParser(prog=PROG, description=__doc__.split("\n\n")[0])
+    parser.add_argument("--text", required=True, help="UTF-8 file of the characters to keep")
+    parser.add_argument("--css", required=True, help="the @font-face rules to write")
+    parser.add_argument("--licences", required=True, help="the licence texts to write")
+    args = parser.parse_args()
+
+    codepoints = read_chars(args.text)
+    check_installed(FACES)
+    licences = licences_text(FACES).encode("utf-8")  # before writing anything
+    options = subset_options()
+
+    rules = ["/* The layout's fonts: subsets of free stand-ins, written by "
+             "src/shells/page/build/fonts/embed_fonts.py.\n   Their licences are in the licence "
+             "file beside the page. */\n"]
+    covered = set()
+    for face in FACES:
+        woff2, kept = make_face(face, codepoints, options)
+        covered |= kept
+        rules.append(css_rule(face, woff2))
+        print(f"{PROG}: {face.family} {face.style}: {face.stand_in}, {len(kept)} characters, "
+              f"{len(woff2)} bytes of WOFF2", file=sys.stderr)
+
+    # A character no face has falls back to whatever font the browser finds.
+    missing = [c for c in codepoints
+               if c not in covered and unicodedata.category(chr(c)) != "Cc"]
+    if missing:
+        listed = " ".join(f"U+{c:04X}({chr(c)})" for c in missing)
+        print(f"{PROG}: warning: no embedded font has {listed}", file=sys.stderr)
+
+    css = "\n".join(rules).encode("utf-8")
+    write_atomically(args.css, css)
+    write_atomically(args.licences, licences)
+    print(f"{PROG}: wrote {args.css} ({len(css)} bytes) and {args.licences}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,225 @@
+// Every caption whole in its box and every indicator in proportion, from
+// half to five times the laid-out size; ctest runs it at several screen
+// scales. Where text goes is worked out here from the font's metrics, not
+// asked of the code that fits it.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QtTest>
+#include <cmath>
+
+#include "shells/desktop/application.h"
+#include "shells/desktop/main_window.h"
+
+using af::desktop::MainWindow;
+
+namespace {
+
+// The pixels a caption's text covers where its control draws it, and the
+// box they must stay in; in logical pixels.
+struct Placed {
+    QRectF ink;
+    QRectF box;
+};
+
+// Draws the text as a style draws a control's caption, onto a blank image
+// with room all round, and gives the extent of every pixel it touched.
+QRectF drawn_ink(const QFont& font, const QString& text, const QRect& area, int flags, double dpr) {
+    const int margin = area.height() + 8;
+    QImage image((QSizeF(area.size().grownBy({margin, margin, margin, margin})) * dpr).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    // Styles clip text to the rectangle they draw it in; here it may spill, to be seen.
+    painter.drawText(QRect(QPoint(margin, margin), area.size()), flags | Qt::TextDontClip, text);
+    painter.end();
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) == 255) continue;
+            left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return {};
+    return QRectF(left / dpr, top / dpr, (right + 1 - left) / dpr, (bottom + 1 - top) / dpr)
+        .translated(area.left() - margin, area.top() - margin);
+}
+
+QStyleOptionButton button_option(const QAbstractButton* button, const QFont& font) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.fontMetrics = QFontMetrics(font);
+    option.text = button->text();
+    return option;
+}
+
+// Where the control would draw its caption in `font`.
+Placed placed(const QWidget* w, const QFont& font) {
+    const double dpr = w->devicePixelRatioF();
+    const QStyle* style = w->style();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) {
+        const QRect box = label->contentsRect();
+        return {drawn_ink(font, label->text(), box, int(label->alignment()), dpr), box};
+    }
+    if (const auto* option = qobject_cast<const QRadioButton*>(w)) {
+        const QStyleOptionButton o = button_option(option, font);
+        const QRect indicator = style->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
+        const QRect text = style->subElementRect(QStyle::SE_RadioButtonContents, &o, option);
+        const QRect box(indicator.right() + 1, 0, w->width() - indicator.right() - 1, w->height());
+        return {drawn_ink(font, option->text(), text, Qt::AlignLeft | Qt::AlignVCenter, dpr), box};
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+        const QStyleOptionButton o = button_option(button, font);
+        const QRect box = style->subElementRect(QStyle::SE_PushButtonContents, &o, button);
+        return {drawn_ink(font, button->text(), box, Qt::AlignCenter, dpr), box};
+    }
+    const auto* group = qobject_cast<const QGroupBox*>(w);
+    QStyleOptionGroupBox o;
+    o.initFrom(group);
+    o.fontMetrics = QFontMetrics(font);
+    o.text = group->title();
+    o.textAlignment = group->alignment();
+    o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    // The title is drawn from the top left of its area and clipped to it.
+    const QRect title = style->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, group);
+    return {drawn_ink(font, group->title(), title, Qt::AlignLeft | Qt::AlignTop, dpr), title.intersected(w->rect())};
+}
+
+// At a fractional scale a box's edge may fall inside a device pixel, which
+// its neighbour then shares.
+bool inside(const Placed& p, double dpr, bool strictly = false) {
+    const double slack = strictly || dpr == std::floor(dpr) ? 1e-9 : 1 / dpr;
+    return p.ink.left() >= p.box.left() - slack && p.ink.right() <= p.box.right() + slack &&
+           p.ink.top() >= p.box.top() - slack && p.ink.bottom() <= p.box.bottom() + slack;
+}
+
+QString text_of(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w)) return group->title();
+    return {};
+}
+
+QString describe(const QRectF& r) {
+    return QString("(%1,%2 %3x%4)").arg(r.x(), 0, 'f', 2).arg(r.y(), 0, 'f', 2).arg(r.width(), 0, 'f', 2).arg(r.height(), 0, 'f', 2);
+}
+
+// The area, in logical pixels, of the arrow in one half of a spin control:
+// how much darker than the bevel's face its pixels are, against the darkening
+// of a fully covered pixel (black at 160/255), inside the bevel's lines.
+double arrow_area(QWidget* spin, bool upper, double zoom) {
+    const QImage image = spin->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double dpr = image.devicePixelRatio();
+    const int half = spin->height() / 2;
+    const double top = (upper ? 0 : half) + 2 * zoom, bottom = (upper ? half : spin->height()) - 2 * zoom;
+    const double left = 3 * zoom, right = spin->width() - 3 * zoom;
+    const int y0 = int(std::ceil(top * dpr)), y1 = int(std::floor(bottom * dpr));
+    const int x0 = int(std::ceil(left * dpr)), x1 = int(std::floor(right * dpr));
+    int face = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) face = std::max(face, qGray(image.pixel(x, y)));
+    double covered = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) covered += std::max(0, face - qGray(image.pixel(x, y)));
+    return covered / (face * 160.0 / 255.0) / (dpr * dpr);
+}
+
+QRect indicator(const QRadioButton* option) {
+    const QStyleOptionButton o = button_option(option, option->font());
+    return option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
+}
+
+// The window resized to show the layout at a zoom of its start-up size.
+void zoom_to(MainWindow& w, QSize start, double zoom) {
+    const QSize size(int(std::lround(start.width() * zoom)), int(std::lround(start.height() * zoom)));
+    w.resize(size);
+    QTRY_COMPARE(w.size(), size);
+}
+
+}  // namespace
+
+class CaptionFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { af::desktop::prepare_application(); }
+
+    void every_caption_whole_every_indicator_in_proportion_data() {
+        QTest::addColumn<double>("zoom");
+        for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.14, 5.0}) {
+            QTest::addRow("zoom %g", zoom) << zoom;
+        }
+    }
+
+    void every_caption_whole_every_indicator_in_proportion() {
+        QFETCH(double, zoom);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::qWait(50);  // the window system's answer to the start-up size
+        // Start-up asks for an outer size of 9225 x 5184 twips: 615 x 346 pixels, frame included.
+        const QSize start = QSize(615, 346) - (w.frameGeometry().size() - w.size());
+        zoom_to(w, start, 1.0);
+        QCOMPARE(w.zoom(), 1.0);
+        auto* option = w.findChild<QRadioButton*>("time_step_0.005");
+        auto* spin = w.findChild<QWidget*>("time_spin");
+        const QSize indicator_1 = indicator(option).size();
+        QHash<QString, double> points_1;
+        for (QWidget* c : w.findChildren<QWidget*>()) points_1.insert(c->objectName(), c->font().pointSizeF());
+        const double arrows_1[2] = {arrow_area(spin, true, 1), arrow_area(spin, false, 1)};
+        QVERIFY2(arrows_1[0] > 4 && arrows_1[1] > 4, qPrintable(QString("%1 %2").arg(arrows_1[0]).arg(arrows_1[1])));
+
+        zoom_to(w, start, zoom);
+        const double z = w.zoom();  // the window limits the views' pixels: at scale 2, to 4
+        QVERIFY2(std::abs(z - std::min(zoom, 8 / w.devicePixelRatioF())) < 0.01, qPrintable(QString::number(z)));
+        // A caption that changes at run time: the time after three steps of 0.005.
+        QTest::mouseClick(option, Qt::LeftButton);
+        for (int k = 0; k < 3; ++k) QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() / 4));
+        QCOMPARE(w.findChild<QLabel*>("time_value")->text(), QString("0.015"));
+
+        int captions = 0;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const QString text = text_of(c);
+            if (text.isEmpty()) continue;
+            ++captions;
+            // At zoom 1 the captions stay as laid out, where the italic "r1=" and
+            // the "ω1=" already reach a fraction of a pixel past their boxes.
+            if (z == 1.0) continue;
+            const Placed p = placed(c, c->font());
+            QVERIFY2(inside(p, c->devicePixelRatioF()), qPrintable(QString("%1 \"%2\" at %3pt: ink %4 outside %5")
+                                               .arg(c->objectName(), text).arg(c->font().pointSizeF())
+                                               .arg(describe(p.ink), describe(p.box))));
+            // Smaller than scaled only where that would not fit, and then
+            // about the largest size that fits: the fit measures outlines,
+            // which hinting may draw a little narrower.
+            const double scaled = points_1.value(c->objectName()) * z, points = c->font().pointSizeF();
+            QVERIFY2(points <= scaled + 1e-9, qPrintable(QString("%1 at %2pt of %3pt").arg(c->objectName()).arg(points).arg(scaled)));
+            if (points < scaled - 1e-9) {
+                QFont larger = c->font();
+                larger.setPointSizeF(std::min(scaled, points * 1.05));
+                QVERIFY2(!inside(placed(c, larger), c->devicePixelRatioF(), true), qPrintable(QString("%1 at %2pt of %3pt").arg(c->objectName()).arg(points).arg(scaled)));
+            }
+        }
+        QCOMPARE(captions, 27);
+
+        for (QRadioButton* r : w.findChildren<QRadioButton*>()) {
+            const QSize size = indicator(r).size();
+            QVERIFY2(std::abs(size.width() - indicator_1.width() * z) <= 1 && std::abs(size.height() - indicator_1.height() * z) <= 1,
+                     qPrintable(QString("%1: %2x%3").arg(r->objectName()).arg(size.width()).arg(size.height())));
+        }
+        for (const bool upper : {true, false}) {
+            const double side = std::sqrt(arrow_area(spin, upper, z)), side_1 = std::sqrt(arrows_1[upper ? 0 : 1]);
+            QVERIFY2(std::abs(side - side_1 * z) <= 1,
+                     qPrintable(QString("%1 arrow %2 px across, %3 at zoom 1").arg(upper ? "up" : "down").arg(side).arg(side_1)));
+        }
+    }
+};
+
+QTEST_MAIN(CaptionFitTest)
+#include "caption_fit_test.moc"
