@@ -11,6 +11,7 @@
 #include "core/acts/apply.h"
 #include "core/acts/run.h"
 #include "core/model/frame.h"
+#include "core/model/control_input.h"
 #include "core/model/layout.h"
 #include "core/model/number_text.h"
 #include "support/fake_host.h"
@@ -56,10 +57,14 @@ inline const std::vector<Event>& all_events() {
             if (!c.act) continue;
             std::string name(c.name);
             if (c.kind == ControlKind::SpinControl) name.erase(name.rfind("_spin"));  // "r1 up"
-            all.push_back({c.kind == ControlKind::SpinControl ? name + " up" : name, *c.act, weight_of(*c.act)});
-            if (c.kind != ControlKind::SpinControl) continue;
-            const Act down = step_act(c.act->target, Direction::Down);
-            all.push_back({name + " down", down, weight_of(down)});
+            if (c.kind != ControlKind::SpinControl) {
+                all.push_back({name, *c.act, weight_of(*c.act)});
+                continue;
+            }
+            for (const auto& [part, word] : {std::pair{ControlPart::Up, " up"}, {ControlPart::Down, " down"}}) {
+                const Act act = *control_act(c, part);
+                all.push_back({name + word, act, weight_of(act)});
+            }
         }
         return all;
     }();

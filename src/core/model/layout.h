@@ -9,7 +9,7 @@
 
 namespace af {
 
-enum class ControlKind { Frame, Label, PushButton, OptionButton, SpinControl, Picture };
+enum class ControlKind { Group, Label, PushButton, OptionButton, SpinControl, Picture };
 enum class Align { Left, Right, Centre };
 
 inline constexpr int kStandardCharset = 0;

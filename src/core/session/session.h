@@ -1,98 +1,116 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/acts/act_runner.h"
 #include "core/acts/narrator.h"
 #include "core/acts/replay_log.h"
+#include "core/model/control_input.h"
 #include "core/model/model.h"
 #include "core/model/window_fit.h"
-#include "shells/page/json_text.h"
+#include "core/model/window_host.h"
 
-namespace af::page {
+namespace af {
 
-// A view's pixels as a canvas takes them (red, green, blue, alpha bytes, row
-// by row) and the rectangle that changed since they were last taken.
-struct ViewPixels {
-    const std::uint8_t* rgba = nullptr;
-    int width = 0, height = 0;
-    PixelRect changed{};
+// What a shell knows of the room the layout is shown in, in its logical
+// pixels: the client area, the client area at the laid-out outer size
+// (zoom 1), the screen's device pixel ratio and the zoom step the user last
+// asked for with the zoom keys.
+struct FitRequest {
+    Size client;
+    Size base;
+    double device_pixel_ratio = 1;
+    double asked_zoom = 1;
 };
 
-// The program as a page shows it: the model, the acts applied in order with
-// runs shown frame by frame, what is said, and the layout fitted to the
-// browser's viewport. The page's script only forwards input and the clock's
-// ticks, and copies out pixels and texts; every rule is here or below.
-class PageSession {
-public:
-    // `viewport` in CSS pixels; `device_pixel_ratio` as the browser gives it.
-    PageSession(Size viewport, double device_pixel_ratio);
+// The zoom and the top-left corner at which the layout is shown.
+struct Placement {
+    double zoom = 1;
+    Point offset{};
+    bool operator==(const Placement&) const = default;
+};
 
-    // The act of a control's layout row: its click, or its spin arrow.
-    void press(std::string_view control, Direction direction);
-    // The frame on show has had its animation frame.
+// What changed since a shell last asked: what it must show and say.
+struct SessionChanges {
+    bool placement = false;       // the zoom or the corner: place the controls anew
+    bool views_redrawn = false;   // the views were drawn anew at another resolution
+    std::array<PixelRect, 3> views{};  // what changed on each view (kViewNames order); whole when redrawn
+    std::vector<std::pair<std::string_view, std::string>> captions;  // labels with a new caption
+    bool readings = false;        // spin readings and view descriptions may be new
+    std::vector<std::string> said;  // sentences to say, in order
+    bool run_began = false;       // the frame on show is the first of a new run
+    int frames_drawn = 0;         // frames of runs drawn: the last one is on show
+    bool idle = false;            // everything asked for so far has been applied
+};
+
+// One running program: the model, the acts applied in order (a run shown
+// frame by frame as a shell's clock says), the replay log that redraws the
+// views at a new resolution, what is said to a screen reader, and the layout
+// fitted to the room a shell gives it. Every shell holds one and only
+// translates: its input into presses, its clock into frame_due, its size
+// into refit; after each call it takes the changes and shows them.
+class Session {
+public:
+    // A session that is never placed on a screen (a page, an unseen picture).
+    explicit Session(const FitRequest& room);
+    // Start-up sizes and centres `host`, a window on a real screen.
+    Session(WindowHost& host, const FitRequest& room);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // A press on a control of the layout; says whether it began a run (a
+    // press that waits for a run under way begins nothing yet).
+    bool press(std::string_view control, ControlPart part = ControlPart::Whole);
+    bool act(const Act& act);
+    // The frame on show has had its time: the next one, or the run's end
+    // and then what waited for it.
     void frame_due() { runner_.frame_due(); }
+    // The focus moved: a refused press is said again.
     void focus_moved() { narrator_.focus_moved(); }
-    // Fits the layout to a new viewport or device pixel ratio; a run under
-    // way finishes first.
-    void fit(Size viewport, double device_pixel_ratio);
+    // Fits the layout to new room; a run under way keeps its size to its end.
+    void refit(const FitRequest& room);
+    // Ends a run under way at once and forgets what waits: the window is going.
+    void stop() { runner_.stop(); }
 
     bool busy() const { return runner_.busy(); }
-    int frames_drawn() const { return frames_drawn_; }
-    // Whether the boxes or the views' sizes changed since the last call; at
-    // the first, whether the boxes differ from the laid-out ones, with which
-    // the page is built.
-    bool take_layout_changed();
+    const Model& model() const { return model_; }
+    Placement placement() const { return placement_; }
+    // Frames of runs drawn since start-up.
+    long frames_drawn() const { return frames_drawn_; }
 
-    // Every control with its box at the zoom in force, its caption, font,
-    // colours, focus order and what a screen reader says of it.
-    std::string layout_json() const;
-    // The captions, and, where an act changed them since start-up, the spin
-    // readings, the views' descriptions and the sentences to say, each said
-    // once. Start-up's own readings are in the page as it was built.
-    std::string texts_json();
-    // The captions, the spin readings and the views' descriptions as they
-    // stand: what the page is built with.
-    std::string readings_json() const;
-    // The pixels of the view the named control shows; none for another name.
-    ViewPixels view_pixels(std::string_view view);
+    // Everything changed since the last call (the views' changed rectangles
+    // are taken from the views).
+    SessionChanges take_changes();
+
+    // What the controls say as they stand: every label's caption, the spin
+    // controls' readings, what each view shows.
+    std::vector<std::pair<std::string_view, std::string>> captions() const;
+    std::vector<std::pair<std::string_view, SpinReading>> spin_readings() const;
+    std::array<std::pair<std::string_view, std::string>, 3> view_descriptions() const;
 
 private:
     void began(const Act& act);
     void applied(const State& before, const Act& act, const ActResult& result, bool seen);
-    void say(std::string text);
-    void place(Size viewport, double device_pixel_ratio);
-    void write_captions(JsonText& json) const;
-    void write_readings(JsonText& json) const;
+    void place(const FitRequest& room);
 
-    // The zoom and the corner at which the layout fits the viewport; by
-    // default the laid-out ones, with which the page is built.
-    struct Placement {
-        double zoom = 1;
-        Point offset{};
-        bool operator==(const Placement&) const = default;
-    };
-    static Placement fitted(Size viewport, double device_pixel_ratio);
-
-    Size viewport_;
-    double device_pixel_ratio_;
+    SizeOnlyWindow unplaced_;
+    FitRequest room_;
     Placement placement_;
-    SizeOnlyWindow window_;  // start-up asks for a size and a place; a page has neither
     Model model_;
     ActRunner runner_;
     Narrator narrator_;
     ReplayLog log_;
-    int frames_drawn_ = 0;
+    long frames_drawn_ = 0;
     bool fit_due_ = false;
-    bool layout_changed_ = false;
-    bool speech_changed_ = false;
-    std::vector<std::string> said_;
-    std::array<std::vector<std::uint32_t>, 3> rgba_;  // each pixel's bytes in a canvas's order
-    std::array<bool, 3> whole_view_due_{true, true, true};
+    SessionChanges changes_;
+    std::vector<std::string> shown_captions_;  // as the shell last took them
 };
 
-}  // namespace af::page
+// The placement at which the layout fits that room.
+Placement fitted_placement(const FitRequest& room);
+
+}  // namespace af

@@ -3,7 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "shells/desktop/announcer.h"
-#include "shells/desktop/main_window.h"
+#include "core/model/layout.h"
 #include "shells/desktop/spin_button.h"
 #include "shells/desktop/surface_view.h"
 
@@ -84,7 +84,11 @@ QAccessibleInterface* accessible_for(const QString&, QObject* object) {
     if (auto* announcer = qobject_cast<Announcer*>(object)) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
-    if (auto* window = qobject_cast<MainWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    // The program's window, known by the name the layout gives it.
+    if (auto* window = qobject_cast<QWidget*>(object); window && window->isWindow() &&
+                                                      window->objectName() == QLatin1String(kWindowName.data())) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
     return nullptr;
 }
 

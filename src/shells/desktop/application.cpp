@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "shells/desktop/accessibility.h"
 #include "shells/desktop/fonts.h"
 
 // The icons are compiled into a static library, so they are registered by
@@ -23,6 +24,8 @@ void prepare_application() {
     if (QApplication::style()->name() != QLatin1String("fusion")) {
         if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
     }
+    // Before the first widget: the accessible factory must see every one made.
+    install_accessibility();
     warn_if_no_fonts();
     install_font_substitutions();
 

@@ -12,21 +12,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/caption_size.h"
+
 namespace af::desktop {
 
 namespace {
-
-constexpr double kSmallestPoints = 1.0;
-constexpr double kPointsPrecision = 0.05;  // below this the search stops
 
 // Where a fitted control keeps its laid-out font and zoom.
 constexpr char kLaidOutFont[] = "af_caption_laid_out_font";
 constexpr char kZoom[] = "af_caption_zoom";
 
-bool fits(const QFont& font, const QString& text, QSizeF room, Qt::Alignment align) {
+bool fits(QSizeF need, QSizeF room) {
     // Outlines reaching a tenth of a pixel past the room leave no ink there.
     constexpr double kUnseen = 0.1;
-    const QSizeF need = caption_extent(font, text, align);
     return need.width() <= room.width() + kUnseen && need.height() <= room.height();
 }
 
@@ -62,25 +60,14 @@ QSizeF caption_extent(const QFont& font, const QString& text, Qt::Alignment alig
 
 QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align) {
     QFont font = laid_out;
-    const double scaled = laid_out.pointSizeF() * zoom;
-    font.setPointSizeF(scaled);
-    // At the laid-out size a caption is exactly as laid out, whole or not.
-    if (zoom == 1.0 || text.isEmpty() || fits(font, text, room, align)) return font;
-    const auto fits_at = [&](double points) {
-        font.setPointSizeF(points);
-        return fits(font, text, room, align);
-    };
-    // Text scales nearly in proportion: start from the proportional guess
-    // and creep down to a size that fits, then up to the largest that does.
-    const QSizeF need = caption_extent(font, text, align);
-    double low = std::max(kSmallestPoints, scaled * std::min(room.width() / need.width(), room.height() / need.height()));
-    while (low > kSmallestPoints && !fits_at(low)) low = std::max(kSmallestPoints, low * 0.95);
-    double high = scaled;
-    while (high - low > kPointsPrecision) {
-        const double middle = (low + high) / 2;
-        (fits_at(middle) ? low : high) = middle;
+    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom);
+    while (!probe.done() && !text.isEmpty()) {
+        font.setPointSizeF(probe.size);
+        const QSizeF need = caption_extent(font, text, align);
+        const double room_over_need = std::min(room.width() / need.width(), room.height() / need.height());
+        probe = next_caption_probe(probe, fits(need, room), room_over_need);
     }
-    font.setPointSizeF(low);
+    font.setPointSizeF(probe.size);
     return font;
 }
 

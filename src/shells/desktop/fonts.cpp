@@ -6,44 +6,19 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "core/model/font_faces.h"
 #include "shells/desktop/qt_text.h"
 
 namespace af::desktop {
 
 namespace {
 
-constexpr std::string_view kLayoutFonts[] = {kMincho, kPMincho, kPGothic, kTimes};
-
-enum class FontKind { Serif, SansSerif };
-
-// A free font that stands in for a named one the machine lacks, and its kind.
-struct FontStandIn {
-    QString family;
-    FontKind kind;
-};
-
-FontStandIn font_stand_in(std::string_view layout_name) {
-    if (layout_name == kMincho) return {"IPAMincho", FontKind::Serif};
-    if (layout_name == kPMincho) return {"IPAPMincho", FontKind::Serif};
-    if (layout_name == kPGothic) return {"IPAPGothic", FontKind::SansSerif};
-    if (layout_name == kTimes) return {"Liberation Serif", FontKind::Serif};
-    return {qstring(layout_name), FontKind::SansSerif};
-}
-
-// Where the chosen stand-in is missing too, a font of the same kind follows.
-QStringList same_kind(FontKind kind) {
-    if (kind == FontKind::Serif) {
-        return {"IPAMincho", "Noto Serif CJK JP", "Liberation Serif", "DejaVu Serif", "Nimbus Roman", "serif"};
-    }
-    return {"IPAGothic", "Noto Sans CJK JP", "Liberation Sans", "DejaVu Sans", "Nimbus Sans", "sans-serif"};
-}
-
 // The stand-in first, then the fonts of the same kind that may replace it.
 QStringList stand_in_families(std::string_view layout_name) {
-    const FontStandIn stand_in = font_stand_in(layout_name);
-    QStringList families{stand_in.family};
-    for (const QString& family : same_kind(stand_in.kind)) {
-        if (!families.contains(family)) families << family;
+    const FontFace* face = font_face(layout_name);
+    QStringList families{qstring(face ? face->stand_in : layout_name)};
+    for (const std::string_view family : same_kind_families(face ? face->kind : FontKind::SansSerif)) {
+        if (!families.contains(qstring(family))) families << qstring(family);
     }
     return families;
 }
@@ -81,9 +56,9 @@ void warn_if_no_fonts() {
 }
 
 void install_font_substitutions() {
-    for (const std::string_view name : kLayoutFonts) {
-        QFont::removeSubstitutions(qstring(name));
-        QFont::insertSubstitutions(qstring(name), stand_in_families(name));
+    for (const FontFace& face : font_faces()) {
+        QFont::removeSubstitutions(qstring(face.layout_name));
+        QFont::insertSubstitutions(qstring(face.layout_name), stand_in_families(face.layout_name));
     }
 }
 
@@ -97,8 +72,8 @@ QFont layout_font(const FontSpec& wanted) {
     // characters: a tenth of the start-up's work and 1.7 MB of font file read
     // in, for strokes that move by a fraction of a pixel.
     if (wanted.charset == kJapaneseCharset) font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleHint(font_stand_in(wanted.name).kind == FontKind::Serif ? QFont::Serif
-                                                                         : QFont::SansSerif);
+    const FontFace* face = font_face(wanted.name);
+    font.setStyleHint(face && face->kind == FontKind::Serif ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 

@@ -4,73 +4,62 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "shells/desktop/accessibility.h"
 #include "shells/desktop/qt_text.h"
+#include "shells/desktop/window_keys.h"
 
 namespace af::desktop {
 
 namespace {
 
-double start_ratio() {
+// Start-up lays the window out at zoom 1 on the screen it opens on.
+FitRequest laid_out_room() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->devicePixelRatio() : 1.0;
-}
-
-// Before the first widget: the accessible factory must see every one made.
-QWidget* with_accessibility(QWidget* parent) {
-    install_accessibility();
-    return parent;
+    return {laid_out_client(), laid_out_client(), screen ? screen->devicePixelRatio() : 1.0, 1.0};
 }
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(with_accessibility(parent)),
-      fit_(*this, [this] { fit_layout(); }),
-      model_(fit_, start_ratio()),
-      controls_(*this, model_),
-      runner_(model_, {[this](const Act& act) { began(act); },
-                       [this](const State& before, const Act& act, const ActResult& result, bool seen) {
-                           applied(before, act, result, seen);
-                       },
-                       [this] {
-                           controls_.show_model(true);
-                           pacer_.frame_shown();
-                       },
-                       [this] {
-                           if (fit_pending_) fit_layout();
-                           emit idle();
-                       }}),
-      pacer_(*this, [this] { runner_.frame_due(); }),
-      speech_(*this, model_, controls_) {
+    : QWidget(parent),
+      fit_(*this, [this] {
+          session_.refit(fit_.room());
+          show_changes();
+      }),
+      session_(fit_, laid_out_room()),
+      controls_(*this, session_.model()),
+      pacer_(*this, [this] {
+          session_.frame_due();
+          show_changes();
+      }),
+      speech_(*this, session_, controls_) {
     setWindowTitle(qstring(kWindowCaption));
-    const Size laid_out = laid_out_client();
-    resize(laid_out.width, laid_out.height);
-    controls_.place(1.0, {});
-    controls_.wire([this](const Act& act) { runner_.act(act); });
-    fit_.add_shortcuts();
-    start_up(model_);
+    controls_.place(session_.placement());
+    controls_.wire([this](std::string_view control, ControlPart part) {
+        session_.press(control, part);
+        show_changes();
+    });
+    add_window_keys(*this, fit_, [this] { return session_.placement().zoom; });
     fit_.take_start_size();
-    controls_.show_model(false);
+    controls_.show_captions(session_.captions());
     speech_.refresh();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::began(const Act& act) {
-    if (act.kind == Act::Kind::Run) pacer_.begin_run();
-    speech_.act_began(act);
-}
-
-void MainWindow::applied(const State& before, const Act& act, const ActResult& result, bool seen) {
-    log_.record(before, act, result);
-    controls_.show_model(false);
-    if (seen) speech_.act_applied(before, act, result);
+void MainWindow::show_changes() {
+    const SessionChanges changes = session_.take_changes();
+    if (changes.placement) controls_.place(session_.placement());
+    // A run's frame is put on screen at once, so that the clock paces what is seen.
+    controls_.show(changes, changes.frames_drawn > 0);
+    speech_.show(changes);
+    if (changes.run_began) pacer_.begin_run();
+    if (changes.frames_drawn > 0) pacer_.frame_shown();
+    if (changes.idle) emit idle();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A run under way ends at once; what waited for it is dropped.
-    runner_.stop();
+    session_.stop();
     pacer_.stop();
     event->accept();
 }
@@ -82,21 +71,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fit_layout();
-}
-
-void MainWindow::fit_layout() {
-    if (runner_.busy()) {
-        fit_pending_ = true;  // a run is under way: after it
-        return;
-    }
-    fit_pending_ = false;
-    fit_.fit();
-    controls_.place(fit_.zoom(), fit_.offset());
-    const double ratio = devicePixelRatioF() * fit_.zoom();
-    if (ratio == model_.device_pixel_ratio()) return;
-    log_.redraw(model_, ratio);
-    controls_.show_new_views();
+    session_.refit(fit_.room());
+    show_changes();
 }
 
 }  // namespace af::desktop

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "core/model/control_input.h"
+
 namespace af::desktop {
 
 namespace {
@@ -24,7 +26,7 @@ void PressButton::keyPressEvent(QKeyEvent* event) {
     // matching press had arrived is known by its time (0: no time known).
     const bool repeat = event->isAutoRepeat() || (event->key() == released_key_ && event->timestamp() != 0 &&
                                                   event->timestamp() == released_at_);
-    if (!repeat) click();
+    if (!repeat || held_press(ControlKind::PushButton).key_repeats) click();
     event->accept();
 }
 

@@ -1,9 +1,7 @@
 #include "shells/desktop/screen_fit.h"
 
 #include <QGuiApplication>
-#include <QKeySequence>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -78,29 +76,13 @@ void ScreenFit::settle_frame() {
     refit_();
 }
 
-void ScreenFit::fit() {
-    const Size client = size_of(window_.size());
-    zoom_ = fit_zoom(client, base_client_, window_.devicePixelRatioF(), asked_zoom_);
-    offset_ = layout_offset(client, base_client_, zoom_);
+FitRequest ScreenFit::room() const {
+    return {size_of(window_.size()), base_client_, window_.devicePixelRatioF(), asked_zoom_};
 }
 
-void ScreenFit::add_shortcuts() {
-    const auto add = [this](const QKeySequence& keys, auto action) {
-        QObject::connect(new QShortcut(keys, &window_), &QShortcut::activated, &window_, action);
-    };
-    add(QKeySequence(Qt::Key_F11), [this] { window_.isFullScreen() ? window_.showNormal() : window_.showFullScreen(); });
-    add(QKeySequence(Qt::Key_Escape), [this] {
-        if (window_.isFullScreen()) window_.showNormal();
-    });
-    add(QKeySequence::ZoomIn, [this] { zoom_by(1); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { zoom_by(1); });
-    add(QKeySequence::ZoomOut, [this] { zoom_by(-1); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { zoom_by(0); });
-}
-
-void ScreenFit::zoom_by(int direction) {
+void ScreenFit::resize_to_zoom(double zoom) {
     if (window_.isFullScreen() || window_.isMaximized()) window_.showNormal();
-    asked_zoom_ = direction == 0 ? 1.0 : zoom_step(zoom_, direction);
+    asked_zoom_ = zoom;
     place_client(client_at(base_client_, asked_zoom_));
 }
 

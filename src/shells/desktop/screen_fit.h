@@ -6,15 +6,16 @@
 
 #include "core/model/window_fit.h"
 #include "core/model/window_host.h"
+#include "core/session/session.h"
 
 class QWidget;
 
 namespace af::desktop {
 
-// The window on real desktops: its laid-out outer size once the window
-// manager's frame is known, always on screen, a zoom that fits the layout to
-// whatever room the window is given, full screen and the zoom keys. The
-// rules are the core's (window_fit.h); this measures and moves the window.
+// The window on real desktops, as start-up and the fitting see it: its
+// laid-out outer size once the window manager's frame is known, always on
+// screen, and the room the layout is given. The rules are the core's
+// (window_fit.h); this measures and moves the window.
 class ScreenFit : public WindowHost {
 public:
     // `refit` is called whenever the layout may have to fit anew.
@@ -25,12 +26,11 @@ public:
     // Once, when the window is first shown: waits for the manager's frame, then
     // puts the laid-out outer size, centred, wholly on screen.
     void first_shown();
-    // The zoom and offset for the client area the window has now.
-    void fit();
-    void add_shortcuts();
-
-    double zoom() const { return zoom_; }
-    Point offset() const { return offset_; }
+    // The room the layout has now, for the session to fit it to.
+    FitRequest room() const;
+    // The window resized to show the layout at a zoom step the keys asked
+    // for (1: the laid-out size), where the frame now stands, on screen.
+    void resize_to_zoom(double zoom);
 
     // WindowHost: start-up's outer size and place, in twips.
     void set_outer_width(float twips) override;
@@ -48,8 +48,6 @@ private:
     // Resizes the window to that client area, where the frame now stands,
     // moved and if need be shrunk to lie wholly on screen.
     void place_client(Size client);
-    // Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0): the window resized to the next zoom step.
-    void zoom_by(int direction);
     // Whether the window system lets the program place its windows.
     static bool places_windows();
 
@@ -57,9 +55,7 @@ private:
     std::function<void()> refit_;
     QSize outer_px_;       // the outer size start-up asked for, frame included
     Size base_client_;     // the client area at that outer size: zoom 1
-    double zoom_ = 1.0;
     double asked_zoom_ = 1.0;  // the zoom step last asked for with the keys
-    Point offset_;
     bool settled_ = false;
     bool showing_started_ = false;
 };

@@ -19,38 +19,42 @@ void set_description(QWidget* widget, const std::string& text) {
 
 }  // namespace
 
-Speech::Speech(QWidget& window, const Model& model, const WindowControls& controls)
-    : model_(model), controls_(controls), announcer_(new Announcer(&window)) {
+Speech::Speech(QWidget& window, Session& session, const WindowControls& controls)
+    : session_(session), controls_(controls), announcer_(new Announcer(&window)) {
     // A refused step is said again once the focus has moved.
-    focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, [this] { narrator_.focus_moved(); });
+    focus_watch_ = QObject::connect(qApp, &QApplication::focusChanged, [&session] { session.focus_moved(); });
 }
 
 // The window's widgets outlive this part of it, and their focus may still move.
 Speech::~Speech() { QObject::disconnect(focus_watch_); }
 
-void Speech::act_began(const Act& act) { announce(narrator_.begin(model_.state, act)); }
-
-void Speech::act_applied(const State& before, const Act& act, const ActResult& result) {
-    std::string said = narrator_.end(before, model_.state, act, result);
+void Speech::show(const SessionChanges& changes) {
+    std::vector<std::string> said = changes.said;
     // The new values first, so that what is said after them is the last word.
-    if (const SpinReading* stepped = update_readings()) {
-        // Orca keeps one last value for all controls and drops a change to
-        // that same value, as when r2 reaches 11 just after r1 did: then the
-        // value is said here.
-        if (stepped->value == last_value_said_) said = value_then(stepped->text, said);
-        last_value_said_ = stepped->value;
+    if (changes.readings) {
+        if (const std::optional<SpinReading> stepped = update_readings()) {
+            // Orca keeps one last value for all controls and drops a change to
+            // that same value, as when r2 reaches 11 just after r1 did: then the
+            // value is said here.
+            if (stepped->value == last_value_said_) {
+                if (said.empty()) said.emplace_back();
+                said.back() = value_then(stepped->text, said.back());
+            }
+            last_value_said_ = stepped->value;
+        }
     }
-    announce(said);
+    for (const std::string& sentence : said) announce(sentence);
 }
 
 void Speech::refresh() { update_readings(); }
 
-const SpinReading* Speech::update_readings() {
-    const SpinReading* stepped = nullptr;
-    for (const auto& [spin, target] : controls_.spins()) {
-        if (spin->set_reading(spin_reading(model_.state, target)) && spin->hasFocus()) stepped = &spin->reading();
+std::optional<SpinReading> Speech::update_readings() {
+    std::optional<SpinReading> stepped;
+    for (auto& [name, reading] : session_.spin_readings()) {
+        auto* spin = controls_.find<SpinButton>(name);
+        if (spin->set_reading(std::move(reading)) && spin->hasFocus()) stepped = spin->reading();
     }
-    for (const auto& [name, text] : narrator_.view_descriptions(model_.state)) set_description(controls_.view(name), text);
+    for (const auto& [name, text] : session_.view_descriptions()) set_description(controls_.view(name), text);
     return stepped;
 }
 

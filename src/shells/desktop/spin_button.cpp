@@ -7,14 +7,15 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "core/model/control_input.h"
 #include "shells/desktop/focus_mark.h"
 #include "shells/desktop/zoom_style.h"
 
 namespace af::desktop {
 
 namespace {
-constexpr int kFirstRepeatMs = 400;  // a deliberate click never repeats
-constexpr int kRepeatMs = 80;        // then about twelve steps a second
+// How a held arrow repeats, as in every shell.
+const HeldPress kHeld = held_press(ControlKind::SpinControl);
 }  // namespace
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
@@ -22,7 +23,7 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_Hover);
     repeat_.setSingleShot(false);
     connect(&repeat_, &QTimer::timeout, this, [this] {
-        repeat_.setInterval(kRepeatMs);
+        repeat_.setInterval(kHeld.repeat_ms);
         fire(held_);
     });
 }
@@ -73,7 +74,7 @@ void SpinButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     held_ = event->position().y() < height() / 2.0 ? Arrow::Up : Arrow::Down;
     update();
-    repeat_.start(kFirstRepeatMs);
+    repeat_.start(kHeld.first_repeat_ms);
     fire(held_);
 }
 
@@ -91,10 +92,8 @@ void SpinButton::release() {
 void SpinButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
-        fire(Arrow::Up);
-        break;
     case Qt::Key_Down:
-        fire(Arrow::Down);
+        if (!event->isAutoRepeat() || kHeld.key_repeats) fire(event->key() == Qt::Key_Up ? Arrow::Up : Arrow::Down);
         break;
     default:
         QWidget::keyPressEvent(event);

@@ -24,13 +24,12 @@ QRect SurfaceView::to_logical(const PixelRect& rect) const {
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }
 
-void SurfaceView::show_changes(Surface& surface, bool now) {
-    const PixelRect dirty = surface.take_dirty();
-    if (dirty.empty()) return;
+void SurfaceView::show_changed(const PixelRect& changed, bool now) {
+    if (changed.empty()) return;
     if (now) {
-        repaint(to_logical(dirty));
+        repaint(to_logical(changed));
     } else {
-        update(to_logical(dirty));
+        update(to_logical(changed));
     }
 }
 

@@ -14,7 +14,7 @@ public:
     SurfaceView(const Surface& surface, QWidget* parent = nullptr);
 
     // Schedules (or, with now, performs) a repaint of what changed on the surface.
-    void show_changes(Surface& surface, bool now);
+    void show_changed(const PixelRect& changed, bool now);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,9 +3,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "core/acts/spoken_text.h"
+#include "core/model/reading_order.h"
+#include "core/pixels/colour.h"
 #include "shells/desktop/caption_fit.h"
 #include "shells/desktop/fonts.h"
 #include "shells/desktop/press_button.h"
@@ -18,7 +19,10 @@ namespace af::desktop {
 
 namespace {
 
-QColor bgr_color(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor bgr_color(std::uint32_t bgr) {
+    const Rgb c = rgb_of(bgr);
+    return QColor(c.red, c.green, c.blue);
+}
 
 Qt::Alignment alignment(Align align) {
     switch (align) {
@@ -36,7 +40,7 @@ QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 }  // namespace
 
-WindowControls::WindowControls(QWidget& window, Model& model) : model_(model) {
+WindowControls::WindowControls(QWidget& window, const Model& model) : model_(model) {
     window.setObjectName(qstring(kWindowName));
     by_name_.insert(window.objectName(), &window);
     for (const ControlSpec& c : window_layout()) {
@@ -52,21 +56,19 @@ WindowControls::WindowControls(QWidget& window, Model& model) : model_(model) {
         if (!speech.name.empty()) widget->setAccessibleName(QString::fromStdString(speech.name));
         if (!speech.description.empty()) widget->setAccessibleDescription(QString::fromStdString(speech.description));
         by_name_.insert(widget->objectName(), widget);
-        if (c.kind == ControlKind::SpinControl && c.act) spins_.emplace_back(find<SpinButton>(c.name), c.act->target);
     }
     // Made after the controls, so that it outlives them.
     style_ = new ZoomStyle(&window);
     for (const auto& [c, widget] : placed_) {
         if (c->kind != ControlKind::Picture) widget->setStyle(style_);
     }
-    for (const auto& [name, caption] : named_captions(model_)) captions_.emplace_back(find<QLabel>(name), caption);
-    for (const auto& [name, surface] : named_views(model_)) views_.emplace_back(find<SurfaceView>(name), surface);
+    for (const auto& [name, surface] : named_views(model_)) views_.push_back(find<SurfaceView>(name));
     set_focus_order();
 }
 
 QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
     switch (c.kind) {
-    case ControlKind::Frame:
+    case ControlKind::Group:
         return new QGroupBox(qstring(c.caption), parent);
     case ControlKind::Label: {
         auto* label = new QLabel(qstring(c.caption), parent);
@@ -92,51 +94,56 @@ QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
 }
 
 void WindowControls::set_focus_order() {
-    std::vector<std::pair<int, QWidget*>> order;
-    for (const auto& [c, widget] : placed_) {
-        if (c->tab_index >= 0) order.emplace_back(c->tab_index, widget);
+    const std::vector<const ControlSpec*> order = focus_order();
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(find<QWidget>(order[k - 1]->name), find<QWidget>(order[k]->name));
     }
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1].second, order[k].second);
 }
 
-void WindowControls::wire(const std::function<void(const Act&)>& on_act) {
+void WindowControls::wire(const std::function<void(std::string_view, ControlPart)>& on_press) {
     for (const auto& [c, widget] : placed_) {
         if (!c->act) continue;
-        const Act act = *c->act;
+        const std::string_view name = c->name;
         if (auto* spin = qobject_cast<SpinButton*>(widget)) {
-            QObject::connect(spin, &SpinButton::spin_up, spin, [on_act, act] { on_act(act); });
+            QObject::connect(spin, &SpinButton::spin_up, spin, [on_press, name] { on_press(name, ControlPart::Up); });
             QObject::connect(spin, &SpinButton::spin_down, spin,
-                             [on_act, act] { on_act(step_act(act.target, Direction::Down)); });
+                             [on_press, name] { on_press(name, ControlPart::Down); });
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QObject::connect(button, &QAbstractButton::clicked, button, [on_act, act] { on_act(act); });
+            QObject::connect(button, &QAbstractButton::clicked, button,
+                             [on_press, name] { on_press(name, ControlPart::Whole); });
         }
     }
 }
 
-void WindowControls::place(double zoom, Point offset) {
-    style_->set_zoom(zoom);
+void WindowControls::place(const Placement& placement) {
+    style_->set_zoom(placement.zoom);
     for (const auto& [c, widget] : placed_) {
-        widget->setGeometry(qrect(control_box(*c, zoom, offset)));
-        if (c->font) fit_caption(*widget, layout_font(*c->font), zoom);
+        widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
+        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom);
     }
 }
 
-void WindowControls::show_model(bool now) {
-    for (const auto& [label, caption] : captions_) {
-        const QString text = QString::fromStdString(caption->caption);
-        if (label->text() == text) continue;
-        label->setText(text);
+void WindowControls::show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions) {
+    for (const auto& [name, caption] : captions) {
+        auto* label = find<QLabel>(name);
+        label->setText(QString::fromStdString(caption));
+        refit_caption(*label);
+    }
+}
+
+void WindowControls::show(const SessionChanges& changes, bool now) {
+    for (const auto& [name, caption] : changes.captions) {
+        auto* label = find<QLabel>(name);
+        label->setText(QString::fromStdString(caption));
         refit_caption(*label);
         if (now) label->repaint();
     }
-    for (const auto& [view, surface] : views_) view->show_changes(*surface, now);
-}
-
-void WindowControls::show_new_views() {
-    for (const auto& [view, surface] : views_) {
-        surface->take_dirty();
-        view->update();
+    for (std::size_t k = 0; k < views_.size(); ++k) {
+        if (changes.views_redrawn) {
+            views_[k]->update();
+        } else {
+            views_[k]->show_changed(changes.views[k], now);
+        }
     }
 }
 

@@ -7,9 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/model/control_input.h"
 #include "core/model/layout.h"
 #include "core/model/model.h"
-#include "core/model/window_fit.h"
+#include "core/session/session.h"
 
 class QLabel;
 class QWidget;
@@ -21,26 +22,24 @@ class SurfaceView;
 class ZoomStyle;
 
 // The window's controls, built from the layout table: each at its laid-out
-// place, in its font and colours, in the laid-out Tab order, and each
-// control's input turned into the act the layout names for it.
+// place, in its font and colours, in the core's focus order, and each
+// control's input turned into a press of that control.
 class WindowControls {
 public:
-    WindowControls(QWidget& window, Model& model);
+    WindowControls(QWidget& window, const Model& model);
 
-    // Every act a control raises goes to `on_act`.
-    void wire(const std::function<void(const Act&)>& on_act);
+    // Every press on a control goes to `on_press`.
+    void wire(const std::function<void(std::string_view control, ControlPart part)>& on_press);
 
-    // Places every control at a zoom of the layout, moved by `offset`.
-    void place(double zoom, Point offset);
+    // Places every control at the placement's zoom and corner.
+    void place(const Placement& placement);
 
-    // Shows what the acts wrote and drew; with `now`, at once rather than
-    // at the next paint.
-    void show_model(bool now);
-    // The views were drawn anew at another resolution: all of each is shown again.
-    void show_new_views();
+    // Shows the captions as they stand.
+    void show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions);
+    // Shows what changed on the labels and the views; with `now`, at once
+    // rather than at the next paint.
+    void show(const SessionChanges& changes, bool now);
 
-    // The spin controls with what each steps.
-    const std::vector<std::pair<SpinButton*, StepTarget>>& spins() const { return spins_; }
     // The view that shows the model's view of that name.
     SurfaceView* view(std::string_view name) const;
 
@@ -53,12 +52,10 @@ private:
     QWidget* widget_for(const ControlSpec& c, QWidget* parent);
     void set_focus_order();
 
-    Model& model_;
+    const Model& model_;
     QHash<QString, QWidget*> by_name_;
     std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
-    std::vector<std::pair<QLabel*, const Label*>> captions_;
-    std::vector<std::pair<SurfaceView*, Surface*>> views_;
-    std::vector<std::pair<SpinButton*, StepTarget>> spins_;
+    std::vector<SurfaceView*> views_;  // in the order of kViewNames
     ZoomStyle* style_ = nullptr;  // draws every control but the views at the zoom
 };
 

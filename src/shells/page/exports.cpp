@@ -1,5 +1,6 @@
-// The functions the page's script calls. Strings returned stay valid until
-// the next call of the same function.
+// The functions the page's script calls: each translates its arguments for
+// the one session the page holds. Strings returned stay valid until the next
+// call of the same function.
 #include <emscripten/emscripten.h>
 
 #include <array>
@@ -7,53 +8,72 @@
 #include <string>
 
 #include "core/session/session.h"
+#include "shells/page/canvas_pixels.h"
+#include "shells/page/page_json.h"
 
 namespace {
 
-std::unique_ptr<af::page::PageSession> session;
-std::string layout_text, texts_text;
+std::unique_ptr<af::Session> session;
+af::SessionChanges last_changes;
+af::page::CanvasCopies canvases;
+std::string layout_text, changes_text;
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
 std::array<std::int32_t, 7> view_record{};
+
+// The page has no window around it: its viewport is the room at zoom 1 too.
+af::FitRequest room(int width, int height, double device_pixel_ratio) {
+    return {{width, height}, af::laid_out_client(), device_pixel_ratio, 1.0};
+}
 
 }  // namespace
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio) {
-    session = std::make_unique<af::page::PageSession>(af::Size{width, height}, device_pixel_ratio);
+    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio));
 }
 
-EMSCRIPTEN_KEEPALIVE void af_press(const char* control, int down) {
-    if (!control) return;
-    session->press(control, down ? af::Direction::Down : af::Direction::Up);
+// `part`: 0 the whole control, 1 a spin's up arrow, 2 its down arrow. Returns
+// 1 where the press began a run.
+EMSCRIPTEN_KEEPALIVE int af_press(const char* control, int part) {
+    if (!control || part < 0 || part > 2) return 0;
+    return session->press(control, static_cast<af::ControlPart>(part)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void af_frame_due() { session->frame_due(); }
 
 EMSCRIPTEN_KEEPALIVE void af_focus_moved() { session->focus_moved(); }
 
-EMSCRIPTEN_KEEPALIVE void af_fit(int width, int height, double device_pixel_ratio) {
-    session->fit({width, height}, device_pixel_ratio);
+EMSCRIPTEN_KEEPALIVE void af_refit(int width, int height, double device_pixel_ratio) {
+    session->refit(room(width, height, device_pixel_ratio));
 }
 
 EMSCRIPTEN_KEEPALIVE int af_busy() { return session->busy() ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE int af_frames_drawn() { return session->frames_drawn(); }
-
-EMSCRIPTEN_KEEPALIVE int af_take_layout_changed() { return session->take_layout_changed() ? 1 : 0; }
+// Whether the layout at start differs from the laid-out one the page is built with.
+EMSCRIPTEN_KEEPALIVE int af_placed_as_built() { return session->placement() == af::Placement{} ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* af_layout_json() {
-    layout_text = session->layout_json();
+    layout_text = af::page::layout_json(session->placement());
     return layout_text.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* af_texts_json() {
-    texts_text = session->texts_json();
-    return texts_text.c_str();
+// What changed since the last call, as JSON; the views' changed rectangles
+// are kept for af_view_pixels.
+EMSCRIPTEN_KEEPALIVE const char* af_take_changes() {
+    last_changes = session->take_changes();
+    changes_text = af::page::changes_json(*session, last_changes);
+    return changes_text.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(const char* view) {
-    const af::page::ViewPixels p = session->view_pixels(view ? view : "");
+// The pixels of view `view` (0 the circle view, 1 and 2 the wave views) and
+// the rectangle of them that changed at the last af_take_changes.
+EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(int view) {
+    if (view < 0 || view > 2) return nullptr;
+    const auto k = static_cast<std::size_t>(view);
+    const af::Surface& surface = *af::named_views(session->model())[k].second;
+    const af::page::CanvasPixels p = canvases.copy(k, surface, last_changes.views[k]);
+    last_changes.views[k] = {};
     view_record = {static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(p.rgba)),
                    p.width,
                    p.height,

@@ -57,7 +57,7 @@ TEST(WindowFit, FramesAreMovedAndShrunkOntoTheScreen) {
 }
 
 TEST(WindowFit, ControlBoxesScaleAndTopLevelOnesMove) {
-    const ControlSpec panel{"control_panel", ControlKind::Frame, kWindowName, "", 120, 0, 2775, 4695, {}, {}, {}};
+    const ControlSpec panel{"control_panel", ControlKind::Group, kWindowName, "", 120, 0, 2775, 4695, {}, {}, {}};
     const ControlSpec view{"circle_view", ControlKind::Picture, "control_panel", "", 360, 240, 2052, 2052, {}, {}, {}};
     EXPECT_EQ(control_box(panel, 1.0, {0, 0}), (Rect{8, 0, 185, 313}));
     EXPECT_EQ(control_box(panel, 2.0, {10, 20}), (Rect{26, 20, 370, 626}));

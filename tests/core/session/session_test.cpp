@@ -1,99 +1,150 @@
-// The session a page drives: presses by control name, runs stepped by the
-// page's clock, the layout refitted after a run, pixels in a canvas's byte
-// order, sentences said once, and the JSON the page reads and is built with.
+// The session every shell holds: driven as the desktop drives it (changes
+// taken after every call) and as the page does (presses between animation
+// frames, changes taken once a frame), the same presses give the same
+// pixels and the same sentences; runs show one frame per tick, and a refit
+// waits for a run's end.
 #include <gtest/gtest.h>
 
-#include "core/acts/apply.h"
-#include "support/fake_host.h"
-#include "shells/page/json_text.h"
+#include <string>
+#include <vector>
+
 #include "core/session/session.h"
 
 namespace {
 
-using af::Direction;
-using af::page::PageSession;
+using af::ControlPart;
+using af::Session;
 
 constexpr af::Size kLaidOut{622, 319};  // 9330 x 4785 twips at 15 twips a pixel
+const af::FitRequest kRoom{kLaidOut, kLaidOut, 1.0, 1.0};
 
-int finish_run(PageSession& page) {
-    int ticks = 0;
-    while (page.busy() && ticks < 10000) {
-        page.frame_due();
-        ++ticks;
-    }
-    return ticks;
-}
+struct Press {
+    const char* control;
+    ControlPart part = ControlPart::Whole;
+};
 
-TEST(PageSession, RunsOneFramePerTickAndRefitsTheLayoutAfterIt) {
-    // One second at 0.01, 0.005 and 0.002 s a step, counting both ends.
-    for (const auto& [option, frames] : {std::pair{"time_step_0.01", 101}, {"time_step_0.005", 201}, {"time_step_0.002", 501}}) {
-        PageSession page(kLaidOut, 1.0);
-        ASSERT_FALSE(page.take_layout_changed()) << "the page is built with the laid-out boxes";
-        ASSERT_TRUE(PageSession({kLaidOut.width + 1, kLaidOut.height}, 1.0).take_layout_changed()) << "centred anew";
-        EXPECT_EQ(page.view_pixels("circle_view").width, 137);
-        page.press(option, Direction::Up);
-        page.press("run_button", Direction::Up);
-        EXPECT_EQ(page.frames_drawn(), 1) << "the first frame is drawn at the press";
-        page.fit({2 * kLaidOut.width, 2 * kLaidOut.height}, 1.0);
-        page.press("r1_spin", Direction::Down);  // waits for the run's end
-        EXPECT_FALSE(page.take_layout_changed()) << "a run keeps its size to its end";
-        finish_run(page);
-        EXPECT_EQ(page.frames_drawn(), frames) << option;
-        EXPECT_TRUE(page.take_layout_changed());
-        EXPECT_EQ(page.view_pixels("circle_view").width, 274) << "redrawn at twice the resolution";
-        EXPECT_NE(page.texts_json().find(R"("r1_value":"9")"), std::string::npos) << "the waiting step came after";
-    }
-}
+// What a shell has seen and heard at the end.
+struct Seen {
+    std::vector<std::string> said;
+    long frames = 0;
+    int runs_begun = 0;
+};
 
-TEST(PageSession, ViewPixelsAreRedGreenBlueAlphaAsTheModelDrawsThem) {
-    PageSession page(kLaidOut, 1.0);
-    page.press("time_spin", Direction::Up);
-    page.press("time_spin", Direction::Up);
-    af::testing::Started same;  // the same two steps, applied to a model directly
-    for (int k = 0; k < 2; ++k) af::apply(same.model, af::time_step_act(Direction::Up));
-    const af::page::ViewPixels p = page.view_pixels("circle_view");
-    ASSERT_EQ(p.width, same.model.circle_view.width());
-    int coloured = 0;
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            const std::uint32_t bgr = same.model.circle_view.pixel(x, y);
-            const std::uint8_t* at = p.rgba + 4 * (static_cast<std::size_t>(y) * p.width + x);
-            ASSERT_EQ(at[0], bgr & 0xFF) << x << "," << y;
-            ASSERT_EQ(at[1], (bgr >> 8) & 0xFF);
-            ASSERT_EQ(at[2], (bgr >> 16) & 0xFF);
-            ASSERT_EQ(at[3], 0xFF);
-            coloured += (bgr & 0xFF) != ((bgr >> 16) & 0xFF);
+// As the desktop: after every press and every frame, the changes are taken.
+Seen drive_as_desktop(Session& s, const std::vector<Press>& presses) {
+    Seen seen;
+    const auto take = [&] {
+        af::SessionChanges c = s.take_changes();
+        seen.said.insert(seen.said.end(), c.said.begin(), c.said.end());
+        seen.frames += c.frames_drawn;
+        seen.runs_begun += c.run_began;
+    };
+    for (const Press& p : presses) {
+        s.press(p.control, p.part);
+        take();
+        while (s.busy()) {
+            s.frame_due();
+            take();
         }
     }
-    EXPECT_GT(coloured, 0) << "some pixel tells red from blue";
-    EXPECT_TRUE(page.view_pixels("circle_view").changed.empty()) << "nothing changed since";
+    return seen;
 }
 
-TEST(PageSession, SaysEachSentenceOnceAndIgnoresUnknownControls) {
-    PageSession page(kLaidOut, 1.0);
-    // Start-up's readings are written into the page when it is built, not sent again.
-    EXPECT_NE(page.readings_json().find(R"("r1_spin":{"name":"r1","text":"10","value":10,"min":1,"max":15})"),
-              std::string::npos);
-    EXPECT_EQ(page.texts_json().find("spins"), std::string::npos);
-    page.press("no_such_control", Direction::Up);
-    page.press("omega1_pi", Direction::Up);  // a label: nothing to press
-    EXPECT_FALSE(page.busy());
-    EXPECT_EQ(page.view_pixels("range_label").rgba, nullptr) << "a label shows no view";
-    EXPECT_EQ(page.texts_json().find("said"), std::string::npos);
-    page.press("reset_button", Direction::Up);
-    EXPECT_NE(page.texts_json().find(R"("said":["time 0, traces cleared"])"), std::string::npos);
-    EXPECT_EQ(page.texts_json().find("traces cleared"), std::string::npos);
-    // The time has no upper bound: no maximum is given.
-    page.press("time_spin", Direction::Up);
-    EXPECT_NE(page.texts_json().find(R"("time_spin":{"name":"time","text":"0.01 seconds","value":0.01,"min":0,"max":null})"),
-              std::string::npos);
+// As the page: presses come in a burst between animation frames; at each
+// frame the run steps (but not at the first after the press that began it,
+// whose first frame must be seen), then the changes are taken.
+Seen drive_as_page(Session& s, const std::vector<Press>& presses) {
+    Seen seen;
+    bool first_frame_unseen = false;
+    for (const Press& p : presses) {
+        if (s.press(p.control, p.part)) first_frame_unseen = true;
+    }
+    for (int tick = 0; tick < 10000; ++tick) {
+        if (!first_frame_unseen) s.frame_due();
+        first_frame_unseen = false;
+        af::SessionChanges c = s.take_changes();
+        seen.said.insert(seen.said.end(), c.said.begin(), c.said.end());
+        seen.frames += c.frames_drawn;
+        seen.runs_begun += c.run_began;
+        if (!s.busy()) break;
+    }
+    return seen;
 }
 
-TEST(JsonText, EscapesAndSeparates) {
-    af::page::JsonText json;
-    json.begin_object().key("a\"b").value("q\"\\\n\x01ω").key("n").begin_array().value(1).value(0.5).value(1.0 / 0.0);
-    json.value(true).begin_object().end_object().end_array().end_object();
-    EXPECT_EQ(json.text(), R"({"a\"b":"q\"\\\n\u0001ω","n":[1,0.5,null,true,{}]})");
+struct Case {
+    const char* name;
+    std::vector<Press> presses;
+    long frames;               // frames of runs shown
+    std::vector<std::string> said;  // by either shell
+};
+
+TEST(Session, TheDesktopAndThePageGetTheSamePixelsAndSentences) {
+    const std::vector<Case> cases = {
+        {"a run at 0.01 s", {{"run_button"}}, 101,
+         {"running one second of time", "run ended: vector 1 turned once, vector 2 twice; time back to 0"}},
+        {"a run at 0.002 s", {{"time_step_0.002"}, {"run_button"}}, 501,
+         {"running one second of time", "run ended: vector 1 turned once, vector 2 twice; time back to 0"}},
+        {"steps, then reset", {{"time_spin", ControlPart::Up}, {"time_spin", ControlPart::Up}, {"reset_button"}}, 0,
+         {"time 0, traces cleared"}},
+        {"a length at its bound, refused once", {{"r1_spin", ControlPart::Up}, {"r1_spin", ControlPart::Up},
+          {"r1_spin", ControlPart::Up}, {"r1_spin", ControlPart::Up}, {"r1_spin", ControlPart::Up},
+          {"r1_spin", ControlPart::Up}, {"r1_spin", ControlPart::Up}}, 0, {"15, maximum"}},
+        {"a press during a run waits for its end", {{"run_button"}, {"omega2_spin", ControlPart::Down}}, 101,
+         {"running one second of time", "run ended: vector 1 turned once, vector 2 twice; time back to 0",
+          "traces cleared"}},
+        {"unknown controls and parts press nothing", {{"no_such_control"}, {"omega1_pi"}, {"run_button", ControlPart::Up},
+          {"r1_spin", ControlPart::Whole}}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        Session desktop(kRoom), page(kRoom);
+        const Seen by_desktop = drive_as_desktop(desktop, c.presses);
+        const Seen by_page = drive_as_page(page, c.presses);
+        EXPECT_EQ(by_desktop.said, c.said) << c.name;
+        EXPECT_EQ(by_page.said, c.said) << c.name;
+        EXPECT_EQ(by_desktop.frames, c.frames) << c.name;
+        EXPECT_EQ(by_page.frames, c.frames) << c.name;
+        EXPECT_EQ(desktop.model().state, page.model().state) << c.name;
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(af::named_views(desktop.model())[k].second->screen(), af::named_views(page.model())[k].second->screen())
+                << c.name << ": " << af::kViewNames[k];
+        }
+    }
+}
+
+TEST(Session, APressSaysWhetherItBeganARun) {
+    Session s(kRoom);
+    EXPECT_FALSE(s.press("time_spin", ControlPart::Up));
+    EXPECT_TRUE(s.press("run_button"));
+    EXPECT_EQ(s.frames_drawn(), 1) << "its first frame drawn at the press";
+    EXPECT_FALSE(s.press("run_button")) << "waits for the run under way";
+    EXPECT_TRUE(s.take_changes().run_began);
+}
+
+TEST(Session, ARefitWaitsForTheRunAndRedrawsAtTheNewResolution) {
+    Session s(kRoom);
+    EXPECT_EQ(s.placement(), af::Placement{}) << "laid out at zoom 1 in its own room";
+    EXPECT_EQ(s.model().circle_view.width(), 137);
+    s.take_changes();
+    s.press("run_button");
+    s.refit({{2 * kLaidOut.width, 2 * kLaidOut.height}, kLaidOut, 1.0, 1.0});
+    EXPECT_FALSE(s.take_changes().placement) << "a run keeps its size to its end";
+    while (s.busy()) s.frame_due();
+    const af::SessionChanges c = s.take_changes();
+    EXPECT_TRUE(c.placement && c.views_redrawn && c.idle);
+    EXPECT_EQ(s.placement().zoom, 2.0);
+    EXPECT_EQ(s.model().circle_view.width(), 274) << "drawn afresh at twice the resolution";
+    EXPECT_EQ(c.views[0].x1, 274) << "the whole view changed";
+}
+
+TEST(Session, CaptionsAreReportedOnlyWhenTheyChange) {
+    Session s(kRoom);
+    EXPECT_TRUE(s.take_changes().captions.empty()) << "start-up's captions are no change";
+    s.press("r1_spin", ControlPart::Down);
+    const af::SessionChanges c = s.take_changes();
+    ASSERT_EQ(c.captions.size(), 1u);
+    EXPECT_EQ(c.captions[0].first, "r1_value");
+    EXPECT_EQ(c.captions[0].second, "9");
+    EXPECT_TRUE(c.readings);
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 // script has run.
 #include <cstdio>
 
-#include "core/model/window_fit.h"
 #include "core/session/session.h"
+#include "shells/page/page_json.h"
 
 int main() {
-    const af::page::PageSession page(af::laid_out_client(), 1.0);
-    std::printf("%s\n%s\n", page.layout_json().c_str(), page.readings_json().c_str());
+    const af::Session session({af::laid_out_client(), af::laid_out_client(), 1.0, 1.0});
+    std::printf("%s\n%s\n", af::page::layout_json(session.placement()).c_str(),
+                af::page::readings_json(session).c_str());
     return 0;
 }

@@ -3,12 +3,13 @@
 a small subset of a free stand-in font, embedded as a WOFF2 data URL, and the
 licence texts of those fonts.
 
-    /usr/bin/python3 src/shells/page/build/fonts/embed_fonts.py --text CHARS.txt --css OUT.css \
-        --licences OUT_LICENCES.txt
+    /usr/bin/python3 src/shells/page/build/fonts/embed_fonts.py --faces FACES.tsv --text CHARS.txt \
+        --css OUT.css --licences OUT_LICENCES.txt
 
 CHARS.txt holds every character the captions can show; each face keeps the
-ones it has. Needs Debian's python3-fonttools and python3-brotli, and the font
-packages named below. The same input always gives byte-identical output.
+ones it has. FACES.tsv is the core's font table (the layout's fonts and their
+stand-ins, which the desktop uses too). Needs Debian's python3-fonttools and
+python3-brotli, and the font packages the table names. The same input always gives byte-identical output.
 """
 
 import argparse
@@ -42,9 +43,9 @@ except ImportError:
 
 @dataclass(frozen=True)
 class Face:
-    family: str      # the layout's own font name (src/core/model/layout.h)
+    family: str      # the layout's own font name
     style: str       # CSS font-style
-    file: str        # the stand-in the desktop window uses (src/shells/desktop/fonts.cpp)
+    file: str        # the stand-in, as the core's font table names it
     package: str     # the Debian package that installs it
     stand_in: str    # the stand-in's own family name, for the licence headings
     licence: str
@@ -52,26 +53,45 @@ class Face:
                      # font not to carry the original's name
 
 
-IPA_MINCHO = "/usr/share/fonts/opentype/ipafont-mincho"
-IPA_GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic"
-LIBERATION = "/usr/share/fonts/truetype/liberation2"
-
 IPA_LICENCE = "IPA Font License Agreement v1.0"
 OFL = "SIL Open Font License, Version 1.1"
+# The licence each stand-in's package puts its fonts under.
+LICENCES = {
+    "fonts-ipafont-mincho": IPA_LICENCE,
+    "fonts-ipafont-gothic": IPA_LICENCE,
+    "fonts-liberation2": OFL,
+}
 
-FACES = [
-    Face("ＭＳ 明朝", "normal", f"{IPA_MINCHO}/ipam.ttf", "fonts-ipafont-mincho",
-         "IPAMincho", IPA_LICENCE, "AF Caption Mincho"),
-    Face("ＭＳ Ｐ明朝", "normal", f"{IPA_MINCHO}/ipamp.ttf", "fonts-ipafont-mincho",
-         "IPAPMincho", IPA_LICENCE, "AF Caption PMincho"),
-    Face("ＭＳ Ｐゴシック", "normal", f"{IPA_GOTHIC}/ipagp.ttf", "fonts-ipafont-gothic",
-         "IPAPGothic", IPA_LICENCE, "AF Caption PGothic"),
-    Face("Times New Roman", "normal", f"{LIBERATION}/LiberationSerif-Regular.ttf",
-         "fonts-liberation2", "Liberation Serif", OFL, "AF Caption Serif"),
-    Face("Times New Roman", "italic", f"{LIBERATION}/LiberationSerif-Italic.ttf",
-         "fonts-liberation2", "Liberation Serif Italic", OFL,
-         "AF Caption Serif"),
-]
+
+def subset_name(stand_in):
+    """The subset's own name, the stand-in's without its maker's prefix."""
+    for prefix in ("IPA", "Liberation "):
+        if stand_in.startswith(prefix):
+            return "AF Caption " + stand_in[len(prefix):]
+    return "AF Caption " + stand_in
+
+
+def read_faces(path):
+    """The core's font table: layout name, style, stand-in, file, package."""
+    faces = []
+    try:
+        with open(path, encoding="utf-8") as f:
+            lines = [line.rstrip("\n") for line in f if line.strip()]
+    except OSError as e:
+        fail(f"cannot read the font table {path}: {e.strerror}")
+    for line in lines:
+        fields = line.split("\t")
+        if len(fields) != 5:
+            fail(f"{path}: not a line of five tab-separated fields: {line!r}")
+        family, style, stand_in, file, package = fields
+        if package not in LICENCES:
+            fail(f"{path}: no licence is known for the package {package}")
+        shown = stand_in + (" Italic" if style == "italic" else "")
+        faces.append(Face(family, style, file, package, shown, LICENCES[package], subset_name(stand_in)))
+    if not faces:
+        fail(f"{path} names no font")
+    return faces
+
 
 # Name records kept as they are: copyright, style, version, licence and its
 # address. Family, full, unique and PostScript names are replaced.
@@ -228,21 +248,23 @@ def write_atomically(path, data):
 
 def main():
     parser = argparse.ArgumentParser(prog=PROG, description=__doc__.split("\n\n")[0])
+    parser.add_argument("--faces", required=True, help="the core's font table (tab-separated)")
     parser.add_argument("--text", required=True, help="UTF-8 file of the characters to keep")
     parser.add_argument("--css", required=True, help="the @font-face rules to write")
     parser.add_argument("--licences", required=True, help="the licence texts to write")
     args = parser.parse_args()
 
+    faces = read_faces(args.faces)
     codepoints = read_chars(args.text)
-    check_installed(FACES)
-    licences = licences_text(FACES).encode("utf-8")  # before writing anything
+    check_installed(faces)
+    licences = licences_text(faces).encode("utf-8")  # before writing anything
     options = subset_options()
 
     rules = ["/* The layout's fonts: subsets of free stand-ins, written by "
              "src/shells/page/build/fonts/embed_fonts.py.\n   Their licences are in the licence "
              "file beside the page. */\n"]
     covered = set()
-    for face in FACES:
+    for face in faces:
         woff2, kept = make_face(face, codepoints, options)
         covered |= kept
         rules.append(css_rule(face, woff2))

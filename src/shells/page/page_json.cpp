@@ -1,0 +1,152 @@
+#include "shells/page/page_json.h"
+
+#include <cstdio>
+
+#include "core/acts/spoken_text.h"
+#include "core/model/font_faces.h"
+#include "core/model/layout.h"
+#include "core/model/reading_order.h"
+#include "core/pixels/colour.h"
+#include "shells/page/json_text.h"
+
+namespace af::page {
+
+namespace {
+
+std::string css_colour(std::uint32_t bgr) {
+    const Rgb c = rgb_of(bgr);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return text;
+}
+
+std::string_view kind_name(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Group:
+        return "group";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::PushButton:
+        return "button";
+    case ControlKind::OptionButton:
+        return "option";
+    case ControlKind::SpinControl:
+        return "spin";
+    case ControlKind::Picture:
+        break;
+    }
+    return "picture";
+}
+
+std::string_view align_name(Align align) {
+    switch (align) {
+    case Align::Right:
+        return "right";
+    case Align::Centre:
+        return "center";
+    case Align::Left:
+        break;
+    }
+    return "left";
+}
+
+// A button the page adds for full screen, which the window has in its F11
+// key: in the control panel's empty top-right corner, a spin control's size.
+constexpr ControlSpec kFullScreenButton{"full_screen", ControlKind::PushButton, "control_panel", "",
+                                        2460, 120, 255, 255, std::nullopt, std::nullopt, std::nullopt};
+
+void write_box(JsonText& json, const Rect& box) {
+    json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
+}
+
+// CSS pixels per point: 96 pixels an inch, 72 points.
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+void write_font(JsonText& json, const FontSpec& font, double zoom) {
+    const FontFace* face = font_face(font.name);
+    json.key("font").begin_object().key("family").value(font.name);
+    json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
+    json.key("px").value(font.points * kPixelsPerPoint * zoom).key("italic").value(font.italic);
+    json.end_object();
+}
+
+void write_held_press(JsonText& json, ControlKind kind) {
+    const HeldPress held = held_press(kind);
+    json.key("held").begin_object().key("repeats").value(held.repeats);
+    json.key("first_repeat_ms").value(held.first_repeat_ms).key("repeat_ms").value(held.repeat_ms);
+    json.key("key_repeats").value(held.key_repeats).end_object();
+}
+
+void write_captions(JsonText& json, const std::vector<std::pair<std::string_view, std::string>>& captions) {
+    json.key("captions").begin_object();
+    for (const auto& [name, caption] : captions) json.key(name).value(caption);
+    json.end_object();
+}
+
+void write_readings(JsonText& json, const Session& session) {
+    json.key("spins").begin_object();
+    for (const auto& [name, r] : session.spin_readings()) {
+        json.key(name).begin_object().key("name").value(r.name).key("text").value(r.text);
+        json.key("value").value(r.value).key("min").value(r.minimum).key("max").value(r.maximum).end_object();
+    }
+    json.end_object().key("views").begin_object();
+    for (const auto& [name, text] : session.view_descriptions()) json.key(name).value(text);
+    json.end_object();
+}
+
+}  // namespace
+
+std::string layout_json(const Placement& placement) {
+    const std::vector<const ControlSpec*> order = reading_order();
+    const auto place_of = [&](const ControlSpec& c) {
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (order[k] == &c) return static_cast<int>(k);
+        }
+        return -1;
+    };
+    JsonText json;
+    json.begin_object().key("zoom").value(placement.zoom);
+    json.key("controls").begin_array();
+    for (const ControlSpec& c : window_layout()) {
+        const ControlSpeech speech = control_speech(c.name);
+        json.begin_object();
+        json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
+        json.key("caption").value(c.caption).key("align").value(align_name(c.align));
+        write_box(json, control_box(c, placement.zoom, placement.offset));
+        if (c.font) write_font(json, *c.font, placement.zoom);
+        if (c.fore) json.key("fore").value(css_colour(*c.fore));
+        if (c.back) json.key("back").value(css_colour(*c.back));
+        json.key("order").value(place_of(c)).key("holds").value(holds_children(c));
+        json.key("tab").value(c.tab_index).key("selected").value(c.selected);
+        if (c.act) write_held_press(json, c.kind);
+        json.key("speech").begin_object().key("name").value(speech.name);
+        json.key("description").value(speech.description).end_object();
+        json.end_object();
+    }
+    json.end_array().key("full_screen").begin_object().key("parent").value(kFullScreenButton.parent);
+    write_box(json, control_box(kFullScreenButton, placement.zoom, placement.offset));
+    json.end_object().end_object();
+    return json.text();
+}
+
+std::string changes_json(const Session& session, const SessionChanges& changes) {
+    JsonText json;
+    json.begin_object().key("layout").value(changes.placement).key("frames").value(changes.frames_drawn);
+    write_captions(json, changes.captions);
+    if (changes.readings) write_readings(json, session);
+    json.key("said").begin_array();
+    for (const std::string& text : changes.said) json.value(text);
+    json.end_array().end_object();
+    return json.text();
+}
+
+std::string readings_json(const Session& session) {
+    JsonText json;
+    json.begin_object();
+    write_captions(json, session.captions());
+    write_readings(json, session);
+    json.end_object();
+    return json.text();
+}
+
+}  // namespace af::page

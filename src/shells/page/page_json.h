@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "core/session/session.h"
+
+namespace af::page {
+
+// What the page's script reads from the core, as JSON text.
+
+// Every control with its box at the placement in force, its caption, font,
+// colours, place in the reading order, how it answers a held press and what
+// a screen reader says of it; and the page's own full-screen button.
+std::string layout_json(const Placement& placement);
+
+// What changed: whether the layout moved, frames drawn, the captions that
+// changed, the spin readings and views' descriptions where an act may have
+// changed them, and the sentences to say.
+std::string changes_json(const Session& session, const SessionChanges& changes);
+
+// Every caption, spin reading and view description as they stand: what the
+// page is built with.
+std::string readings_json(const Session& session);
+
+}  // namespace af::page
