@@ -3,13 +3,14 @@
 // writes them into the page's markup at the laid-out size.
 'use strict';
 
-// Where a layout font is missing, a font of the same kind stands in.
-const GOTHIC = 'ＭＳ Ｐゴシック';
-const familyOf = (name) => `"${name}", ${name === GOTHIC ? 'sans-serif' : 'serif'}`;
+// The layout's font (embedded in the page), and where it is missing a font
+// of the same kind, as the core's font table says.
+const familyOf = (font) => `"${font.family}", ${font.generic}`;
 
-// Pictures and titled frames (the option groups) hold their children's
-// elements; every other control's element stands in the window itself.
-const holdsChildren = (row) => row.kind === 'picture' || (row.kind === 'frame' && row.caption !== '');
+// Controls that the core says hold their children (views and titled groups)
+// hold their children's elements; every other control's element stands in
+// the window itself.
+const holdsChildren = (row) => row.holds;
 
 // The name of the control whose element holds this one's, or null for the window.
 function holderOf(row, byName) {
@@ -42,7 +43,7 @@ function controlStyles(layout) {
     const style = { left: px(corner[0] - origin[0]), top: px(corner[1] - origin[1]), width: px(width), height: px(height) };
     if (row.font) {
       style.fontSize = px(row.font.px);  // what an option's indicator is sized by
-      style.fontFamily = familyOf(row.font.family);
+      style.fontFamily = familyOf(row.font);
       style.fontStyle = row.font.italic ? 'italic' : 'normal';
     }
     if (row.kind === 'spin') style.fontSize = px(height);  // what its arrows are sized by

@@ -4,8 +4,9 @@
 // named control; nothing here decides what a press does.
 'use strict';
 
-// `press(name, down)` is called for every press.
-function wireWindowControls(root, rows, press) {
+// `press(name, part)` is called for every press, part 'whole', 'up' or
+// 'down'; `captionSize` is the core's caption sizing search.
+function wireWindowControls(root, rows, press, captionSize) {
   const controls = new Map();  // name -> { row, box: outer element, focus: the element that takes focus, caption }
   let layout = { zoom: 1, controls: rows };
 
@@ -15,9 +16,9 @@ function wireWindowControls(root, rows, press) {
     const focus = document.getElementById(row.name) || box;
     const caption = box.classList.contains('caption') ? box : box.querySelector(':scope > .caption');
     controls.set(row.name, { row, box, focus, caption });
-    if (row.kind === 'button') wirePushButton(focus, row.name);
-    if (row.kind === 'spin') wireSpin(focus, row.name);
-    if (row.kind === 'option') focus.addEventListener('change', () => { if (focus.checked) press(row.name, false); });
+    if (row.kind === 'button') wirePushButton(focus, row);
+    if (row.kind === 'spin') wireSpin(focus, row);
+    if (row.kind === 'option') focus.addEventListener('change', () => { if (focus.checked) press(row.name, 'whole'); });
   }
   wireFullScreenButton(document.getElementById('full_screen'));
 
@@ -42,23 +43,24 @@ function wireWindowControls(root, rows, press) {
     fitCaptions(layout.controls);
   }
 
-  // Captions in their font at the zoom, or the largest size that shows them
-  // whole; at the laid-out size exactly as laid out, whole or not. Each pass
-  // measures every caption first and then shrinks those that overflow.
+  // Captions in the size the core's search finds, a probe at a time: each
+  // pass sets every caption still searching, then measures them all, so
+  // that the browser lays the page out once a pass.
   function fitCaptions(rows) {
-    if (layout.zoom === 1) return;
     let pending = rows.filter((row) => row.font).map((row) => {
       const control = controls.get(row.name);
-      const element = control.caption || control.box;
-      element.style.fontSize = `${row.font.px}px`;
-      return { element, px: row.font.px };
+      return { element: control.caption || control.box, probe: captionSize.first(row.font.px, layout.zoom) };
     });
-    for (let pass = 0; pass < 4 && pending.length; ++pass) {
-      const measured = pending.map((p) => ({ ...p, room: p.element.clientWidth, need: p.element.scrollWidth }));
-      pending = measured.filter((p) => p.room > 0 && p.need > p.room);
+    while (pending.length) {
       for (const p of pending) {
-        p.px = Math.max(1, Math.floor(p.px * (p.room / p.need) * 10) / 10);
-        p.element.style.fontSize = `${p.px}px`;
+        const size = `${p.probe.size}px`;
+        if (p.element.style.fontSize !== size) p.element.style.fontSize = size;
+      }
+      pending = pending.filter((p) => !p.probe.done);
+      const measured = pending.map((p) => ({ p, room: p.element.clientWidth, need: p.element.scrollWidth }));
+      for (const { p, room, need } of measured) {
+        // An element not laid out has no room to measure: its caption stands.
+        p.probe = captionSize.next(p.probe, room === 0 || need <= room, room > 0 && need > 0 ? room / need : 1);
       }
     }
   }
@@ -76,14 +78,15 @@ function wireWindowControls(root, rows, press) {
     canvas.style.transform = dx || dy ? `translate(${dx}px, ${dy}px)` : '';
   }
 
-  function wirePushButton(button, name) {
-    // A held key is one press; the button acts on the key going down, as on the desktop.
+  function wirePushButton(button, { name, held }) {
+    // The button acts on the key going down, as on the desktop; whether a
+    // held key presses again is the core's to say.
     button.addEventListener('keydown', (event) => {
       if (event.key !== 'Enter' && event.key !== ' ') return;
       event.preventDefault();
-      if (event.repeat || event.ctrlKey || event.altKey || event.metaKey) return;
+      if ((event.repeat && !held.key_repeats) || event.ctrlKey || event.altKey || event.metaKey) return;
       button.classList.add('held');
-      press(name, false);
+      press(name, 'whole');
     });
     button.addEventListener('keyup', (event) => {
       if (event.key !== 'Enter' && event.key !== ' ') return;
@@ -91,13 +94,11 @@ function wireWindowControls(root, rows, press) {
       button.classList.remove('held');
     });
     button.addEventListener('blur', () => button.classList.remove('held'));
-    button.addEventListener('click', () => press(name, false));
+    button.addEventListener('click', () => press(name, 'whole'));
   }
 
-  const FIRST_REPEAT_MS = 400;  // a deliberate click never repeats
-  const REPEAT_MS = 80;         // then about twelve steps a second
-
-  function wireSpin(spin, name) {
+  // A held arrow repeats as the core says: after a first wait, then steadily.
+  function wireSpin(spin, { name, held: rule }) {
     let timer = 0;
     let held = null;
     const release = () => {
@@ -105,10 +106,11 @@ function wireWindowControls(root, rows, press) {
       if (held) held.classList.remove('held');
       held = null;
     };
-    const repeat = (down, delay) => {
+    const repeat = (part, delay) => {
+      if (!rule.repeats) return;
       timer = setTimeout(() => {
-        press(name, down);
-        repeat(down, REPEAT_MS);
+        press(name, part);
+        repeat(part, rule.repeat_ms);
       }, delay);
     };
     spin.addEventListener('pointerdown', (event) => {
@@ -120,8 +122,8 @@ function wireWindowControls(root, rows, press) {
       held = spin.children[down ? 1 : 0];
       held.classList.add('held');
       spin.setPointerCapture(event.pointerId);
-      press(name, down);
-      repeat(down, FIRST_REPEAT_MS);
+      press(name, down ? 'down' : 'up');
+      repeat(down ? 'down' : 'up', rule.first_repeat_ms);
     });
     for (const type of ['pointerup', 'pointercancel', 'lostpointercapture', 'blur']) {
       spin.addEventListener(type, release);
@@ -129,7 +131,8 @@ function wireWindowControls(root, rows, press) {
     spin.addEventListener('keydown', (event) => {
       if (event.key !== 'ArrowUp' && event.key !== 'ArrowDown') return;
       event.preventDefault();
-      press(name, event.key === 'ArrowDown');
+      if (event.repeat && !rule.key_repeats) return;
+      press(name, event.key === 'ArrowDown' ? 'down' : 'up');
     });
   }
 

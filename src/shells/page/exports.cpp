@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "core/model/caption_size.h"
 #include "core/session/session.h"
 #include "shells/page/canvas_pixels.h"
 #include "shells/page/page_json.h"
@@ -19,6 +20,13 @@ af::page::CanvasCopies canvases;
 std::string layout_text, changes_text;
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
 std::array<std::int32_t, 7> view_record{};
+
+std::array<double, 4> probe_values{};
+
+const double* probe_record(const af::CaptionProbe& probe) {
+    probe_values = {static_cast<double>(probe.stage), probe.size, probe.low, probe.high};
+    return probe_values.data();
+}
 
 // The page has no window around it: its viewport is the room at zoom 1 too.
 af::FitRequest room(int width, int height, double device_pixel_ratio) {
@@ -82,6 +90,20 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(int view) {
                    p.changed.x1,
                    p.changed.y1};
     return view_record.data();
+}
+
+// The caption sizing search, a probe at a time: its stage, size, low and
+// high, four numbers that stay valid until the next call of either.
+EMSCRIPTEN_KEEPALIVE const double* af_caption_first(double laid_out_size, double zoom) {
+    return probe_record(af::first_caption_probe(laid_out_size, zoom));
+}
+
+EMSCRIPTEN_KEEPALIVE const double* af_caption_next(double stage, double size, double low, double high, int fits,
+                                                   double room_over_need) {
+    const int known = static_cast<int>(stage);
+    if (known < 0 || known > 3) return probe_record(af::CaptionProbe{af::CaptionProbe::Stage::Done, size, low, high});
+    const af::CaptionProbe probe{static_cast<af::CaptionProbe::Stage>(known), size, low, high};
+    return probe_record(af::next_caption_probe(probe, fits != 0, room_over_need));
 }
 
 }  // extern "C"

@@ -49,16 +49,28 @@
   function start(core) {
     const api = {
       start: core.cwrap('af_start', null, ['number', 'number', 'number']),
-      press: core.cwrap('af_press', null, ['string', 'number']),
+      press: core.cwrap('af_press', 'number', ['string', 'number']),
       frameDue: core.cwrap('af_frame_due', null, []),
       focusMoved: core.cwrap('af_focus_moved', null, []),
-      fit: core.cwrap('af_fit', null, ['number', 'number', 'number']),
+      refit: core.cwrap('af_refit', null, ['number', 'number', 'number']),
       busy: core.cwrap('af_busy', 'number', []),
-      framesDrawn: core.cwrap('af_frames_drawn', 'number', []),
-      takeLayoutChanged: core.cwrap('af_take_layout_changed', 'number', []),
+      placedAsBuilt: core.cwrap('af_placed_as_built', 'number', []),
       layoutJson: core.cwrap('af_layout_json', 'string', []),
-      textsJson: core.cwrap('af_texts_json', 'string', []),
-      viewPixels: core.cwrap('af_view_pixels', 'number', ['string']),
+      takeChanges: core.cwrap('af_take_changes', 'string', []),
+      viewPixels: core.cwrap('af_view_pixels', 'number', ['number']),
+      captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
+      captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
+    };
+    const parts = { whole: 0, up: 1, down: 2 };
+    // The core's caption sizing search: a probe is its stage, size, low and high.
+    const readProbe = (at) => {
+      const [stage, size, low, high] = core.HEAPF64.subarray(at >> 3, (at >> 3) + 4);
+      return { stage, size, low, high, done: stage === 3 };
+    };
+    const captionSize = {
+      first: (px, zoom) => readProbe(api.captionFirst(px, zoom)),
+      next: (probe, fits, roomOverNeed) =>
+        readProbe(api.captionNext(probe.stage, probe.size, probe.low, probe.high, fits ? 1 : 0, roomOverNeed)),
     };
 
     // The window's inner size, which the page fills with no scroll bars: read
@@ -70,17 +82,18 @@
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
     let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
-    const laidOut = !api.takeLayoutChanged();
+    const laidOut = api.placedAsBuilt() !== 0;
     if (!laidOut) layout = JSON.parse(api.layoutJson());
+    // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
-    const ui = wireWindowControls(root, layout.controls, press);
+    const ui = wireWindowControls(root, layout.controls, press, captionSize);
     ui.place(layout, { written: laidOut });
 
     // Frames: each animation frame puts at most one new frame of a run on show.
     let frameRequested = false;
     let frameOnShowUnseen = false;  // a press drew a run's first frame; it has not been shown yet
     let framesShown = 0;
-    let framesCounted = api.framesDrawn();
+    let framesDrawn = 0;  // drawn since the last animation frame
     const frameTimes = [];
     let lastFrameTime;
 
@@ -102,10 +115,9 @@
       if (frameOnShowUnseen) frameOnShowUnseen = false;
       else api.frameDue();
       show();
-      const drawn = api.framesDrawn();
-      if (drawn !== framesCounted) {
-        framesShown += drawn - framesCounted;
-        framesCounted = drawn;
+      if (framesDrawn) {
+        framesShown += framesDrawn;
+        framesDrawn = 0;
         frameTimes.push(time);
       }
       if (hooks.firstFrameAt === undefined) {
@@ -121,26 +133,26 @@
       if (api.busy()) requestFrame();
     }
 
-    function press(name, down) {
-      const before = api.framesDrawn();
-      api.press(name, down ? 1 : 0);
-      if (api.framesDrawn() !== before) frameOnShowUnseen = true;
-      showTexts();
+    function press(name, part) {
+      if (api.press(name, parts[part])) frameOnShowUnseen = true;
+      show();
       requestFrame();
     }
 
     // What the core has changed: the layout, the views' pixels, the texts.
     function show() {
-      if (api.takeLayoutChanged()) {
+      const changes = JSON.parse(api.takeChanges());
+      if (changes.layout) {
         layout = JSON.parse(api.layoutJson());
         ui.place(layout);
       }
       views.forEach(copyView);
-      showTexts();
+      showTexts(changes);
+      framesDrawn += changes.frames;
     }
 
-    function copyView(name) {
-      const at = api.viewPixels(name) >> 2;
+    function copyView(name, index) {
+      const at = api.viewPixels(index) >> 2;
       const heap = core.HEAP32;
       const [address, width, height, x0, y0, x1, y1] = heap.subarray(at, at + 7);
       const canvas = ui.controls.get(name).focus;
@@ -154,20 +166,18 @@
       canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0, x0, y0, x1 - x0, y1 - y0);
     }
 
-    function showTexts() {
-      const texts = JSON.parse(api.textsJson());
+    function showTexts(texts) {
       for (const [name, caption] of Object.entries(texts.captions)) {
         ui.setCaption(name, caption);
       }
-      if (!texts.spins) return;
-      for (const [name, reading] of Object.entries(texts.spins)) {
+      for (const [name, reading] of Object.entries(texts.spins || {})) {
         const spin = ui.controls.get(name).focus;
         for (const [attribute, value] of Object.entries(spinReadingAttributes(reading))) {
           if (value === null) spin.removeAttribute(attribute);
           else spin.setAttribute(attribute, value);
         }
       }
-      for (const [name, description] of Object.entries(texts.views)) {
+      for (const [name, description] of Object.entries(texts.views || {})) {
         document.getElementById(`${name}_description`).textContent = description;
       }
       for (const sentence of texts.said) say(sentence);
@@ -185,7 +195,7 @@
     // A new viewport or device pixel ratio: the core fits the layout and
     // draws the views anew at the new resolution.
     function refit() {
-      api.fit(...viewport(), window.devicePixelRatio || 1);
+      api.refit(...viewport(), window.devicePixelRatio || 1);
       requestFrame();
     }
     window.addEventListener('resize', refit);
@@ -206,7 +216,8 @@
     // Captions are measured again once the embedded fonts are in.
     document.fonts.ready.then(() => ui.place(layout, { written: true }));
     // The first frame: the views; the texts at start-up are in the page as built.
-    views.forEach(copyView);
+    api.takeChanges();
+    views.forEach((name, index) => copyView(name, index));
     root.classList.remove('unplaced');
     requestFrame();
   }

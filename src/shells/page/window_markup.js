@@ -2,7 +2,7 @@
 // core's layout and its start-up texts, so that the browser lays them out
 // while it reads the page. Each control's outer element carries its name in
 // data-control; the element that takes focus has the name as its id. The
-// elements stand in the layout's focus order, each caption next to the
+// elements stand in the core's reading order, each caption next to the
 // control it names, so that Tab and a screen reader's reading follow it.
 'use strict';
 
@@ -19,30 +19,10 @@ function attributes(pairs) {
 const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
 const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
 
-// Where a control has no tab stop of its own: between the controls next to
-// it among its siblings; a holder of controls comes with its first one.
-function focusOrder(rows) {
-  const key = new Map();
-  for (const row of rows) if (row.tab >= 0) key.set(row.name, row.tab);
-  for (const row of rows.filter(holdsChildren)) {
-    const tabs = rows.filter((r) => r.parent === row.name && r.tab >= 0).map((r) => r.tab);
-    if (tabs.length) key.set(row.name, Math.min(...tabs));
-  }
-  for (const [k, row] of rows.entries()) {
-    if (key.has(row.name)) continue;
-    const siblings = rows.filter((r) => r.parent === row.parent && key.has(r.name));
-    const next = siblings.find((r) => rows.indexOf(r) > k);
-    const previous = siblings.reverse().find((r) => rows.indexOf(r) < k);
-    key.set(row.name, next ? key.get(next.name) - 0.5 : previous ? key.get(previous.name) + 0.5 : -1);
-  }
-  return key;
-}
-
 function windowMarkup(layout, texts) {
   const rows = layout.controls;
   const byName = new Map(rows.map((row) => [row.name, row]));
   const { styles } = controlStyles(layout);
-  const key = focusOrder(rows);
 
   function element(row) {
     const { name, caption, speech } = row;
@@ -50,13 +30,13 @@ function windowMarkup(layout, texts) {
     if (row.align && row.kind === 'label') style.textAlign = row.align;
     if (row.fore) style.color = row.fore;
     if (row.back) style.background = row.back;
-    const about = speech.description && row.kind !== 'frame' && row.kind !== 'label' && row.kind !== 'picture'
+    const about = speech.description && row.kind !== 'group' && row.kind !== 'label' && row.kind !== 'picture'
       ? `<span id="${escapeAttribute(`${name}_about`)}" class="unseen">${escapeText(speech.description)}</span>` : '';
     const describedBy = about ? `${name}_about` : undefined;
     const held = rows.filter((r) => holderOf(r, byName) === name).map(element).join('');
     const outer = { 'data-control': name, style: styleText(style) };
     switch (row.kind) {
-      case 'frame':
+      case 'group':
         if (!caption) return `<div${attributes({ class: 'frame', id: name, ...outer })}></div>`;
         return `<div${attributes({ class: 'group nest', id: name, role: 'radiogroup', 'aria-labelledby': `${name}_title`, ...outer })}>` +
           `<span${attributes({ class: 'title caption', id: `${name}_title` })}>${escapeText(caption)}</span>${held}</div>`;
@@ -80,7 +60,7 @@ function windowMarkup(layout, texts) {
     }
   }
 
-  const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => key.get(a.name) - key.get(b.name));
+  const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
   const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': 'Full screen', title: 'Full screen (F11)',
     style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
     '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
