@@ -226,6 +226,10 @@ std::string restart_text(bool time_was_on, bool traces_were_on) {
     return said;
 }
 
+std::string picture_copied_text() { return "picture copied"; }
+
+std::string picture_saved_text() { return "picture saved"; }
+
 std::string value_then(const std::string& value, const std::string& said) {
     if (value.empty()) return said;
     return said.empty() ? value : value + ", " + said;

@@ -59,6 +59,11 @@ std::string reset_text();
 // cleared", each part only where it was so; empty where neither was.
 std::string restart_text(bool time_was_on, bool traces_were_on);
 
+// "picture copied", "picture saved": a picture of the views was put on the
+// clipboard or into a file.
+std::string picture_copied_text();
+std::string picture_saved_text();
+
 // A value said ahead of what an act says beside it: "14, time back to 0".
 std::string value_then(const std::string& value, const std::string& said);
 

@@ -63,6 +63,10 @@ void Session::applied(const State& before, const Act& act, const ActResult& resu
     if (!said.empty()) changes_.said.push_back(std::move(said));
 }
 
+void Session::picture_taken(PictureTaken where) {
+    changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text() : picture_saved_text());
+}
+
 void Session::refit(const FitRequest& room) {
     room_ = room;
     fit_due_ = runner_.busy();

@@ -75,6 +75,9 @@ public:
     void refit(const FitRequest& room);
     // Ends a run under way at once and forgets what waits: the window is going.
     void stop() { runner_.stop(); }
+    // A picture of the views went to the clipboard or into a file: said so.
+    enum class PictureTaken { Copied, Saved };
+    void picture_taken(PictureTaken where);
 
     bool busy() const { return runner_.busy(); }
     const Model& model() const { return model_; }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/model/model.h"
+
+namespace af {
+
+// The three views as the window lays them out (the circle view, and the two
+// wave views beside it), each at the pixels it has on screen, on white: a
+// picture for a worksheet. Pixels are 0xFFRRGGBB words, row by row.
+struct ViewsPicture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    // Where each view's top-left pixel stands in the picture (kViewNames order).
+    std::array<Point, 3> corners{};
+};
+
+ViewsPicture views_picture(const Model& model);
+
+}  // namespace af
