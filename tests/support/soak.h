@@ -106,7 +106,7 @@ namespace detail {
 inline void draw_cleared(Model& scratch, const State& s) {
     scratch.state = s;
     scratch.state.static_layer_due = true;
-    for (Surface& wave : scratch.wave_views) wave.Cls();
+    for (Surface& wave : scratch.wave_views) wave.clear();
     draw_frame_settled(scratch);
 }
 

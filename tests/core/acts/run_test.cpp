@@ -107,9 +107,9 @@ TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
     EXPECT_TRUE(f.state.static_layer_due);
     EXPECT_EQ(f.state.length[0], 9.0f);
     EXPECT_EQ(f.state.time_step_ms, 10);
-    EXPECT_TRUE(f.circle_view.AutoRedraw);
-    EXPECT_TRUE(f.wave_views[0].AutoRedraw);
-    EXPECT_TRUE(f.wave_views[1].AutoRedraw);
+    EXPECT_TRUE(f.circle_view.retained_drawing);
+    EXPECT_TRUE(f.wave_views[0].retained_drawing);
+    EXPECT_TRUE(f.wave_views[1].retained_drawing);
 
     // No vector, no projection: only black axes and circles remain.
     EXPECT_EQ(count_color(f.circle_view, kBlue), 0);
@@ -228,7 +228,7 @@ TEST(AnimationRun, AWindowThatIsGoingStopsTheRunAtThatFrame) {
     EXPECT_EQ(w.model.state.time_ms, 0.0f);
     EXPECT_EQ(w.model.time_value.caption, "0");
     EXPECT_TRUE(w.model.state.static_layer_due);
-    EXPECT_TRUE(w.model.circle_view.AutoRedraw);
+    EXPECT_TRUE(w.model.circle_view.retained_drawing);
     EXPECT_EQ(count_color(w.model.circle_view, kBlue) + count_color(w.model.circle_view, kRed), 0);
 }
 

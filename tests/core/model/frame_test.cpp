@@ -98,10 +98,10 @@ TEST(FrameDrawing, NeedBaseClearsTheCircleViewButNotTheWaves) {
     }
 
     // Draw junk on the circle view; the static layer must remove it.
-    f.circle_view.DrawMode = kDrawModeCopy;
-    f.circle_view.ForeColor = kBlue;
-    f.circle_view.DrawWidth = 6;
-    f.circle_view.Line(-14, 14, 14, 14);
+    f.circle_view.pen.mode = PenMode::Copy;
+    f.circle_view.pen.colour = kBlue;
+    f.circle_view.pen.width = 6;
+    f.circle_view.line(-14, 14, 14, 14);
     f.state.time_ms = 0;
     draw_frame(f);  // takes start-up's moving layer off: only traces remain
     const int trace_before = count_color(f.wave_views[0], kBlack);
