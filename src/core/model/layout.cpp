@@ -23,9 +23,9 @@ constexpr auto none = std::nullopt;
 
 // clang-format off
 constexpr ControlSpec kLayout[] = {
-    {"control_panel", K::Frame, "window", "", 120, 0, 2775, 4695, none, none, none},
-    {"wave_panel_1", K::Frame, "window", "", 2880, 0, 6375, 2415, none, none, none},
-    {"wave_panel_2", K::Frame, "window", "", 2880, 2280, 6375, 2415, none, none, none},
+    {"control_panel", K::Group, "window", "", 120, 0, 2775, 4695, none, none, none},
+    {"wave_panel_1", K::Group, "window", "", 2880, 0, 6375, 2415, none, none, none},
+    {"wave_panel_2", K::Group, "window", "", 2880, 2280, 6375, 2415, none, none, none},
 
     {"circle_view", K::Picture, "control_panel", "", 360, 240, 2052, 2052, none, none, kWhite, A::Left, 1},
     {"range_label", K::Label, "circle_view", "max_range", 480, 0, 375, 255, times(9.75), kRed, kWhite, A::Right},
@@ -48,11 +48,11 @@ constexpr ControlSpec kLayout[] = {
     {"omega2_spin", K::SpinControl, "control_panel", "", 2400, 3120, 255, 255, none, none, none, A::Left, 37, false, frequency_step_act(1, Up)},
     {"run_button", K::PushButton, "control_panel", "ANIM", 120, 3720, 735, 375, japanese(kPGothic, 9.75), none, none, A::Centre, 7, false, run_act()},
     {"reset_button", K::PushButton, "control_panel", "RESET", 120, 4200, 732, 372, japanese(kPGothic, 9.75), none, none, A::Centre, 8, false, reset_act()},
-    {"time_step_group", K::Frame, "control_panel", "step t", 900, 3600, 915, 975, japanese(kMincho, 9), none, none},
+    {"time_step_group", K::Group, "control_panel", "step t", 900, 3600, 915, 975, japanese(kMincho, 9), none, none},
     {"time_step_0.01", K::OptionButton, "time_step_group", "0.01", 120, 240, 735, 210, times(8.25), none, none, A::Left, 15, true, choose_time_step_act(10)},
     {"time_step_0.005", K::OptionButton, "time_step_group", "0.005", 120, 480, 735, 210, times(8.25), none, none, A::Left, 10, false, choose_time_step_act(5)},
     {"time_step_0.002", K::OptionButton, "time_step_group", "0.002", 120, 720, 735, 210, times(8.25), none, none, A::Left, 18, false, choose_time_step_act(2)},
-    {"omega_step_group", K::Frame, "control_panel", "step ω", 1830, 3600, 915, 975, japanese(kMincho, 9), none, none},
+    {"omega_step_group", K::Group, "control_panel", "step ω", 1830, 3600, 915, 975, japanese(kMincho, 9), none, none},
     {"omega_step_1", K::OptionButton, "omega_step_group", "1", 120, 240, 735, 210, times(8.25), none, none, A::Left, 26, true, choose_frequency_step_act(10)},
     {"omega_step_0.5", K::OptionButton, "omega_step_group", "0.5", 120, 480, 735, 210, times(8.25), none, none, A::Left, 27, false, choose_frequency_step_act(5)},
     {"omega_step_0.1", K::OptionButton, "omega_step_group", "0.1", 120, 720, 735, 210, times(8.25), none, none, A::Left, 28, false, choose_frequency_step_act(1)},

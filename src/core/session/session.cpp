@@ -19,7 +19,7 @@ std::string css_colour(std::uint32_t bgr) {
 
 std::string_view kind_name(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Frame:
+    case ControlKind::Group:
         return "frame";
     case ControlKind::Label:
         return "label";

@@ -12,7 +12,7 @@ class QWidget;
 namespace af::desktop {
 
 // The window on real desktops: its laid-out outer size once the window
-// manager's frame is known, always on screen, a zoom that fits the layout to
+// manager's decoration is known, always on screen, a zoom that fits the layout to
 // whatever room the window is given, full screen and the zoom keys. The
 // rules are the core's (window_fit.h); this measures and moves the window.
 class ScreenFit : public WindowHost {
@@ -22,7 +22,7 @@ public:
 
     // The client area start-up left is the layout at zoom 1.
     void take_start_size();
-    // Once, when the window is first shown: waits for the manager's frame, then
+    // Once, when the window is first shown: waits for the manager's decoration, then
     // puts the laid-out outer size, centred, wholly on screen.
     void first_shown();
     // The zoom and offset for the client area the window has now.
@@ -43,9 +43,9 @@ public:
     float screen_height() const override;
 
 private:
-    void settle_frame();
-    QMargins frame_margins() const;
-    // Resizes the window to that client area, where the frame now stands,
+    void settle_decoration();
+    QMargins decoration_margins() const;
+    // Resizes the window to that client area, where the window now stands,
     // moved and if need be shrunk to lie wholly on screen.
     void place_client(Size client);
     // Ctrl++ (1), Ctrl+- (-1), Ctrl+0 (0): the window resized to the next zoom step.
@@ -55,7 +55,7 @@ private:
 
     QWidget& window_;
     std::function<void()> refit_;
-    QSize outer_px_;       // the outer size start-up asked for, frame included
+    QSize outer_px_;       // the outer size start-up asked for, decoration included
     Size base_client_;     // the client area at that outer size: zoom 1
     double zoom_ = 1.0;
     double asked_zoom_ = 1.0;  // the zoom step last asked for with the keys

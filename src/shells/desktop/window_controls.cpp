@@ -66,7 +66,7 @@ WindowControls::WindowControls(QWidget& window, Model& model) : model_(model) {
 
 QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
     switch (c.kind) {
-    case ControlKind::Frame:
+    case ControlKind::Group:
         return new QGroupBox(qstring(c.caption), parent);
     case ControlKind::Label: {
         auto* label = new QLabel(qstring(c.caption), parent);
