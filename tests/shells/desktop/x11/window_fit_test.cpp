@@ -56,7 +56,7 @@ int blended_pixels(MainWindow& w, const char* name) {
     return blended;
 }
 
-void run(af::Model& f) { af::apply(f, af::run_act()); }
+void run(af::Model& model) { af::apply(model, af::run_act()); }
 
 }  // namespace
 
