@@ -13,12 +13,12 @@ using af::testing::Started;
 // One frame with its erasing call, as an animation step draws it.
 void BM_MovingLayer(benchmark::State& state) {
     Started started(static_cast<double>(state.range(0)) / 100.0);
-    af::Model& f = started.model;
+    af::Model& model = started.model;
     float t = 0;
     for (auto _ : state) {
-        f.state.time_ms = t;
-        af::draw_frame(f);
-        af::draw_frame(f);
+        model.state.time_ms = t;
+        af::draw_frame(model);
+        af::draw_frame(model);
         t = t >= 1000 ? 0 : t + 10;
     }
     state.SetLabel("dpr x100");
@@ -28,10 +28,10 @@ BENCHMARK(BM_MovingLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 // A frame that rebuilds the static layer first, as start-up and the spinners do.
 void BM_FrameWithStaticLayer(benchmark::State& state) {
     Started started(static_cast<double>(state.range(0)) / 100.0);
-    af::Model& f = started.model;
+    af::Model& model = started.model;
     for (auto _ : state) {
-        f.state.static_layer_due = true;
-        af::draw_frame(f);
+        model.state.static_layer_due = true;
+        af::draw_frame(model);
     }
 }
 BENCHMARK(BM_FrameWithStaticLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
@@ -39,9 +39,9 @@ BENCHMARK(BM_FrameWithStaticLayer)->Arg(100)->Arg(200)->Unit(benchmark::kMicrose
 // A whole animation run without pacing, for each time step (10, 5 and 2 ms).
 void BM_UnpacedRun(benchmark::State& state) {
     Started started;
-    af::Model& f = started.model;
-    f.state.time_step_ms = static_cast<std::int16_t>(state.range(0));
-    for (auto _ : state) af::apply(f, af::run_act());
+    af::Model& model = started.model;
+    model.state.time_step_ms = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state) af::apply(model, af::run_act());
     state.counters["steps"] = 1000.0 / static_cast<double>(state.range(0)) + 1;
 }
 BENCHMARK(BM_UnpacedRun)->Arg(10)->Arg(5)->Arg(2)->Unit(benchmark::kMillisecond);

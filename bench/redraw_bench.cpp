@@ -11,17 +11,17 @@ namespace {
 // 0.002 step and 200 manual time steps.
 void BM_RedrawAtNewSize(benchmark::State& state) {
     af::testing::Started started;
-    af::Model& f = started.model;
+    af::Model& model = started.model;
     af::ReplayLog log;
     auto run = [&](const af::Act& act) {
-        const af::State before = f.state;
-        log.record(before, act, af::apply(f, act));
+        const af::State before = model.state;
+        log.record(before, act, af::apply(model, act));
     };
     run(af::choose_time_step_act(2));
     run(af::run_act());
     for (int k = 0; k < 200; ++k) run(af::time_step_act(af::Direction::Up));
     const double ratio = static_cast<double>(state.range(0)) / 100.0;
-    for (auto _ : state) log.redraw(f, ratio);
+    for (auto _ : state) log.redraw(model, ratio);
     state.SetLabel("ratio x100");
 }
 BENCHMARK(BM_RedrawAtNewSize)->Arg(100)->Arg(624)->Unit(benchmark::kMillisecond);

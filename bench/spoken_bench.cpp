@@ -15,23 +15,23 @@ using af::testing::Started;
 void BM_TimeSteps(benchmark::State& state) {
     const bool words = state.range(0) != 0;
     Started started;
-    af::Model& f = started.model;
+    af::Model& model = started.model;
     af::Narrator narrator;
     std::size_t said = 0;
     auto step = [&](const af::Act& act) {
-        const af::State before = f.state;
-        const af::ActResult result = af::apply(f, act);
+        const af::State before = model.state;
+        const af::ActResult result = af::apply(model, act);
         if (!words) return;
-        said += narrator.end(before, f.state, act, result).size();
+        said += narrator.end(before, model.state, act, result).size();
         for (int i = 0; i < 5; ++i) {
             const af::StepTarget target{i == 0 ? af::Quantity::Time
                                         : i < 3 ? af::Quantity::Length
                                                 : af::Quantity::AngularFrequency,
                                         (i + 1) % 2};
-            said += af::spin_reading(f.state, target).text.size();
+            said += af::spin_reading(model.state, target).text.size();
         }
-        said += af::circle_description(f.state).size();
-        for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(f.state, i).size();
+        said += af::circle_description(model.state).size();
+        for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(model.state, i).size();
     };
     for (auto _ : state) {
         step(af::time_step_act(af::Direction::Up));

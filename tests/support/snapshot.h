@@ -16,9 +16,9 @@ struct Snapshot {
     std::vector<std::string> captions;
     std::vector<std::uint64_t> pictures;
 
-    explicit Snapshot(const Model& f) : state(f.state) {
-        for (const auto& [name, label] : named_captions(f)) captions.push_back(label->caption);
-        for (const auto& [name, view] : named_views(f)) pictures.push_back(screen_hash(*view));
+    explicit Snapshot(const Model& model) : state(model.state) {
+        for (const auto& [name, label] : named_captions(model)) captions.push_back(label->caption);
+        for (const auto& [name, view] : named_views(model)) pictures.push_back(screen_hash(*view));
     }
     bool operator==(const Snapshot&) const = default;
 };

@@ -111,7 +111,7 @@ namespace detail {
 inline void draw_cleared(Model& scratch, const State& s) {
     scratch.state = s;
     scratch.state.static_layer_due = true;
-    for (Surface& wave : scratch.wave_views) wave.Cls();
+    for (Surface& wave : scratch.wave_views) wave.clear();
     draw_frame_settled(scratch);
 }
 
@@ -140,14 +140,14 @@ inline bool trace_kept(const std::vector<std::uint32_t>& before, const std::vect
 // and one dot where a length or frequency changed (or RESET went back to 0);
 // every dot of the run right after ANIM; otherwise the earlier trace, kept,
 // and one more dot.
-inline std::string broken_wave(Model& f, Reference& ref) {
-    const State& s = f.state;
+inline std::string broken_wave(Model& model, Reference& ref) {
+    const State& s = model.state;
     const State& before = ref.state;
     const bool restarted = !ref.seen || s.length != before.length || s.frequency != before.frequency;
     std::string broken;
     draw_cleared(ref.model, s);
     for (int i = 0; i < 2 && broken.empty(); ++i) {
-        const std::vector<std::uint32_t>& now = f.wave_views[i].screen();
+        const std::vector<std::uint32_t>& now = model.wave_views[i].screen();
         const std::vector<std::uint32_t>& cleared = ref.model.wave_views[i].screen();
         if (restarted) {
             if (now != cleared) broken = "wave view not cleared to its axis and one dot";
@@ -164,7 +164,7 @@ inline std::string broken_wave(Model& f, Reference& ref) {
         if (!reset && !trace_kept(ref.waves[i], now, cleared)) broken = "wave view lost its trace or gained a stray";
     }
     // Assigned in place: the same buffers serve every check.
-    for (int i = 0; i < 2; ++i) ref.waves[i] = f.wave_views[i].screen();
+    for (int i = 0; i < 2; ++i) ref.waves[i] = model.wave_views[i].screen();
     ref.state = s;
     ref.seen = true;
     return broken;
@@ -173,18 +173,18 @@ inline std::string broken_wave(Model& f, Reference& ref) {
 }  // namespace detail
 
 // What must hold after every event; the empty string when it does.
-inline std::string broken_invariant(Model& f, Reference& ref) {
-    const State& s = f.state;
+inline std::string broken_invariant(Model& model, Reference& ref) {
+    const State& s = model.state;
     for (int i = 0; i < 2; ++i) {
         if (!whole(s.length[i]) || s.length[i] < 1 || s.length[i] > 15) return "radius out of range";
         if (!whole(s.frequency[i]) || s.frequency[i] < 1 || s.frequency[i] > 100) return "count out of range";
-        if (f.length_values[i].caption != plain_text(s.length[i])) return "radius label";
-        if (f.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(s.counts_per_unit))) return "count label";
+        if (model.length_values[i].caption != plain_text(s.length[i])) return "radius label";
+        if (model.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(s.counts_per_unit))) return "count label";
     }
     if (!whole(s.time_ms) || s.time_ms < 0) return "time not a whole number of ms";
     if (s.time_step_ms != 10 && s.time_step_ms != 5 && s.time_step_ms != 2) return "time step";
     if (s.frequency_step != 10 && s.frequency_step != 5 && s.frequency_step != 1) return "count step";
-    if (f.time_value.caption != plain_text(s.time_ms / static_cast<float>(s.ms_per_second))) return "time label";
+    if (model.time_value.caption != plain_text(s.time_ms / static_cast<float>(s.ms_per_second))) return "time label";
 
     // With the moving layer taken off (unless static_layer_due says none is on
     // screen), the circle view must be exactly a fresh static layer, and each
@@ -194,10 +194,10 @@ inline std::string broken_invariant(Model& f, Reference& ref) {
     scratch.state.static_layer_due = true;
     draw_frame(scratch);
     draw_frame(scratch);
-    if (!s.static_layer_due) draw_frame(f);
-    const bool exact = f.circle_view.screen() == scratch.circle_view.screen();
-    std::string wave = detail::broken_wave(f, ref);
-    if (!s.static_layer_due) draw_frame(f);
+    if (!s.static_layer_due) draw_frame(model);
+    const bool exact = model.circle_view.screen() == scratch.circle_view.screen();
+    std::string wave = detail::broken_wave(model, ref);
+    if (!s.static_layer_due) draw_frame(model);
     if (!exact) return "circle view is not a static layer plus one frame";
     return wave;
 }
@@ -208,7 +208,7 @@ struct Failure {
     bool failed() const { return !what.empty(); }
 };
 
-using Check = std::string (*)(Model& f, Reference& reference);
+using Check = std::string (*)(Model& model, Reference& reference);
 
 // Plays the events on a freshly started window, checking after each one.
 inline Failure play(const std::vector<int>& events, Check check = broken_invariant) {

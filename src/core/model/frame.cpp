@@ -13,25 +13,25 @@ float seconds_on_show(const State& s) { return s.time_ms / static_cast<float>(s.
 
 // The trace dot, set by copy so that it stays when the moving layer goes.
 void set_trace_dot(Surface& wave, float t, float y) {
-    set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-    wave.PSet(t, y);
+    wave.pen = {PenMode::Copy, kBlack, 1, LineStyle::Solid};
+    wave.point(t, y);
 }
 
 void draw_static_layer(Model& m) {
     State& s = m.state;
     const float y = s.view_extent;
-    m.circle_view.Cls();
-    set_pen(m.circle_view, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-    m.circle_view.Line(-y, 0, y, 0);
-    m.circle_view.Line(0, y, 0, -y);
+    m.circle_view.clear();
+    m.circle_view.pen = {PenMode::Copy, kBlack, 1, LineStyle::Solid};
+    m.circle_view.line(-y, 0, y, 0);
+    m.circle_view.line(0, y, 0, -y);
     const float axis_length = 2.0f * s.axis_periods * s.pi;
     const std::int16_t last = s.last_vector;
     for (std::int16_t i = 0; i <= last; ++i) {
-        set_pen(m.circle_view, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-        m.circle_view.Circle(0, 0, s.length.at(i));
+        m.circle_view.pen = {PenMode::Copy, kBlack, 1, LineStyle::Solid};
+        m.circle_view.circle(0, 0, s.length.at(i));
         Surface& wave = m.wave_views.at(i);
-        set_pen(wave, kDrawModeCopy, kBlack, 1, kDrawStyleSolid);
-        wave.Line(0, 0, axis_length, 0);
+        wave.pen = {PenMode::Copy, kBlack, 1, LineStyle::Solid};
+        wave.line(0, 0, axis_length, 0);
     }
     s.static_layer_due = false;
 }
@@ -81,19 +81,19 @@ void draw_frame(Model& m) {
         const auto x = static_cast<float>(tip_x[i]);
         const auto y = static_cast<float>(tip_y[i]);
 
-        set_pen(circle, kDrawModeXor, kWhite, 6, kDrawStyleSolid);
-        circle.PSet(x, y);
-        set_pen(circle, kDrawModeXor, vector_colour[i], 5, kDrawStyleSolid);
-        circle.Line(0, 0, 0, y);
-        set_pen(circle, kDrawModeXor, kWhite, 1, kDrawStyleSolid);
-        circle.Line(x, y, 0, 0);
-        set_pen(circle, kDrawModeXor, kWhite, 1, kDrawStyleDot);
-        circle.Line(x, y, 0, y);
+        circle.pen = {PenMode::Xor, kWhite, 6, LineStyle::Solid};
+        circle.point(x, y);
+        circle.pen = {PenMode::Xor, vector_colour[i], 5, LineStyle::Solid};
+        circle.line(0, 0, 0, y);
+        circle.pen = {PenMode::Xor, kWhite, 1, LineStyle::Solid};
+        circle.line(x, y, 0, 0);
+        circle.pen = {PenMode::Xor, kWhite, 1, LineStyle::Dot};
+        circle.line(x, y, 0, y);
 
         Surface& wave = m.wave_views.at(i);
         const float t = seconds_on_show(s);
-        set_pen(wave, kDrawModeXor, vector_colour[i], 6, kDrawStyleSolid);
-        wave.Line(t, y, t, 0);
+        wave.pen = {PenMode::Xor, vector_colour[i], 6, LineStyle::Solid};
+        wave.line(t, y, t, 0);
         set_trace_dot(wave, t, y);
     }
 }

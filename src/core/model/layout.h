@@ -9,6 +9,7 @@
 
 namespace af {
 
+// Group: a panel or a titled group box holding other controls.
 enum class ControlKind { Group, Label, PushButton, OptionButton, SpinControl, Picture };
 enum class Align { Left, Right, Centre };
 
@@ -27,7 +28,7 @@ struct FontSpec {
 struct ControlSpec {
     std::string_view name;    // the control's object name
     ControlKind kind;
-    std::string_view parent;  // kWindowName for the top-level frames
+    std::string_view parent;  // kWindowName for the top-level groups
     std::string_view caption;
     int left, top, width, height;
     std::optional<FontSpec> font;

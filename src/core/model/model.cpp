@@ -46,15 +46,15 @@ void show_frequency(Model& m, int i) {
 }
 
 void clear_views(Model& m) {
-    m.circle_view.Cls();
+    m.circle_view.clear();
     const std::int16_t last = m.state.last_vector;
-    for (std::int16_t k = 0; k <= last; ++k) m.wave_views.at(k).Cls();
+    for (std::int16_t k = 0; k <= last; ++k) m.wave_views.at(k).clear();
 }
 
 void set_retained_drawing(Model& m, bool on) {
-    m.circle_view.AutoRedraw = on;
+    m.circle_view.retained_drawing = on;
     const std::int16_t last = m.state.last_vector;
-    for (std::int16_t i = 0; i <= last; ++i) m.wave_views.at(i).AutoRedraw = on;
+    for (std::int16_t i = 0; i <= last; ++i) m.wave_views.at(i).retained_drawing = on;
 }
 
 }  // namespace af

@@ -40,7 +40,7 @@ void start_up(Model& m) {
     s.static_layer_due = true;
 
     const float y = s.view_extent;
-    m.circle_view.Scale(-y, y, y, -y);
+    m.circle_view.set_scale(-y, y, y, -y);
     m.set_view_width(m.circle_view, kCircleViewTwips);
     m.set_view_height(m.circle_view, kCircleViewTwips);
 
@@ -50,7 +50,7 @@ void start_up(Model& m) {
         show_frequency(m, i);
         Surface& wave = m.wave_views.at(i);
         m.set_view_height(wave, kWaveViewHeightTwips);
-        wave.Scale(0, y, s.span_seconds, -y);
+        wave.set_scale(0, y, s.span_seconds, -y);
     }
 
     draw_frame(m);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "core/model/model.h"
+#include "core/model/window_fit.h"
 
 namespace af {
 

@@ -62,24 +62,24 @@ Rect control_box(const ControlSpec& c, double zoom, Point offset) {
     return box;
 }
 
-Rect place_on_screen(Rect frame, Margins m, Rect available) {
-    if (available.width <= 0 || available.height <= 0) return frame;
-    const Size client = shrunk({frame.width, frame.height}, m);
-    const Size room = shrunk({available.width, available.height}, m);
-    if (frame.width > available.width || frame.height > available.height) {
+Rect place_on_screen(Rect outer, Margins decoration, Rect available) {
+    if (available.width <= 0 || available.height <= 0) return outer;
+    const Size client = shrunk({outer.width, outer.height}, decoration);
+    const Size room = shrunk({available.width, available.height}, decoration);
+    if (outer.width > available.width || outer.height > available.height) {
         const double shrink = std::min(static_cast<double>(room.width) / client.width,
                                        static_cast<double>(room.height) / client.height);
-        const Size outer = grown({static_cast<int>(std::floor(client.width * shrink)),
-                                  static_cast<int>(std::floor(client.height * shrink))},
-                                 m);
+        const Size size = grown({static_cast<int>(std::floor(client.width * shrink)),
+                                 static_cast<int>(std::floor(client.height * shrink))},
+                                decoration);
         // Centred on the available area, rounding as the toolkit's rectangles do.
         const int centre_x = (available.x + right(available)) / 2;
         const int centre_y = (available.y + bottom(available)) / 2;
-        frame = {centre_x - (outer.width - 1) / 2, centre_y - (outer.height - 1) / 2, outer.width, outer.height};
+        outer = {centre_x - (size.width - 1) / 2, centre_y - (size.height - 1) / 2, size.width, size.height};
     }
-    frame.x = std::clamp(frame.x, available.x, std::max(available.x, right(available) - frame.width + 1));
-    frame.y = std::clamp(frame.y, available.y, std::max(available.y, bottom(available) - frame.height + 1));
-    return frame;
+    outer.x = std::clamp(outer.x, available.x, std::max(available.x, right(available) - outer.width + 1));
+    outer.y = std::clamp(outer.y, available.y, std::max(available.y, bottom(available) - outer.height + 1));
+    return outer;
 }
 
 double zoom_step(double zoom, int direction) {

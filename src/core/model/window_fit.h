@@ -20,7 +20,8 @@ struct Rect {
     int x = 0, y = 0, width = 0, height = 0;
     bool operator==(const Rect&) const = default;
 };
-// The window manager's frame around the client area.
+// How far the window manager's decoration (title bar and borders) reaches
+// beyond the client area on each side.
 struct Margins {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
@@ -45,10 +46,11 @@ Point layout_offset(Size client, Size base, double zoom);
 // A control's box at a zoom; top-level controls moved by the layout's offset.
 Rect control_box(const ControlSpec& control, double zoom, Point offset);
 
-// The frame rectangle moved (and, where it does not fit, shrunk keeping the
-// client area's shape) so that it lies wholly inside `available`: title bar
-// and every control reachable. An empty `available` leaves it as it is.
-Rect place_on_screen(Rect frame, Margins frame_margins, Rect available);
+// The window's outer rectangle (client area and decoration) moved (and,
+// where it does not fit, shrunk keeping the client area's shape) so that it
+// lies wholly inside `available`: title bar and every control reachable. An
+// empty `available` leaves it as it is.
+Rect place_on_screen(Rect outer, Margins decoration, Rect available);
 
 // The next zoom step up or down from `zoom`, as Ctrl++ and Ctrl+- take it.
 double zoom_step(double zoom, int direction);

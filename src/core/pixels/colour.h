@@ -22,4 +22,9 @@ constexpr std::uint32_t opaque_rgb_word(Rgb c) {
     return 0xFF000000u | (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
 }
 
+// The colour of an image's pixel word, as the program names colours.
+constexpr std::uint32_t bgr_of_rgb_word(std::uint32_t word) {
+    return ((word & 0xFFu) << 16) | (word & 0xFF00u) | ((word >> 16) & 0xFFu);
+}
+
 }  // namespace af

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/pixels/colour.h"
 #include "core/pixels/twips.h"
 
 namespace af {
@@ -12,10 +13,6 @@ namespace {
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr std::uint32_t kBackground = kOpaque | 0xFFFFFFu;  // every view is white
 
-// Blue-green-red as the program names colours, red-green-blue as images hold them.
-constexpr std::uint32_t swap_red_blue(std::uint32_t c) {
-    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
 
 }  // namespace
 
@@ -47,7 +44,7 @@ void Surface::resize(int width_px, int height_px) {
     add_dirty({0, 0, width_, height_});
 }
 
-void Surface::Scale(float x1, float y1, float x2, float y2) {
+void Surface::set_scale(float x1, float y1, float x2, float y2) {
     if (x1 == x2 || y1 == y2) return;  // a scale with no extent maps nothing
     scale_x1_ = x1;
     scale_y1_ = y1;
@@ -63,8 +60,8 @@ double Surface::device_y(double y) const {
     return (y - scale_y1_) / (static_cast<double>(scale_y2_) - scale_y1_) * height_;
 }
 
-void Surface::Cls() {
-    if (AutoRedraw) {
+void Surface::clear() {
+    if (retained_drawing) {
         std::fill(screen_.begin(), screen_.end(), kBackground);
         screen_blank_ = true;
         retained_apart_ = false;  // both images are the cleared view again
@@ -85,15 +82,15 @@ void Surface::Cls() {
 }
 
 int Surface::pen_width_px() const {
-    const long w = std::lround(std::max<int>(DrawWidth, 1) * device_pixel_ratio_);
+    const long w = std::lround(std::max(pen.width, 1) * device_pixel_ratio_);
     return static_cast<int>(std::clamp<long>(w, 1, 255));
 }
 
-void Surface::Line(float x1, float y1, float x2, float y2) {
+void Surface::line(float x1, float y1, float x2, float y2) {
     const double a = device_x(x1), b = device_y(y1), c = device_x(x2), d = device_y(y2);
     if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || !std::isfinite(d)) return;
     const int w = pen_width_px();
-    if (DrawStyle == kDrawStyleDot) {
+    if (pen.style == LineStyle::Dot) {
         mark_thin_line(a, b, c, d, true, w);
     } else if (w <= 1) {
         mark_thin_line(a, b, c, d, false, 1);
@@ -103,7 +100,7 @@ void Surface::Line(float x1, float y1, float x2, float y2) {
     apply_pen();
 }
 
-void Surface::Circle(float x, float y, float radius) {
+void Surface::circle(float x, float y, float radius) {
     const double cx = device_x(x), cy = device_y(y);
     // The radius is measured in horizontal user units.
     const double r = std::abs(radius / (static_cast<double>(scale_x2_) - scale_x1_) * width_);
@@ -117,7 +114,7 @@ void Surface::Circle(float x, float y, float radius) {
     apply_pen();
 }
 
-void Surface::PSet(float x, float y) {
+void Surface::point(float x, float y) {
     const double px = device_x(x), py = device_y(y);
     if (!std::isfinite(px) || !std::isfinite(py)) return;
     const int w = pen_width_px();
@@ -182,11 +179,11 @@ const std::vector<std::uint32_t>& Surface::persistent() const {
 
 void Surface::apply_pen() {
     if (marks_.empty() && spans_.empty()) return;
-    if (!AutoRedraw) keep_persistent_apart();
-    const std::uint32_t rgb = swap_red_blue(ForeColor & 0xFFFFFFu);
-    const bool exclusive_or = DrawMode == kDrawModeXor;
+    if (!retained_drawing) keep_persistent_apart();
+    const std::uint32_t rgb = opaque_rgb_word(rgb_of(pen.colour)) & 0xFFFFFFu;
+    const bool exclusive_or = pen.mode == PenMode::Xor;
     // While the images are one, drawing on the screen draws on both.
-    const bool both = AutoRedraw && retained_apart_;
+    const bool both = retained_drawing && retained_apart_;
     if (both) fill_blank_persistent();
     screen_blank_ = false;
     std::uint32_t* const images[2] = {screen_.data(), both ? persistent_.data() : nullptr};
@@ -219,12 +216,12 @@ void Surface::apply_pen() {
 
 std::uint32_t Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
-    return swap_red_blue(screen_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
+    return bgr_of_rgb_word(screen_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
 }
 
 std::uint32_t Surface::persistent_pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return kWhite;
-    return swap_red_blue(persistent()[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
+    return bgr_of_rgb_word(persistent()[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu);
 }
 
 void Surface::add_dirty(const PixelRect& rect) {

@@ -12,10 +12,20 @@ inline constexpr std::uint32_t kRed = 0x0000FF;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 inline constexpr std::uint32_t kBlack = 0x000000;
 
-inline constexpr std::int16_t kDrawModeXor = 7;
-inline constexpr std::int16_t kDrawModeCopy = 13;
-inline constexpr std::int16_t kDrawStyleSolid = 0;
-inline constexpr std::int16_t kDrawStyleDot = 2;
+// How the pen meets the pixels under it: Copy sets them to its colour, Xor
+// flips the bits of its colour in them, so that the same drawing made twice
+// restores them.
+enum class PenMode { Copy, Xor };
+enum class LineStyle { Solid, Dot };
+
+// What the next drawing operations draw with. The width is in device-
+// independent pixels; below 1 it draws as 1.
+struct Pen {
+    PenMode mode = PenMode::Copy;
+    std::uint32_t colour = kBlack;
+    int width = 1;
+    LineStyle style = LineStyle::Solid;
+};
 
 // A pixel rectangle, x0/y0 inclusive and x1/y1 exclusive.
 struct PixelRect {
@@ -33,19 +43,20 @@ public:
     // widths so that lines keep their look on a denser screen.
     Surface(int width_px, int height_px, double device_pixel_ratio = 1.0);
 
-    // Pen and retained drawing, named as the drawing calls name them.
-    std::uint32_t ForeColor = kBlack;
-    std::int16_t DrawMode = kDrawModeCopy;
-    std::int16_t DrawWidth = 1;
-    std::int16_t DrawStyle = kDrawStyleSolid;
-    bool AutoRedraw = true;
+    Pen pen;
+    // On, drawing acts on both the screen and the persistent image; off, on
+    // the screen alone, and clear() returns the screen to the persistent image.
+    bool retained_drawing = true;
 
-    // (x1, y1) is the upper-left and (x2, y2) the lower-right corner.
-    void Scale(float x1, float y1, float x2, float y2);
-    void Cls();
-    void Line(float x1, float y1, float x2, float y2);
-    void Circle(float x, float y, float radius);
-    void PSet(float x, float y);
+    // The user coordinate system: (x1, y1) is the upper-left and (x2, y2) the
+    // lower-right corner.
+    void set_scale(float x1, float y1, float x2, float y2);
+    // With retained drawing on, both images white; off, the screen as the
+    // persistent image holds it.
+    void clear();
+    void line(float x1, float y1, float x2, float y2);
+    void circle(float x, float y, float radius);
+    void point(float x, float y);
 
     // Changes the pixel size; the user corners keep their coordinates.
     void resize(int width_px, int height_px);
@@ -68,7 +79,7 @@ public:
     // What changed on screen since the last call, so a view repaints only that.
     PixelRect take_dirty();
 
-    // Times Cls has cleared both images (retained drawing on).
+    // Times clear() has cleared both images (retained drawing on).
     std::uint64_t full_clears() const { return full_clears_; }
 
 private:
@@ -115,14 +126,5 @@ private:
     PixelRect mark_box_{};
     PixelRect dirty_{};
 };
-
-// Sets all four pen properties at once, as every drawing of the picture does.
-inline void set_pen(Surface& view, std::int16_t mode, std::uint32_t color, std::int16_t width,
-                    std::int16_t style) {
-    view.DrawMode = mode;
-    view.ForeColor = color;
-    view.DrawWidth = width;
-    view.DrawStyle = style;
-}
 
 }  // namespace af

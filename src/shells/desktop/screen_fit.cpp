@@ -12,10 +12,10 @@ namespace af::desktop {
 
 namespace {
 
-// How long to wait for the window manager to say how large its frame is;
-// without one the frame stays empty.
-constexpr int kFramePollMs = 10;
-constexpr int kFramePolls = 50;
+// How long to wait for the window manager to say how large its decoration
+// is; without one the decoration stays empty.
+constexpr int kDecorationPollMs = 10;
+constexpr int kDecorationPolls = 50;
 
 Size size_of(const QSize& s) { return {s.width(), s.height()}; }
 
@@ -27,7 +27,7 @@ bool ScreenFit::places_windows() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-QMargins ScreenFit::frame_margins() const {
+QMargins ScreenFit::decoration_margins() const {
     const QRect inner = window_.geometry(), outer = window_.frameGeometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
@@ -41,37 +41,37 @@ void ScreenFit::first_shown() {
     QObject::connect(window_.windowHandle(), &QWindow::screenChanged, &window_, [this] { refit_(); });
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
-        settle_frame();  // no window manager: the frame is known to be empty
+        settle_decoration();  // no window manager: the decoration is known to be empty
         return;
     }
     auto* poll = new QTimer(&window_);
-    poll->setInterval(kFramePollMs);
+    poll->setInterval(kDecorationPollMs);
     QObject::connect(poll, &QTimer::timeout, &window_, [this, poll, polls = 0]() mutable {
-        if (frame_margins().isNull() && ++polls < kFramePolls) return;
+        if (decoration_margins().isNull() && ++polls < kDecorationPolls) return;
         poll->stop();
         poll->deleteLater();
-        settle_frame();
+        settle_decoration();
     });
     poll->start();
 }
 
 void ScreenFit::place_client(Size client) {
-    const QMargins m = frame_margins();
+    const QMargins m = decoration_margins();
     const QRect available = window_.screen() ? window_.screen()->availableGeometry() : QRect();
     const QPoint at = window_.frameGeometry().topLeft();
-    const Rect frame = place_on_screen(
+    const Rect outer = place_on_screen(
         {at.x(), at.y(), client.width + m.left() + m.right(), client.height + m.top() + m.bottom()},
         {m.left(), m.top(), m.right(), m.bottom()},
         {available.x(), available.y(), available.width(), available.height()});
-    window_.resize(frame.width - m.left() - m.right(), frame.height - m.top() - m.bottom());
-    if (places_windows()) window_.move(frame.x, frame.y);
+    window_.resize(outer.width - m.left() - m.right(), outer.height - m.top() - m.bottom());
+    if (places_windows()) window_.move(outer.x, outer.y);
 }
 
-void ScreenFit::settle_frame() {
+void ScreenFit::settle_decoration() {
     if (settled_) return;
     settled_ = true;
-    if (outer_px_.isValid()) base_client_ = size_of(outer_px_.shrunkBy(frame_margins()));
-    // Start-up centred the outer size it asked for; that frame, kept on screen.
+    if (outer_px_.isValid()) base_client_ = size_of(outer_px_.shrunkBy(decoration_margins()));
+    // Start-up centred the outer size it asked for; that outer rectangle, kept on screen.
     place_client(base_client_);
     refit_();
 }

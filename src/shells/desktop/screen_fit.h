@@ -13,8 +13,8 @@ class QWidget;
 namespace af::desktop {
 
 // The window on real desktops, as start-up and the fitting see it: its
-// laid-out outer size once the window manager's frame is known, always on
-// screen, and the room the layout is given. The rules are the core's
+// laid-out outer size once the window manager's decoration is known, always
+// on screen, and the room the layout is given. The rules are the core's
 // (window_fit.h); this measures and moves the window.
 class ScreenFit : public WindowHost {
 public:
@@ -23,7 +23,7 @@ public:
 
     // The client area start-up left is the layout at zoom 1.
     void take_start_size();
-    // Once, when the window is first shown: waits for the manager's frame, then
+    // Once, when the window is first shown: waits for the manager's decoration, then
     // puts the laid-out outer size, centred, wholly on screen.
     void first_shown();
     // The room the layout has now, for the session to fit it to.
@@ -43,9 +43,9 @@ public:
     float screen_height() const override;
 
 private:
-    void settle_frame();
-    QMargins frame_margins() const;
-    // Resizes the window to that client area, where the frame now stands,
+    void settle_decoration();
+    QMargins decoration_margins() const;
+    // Resizes the window to that client area, where the window now stands,
     // moved and if need be shrunk to lie wholly on screen.
     void place_client(Size client);
     // Whether the window system lets the program place its windows.
@@ -53,7 +53,7 @@ private:
 
     QWidget& window_;
     std::function<void()> refit_;
-    QSize outer_px_;       // the outer size start-up asked for, frame included
+    QSize outer_px_;       // the outer size start-up asked for, decoration included
     Size base_client_;     // the client area at that outer size: zoom 1
     double asked_zoom_ = 1.0;  // the zoom step last asked for with the keys
     bool settled_ = false;

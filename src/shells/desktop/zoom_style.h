@@ -5,7 +5,7 @@
 namespace af::desktop {
 
 // Fusion scaled by the window's zoom. The layout's boxes grow and shrink with
-// the zoom, but Fusion sizes radio indicators, spin arrows, frames and focus
+// the zoom, but Fusion sizes radio indicators, spin arrows, borders and focus
 // marks for the screen alone; this style scales its metrics and draws those
 // parts as at the laid-out size, scaled, so that every control keeps its
 // laid-out proportions. Set it on the window's controls, never app-wide.

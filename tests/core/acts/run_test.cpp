@@ -84,10 +84,10 @@ TEST(AnimationRun, EachPresentedFrameShowsTheVectorsAtThatTime) {
 
 TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
     Started w;
-    Model& f = w.model;
-    apply(f, time_step_act(Direction::Up));  // manual steps first: a run still starts at 0
-    apply(f, time_step_act(Direction::Up));
-    apply(f, length_step_act(0, Direction::Down));  // radius 9: a run keeps the parameters
+    Model& model = w.model;
+    apply(model, time_step_act(Direction::Up));  // manual steps first: a run still starts at 0
+    apply(model, time_step_act(Direction::Up));
+    apply(model, length_step_act(0, Direction::Down));  // radius 9: a run keeps the parameters
     Started unseen;
     for (const Act& act : {time_step_act(Direction::Up), length_step_act(0, Direction::Down), run_act()}) {
         apply(unseen.model, act);
@@ -95,30 +95,30 @@ TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
     run_and_record(w);
     // A run applied at once, unseen, leaves what one shown frame by frame leaves.
     for (int k = 0; k < 3; ++k) {
-        const Surface& shown = k == 0 ? f.circle_view : f.wave_views[k - 1];
+        const Surface& shown = k == 0 ? model.circle_view : model.wave_views[k - 1];
         const Surface& applied = k == 0 ? unseen.model.circle_view : unseen.model.wave_views[k - 1];
         EXPECT_EQ(shown.screen(), applied.screen()) << k;
         EXPECT_EQ(shown.persistent(), applied.persistent()) << k;
     }
-    EXPECT_EQ(f.state, unseen.model.state);
+    EXPECT_EQ(model.state, unseen.model.state);
 
-    EXPECT_EQ(f.state.time_ms, 0.0f);
-    EXPECT_EQ(f.time_value.caption, "0");
-    EXPECT_TRUE(f.state.static_layer_due);
-    EXPECT_EQ(f.state.length[0], 9.0f);
-    EXPECT_EQ(f.state.time_step_ms, 10);
-    EXPECT_TRUE(f.circle_view.AutoRedraw);
-    EXPECT_TRUE(f.wave_views[0].AutoRedraw);
-    EXPECT_TRUE(f.wave_views[1].AutoRedraw);
+    EXPECT_EQ(model.state.time_ms, 0.0f);
+    EXPECT_EQ(model.time_value.caption, "0");
+    EXPECT_TRUE(model.state.static_layer_due);
+    EXPECT_EQ(model.state.length[0], 9.0f);
+    EXPECT_EQ(model.state.time_step_ms, 10);
+    EXPECT_TRUE(model.circle_view.retained_drawing);
+    EXPECT_TRUE(model.wave_views[0].retained_drawing);
+    EXPECT_TRUE(model.wave_views[1].retained_drawing);
 
     // No vector, no projection: only black axes and circles remain.
-    EXPECT_EQ(count_color(f.circle_view, kBlue), 0);
-    EXPECT_EQ(count_color(f.circle_view, kRed), 0);
-    EXPECT_EQ(count_color(f.wave_views[0], 0x00FFFF), 0);
-    EXPECT_EQ(count_color(f.wave_views[1], 0xFFFF00), 0);
+    EXPECT_EQ(count_color(model.circle_view, kBlue), 0);
+    EXPECT_EQ(count_color(model.circle_view, kRed), 0);
+    EXPECT_EQ(count_color(model.wave_views[0], 0x00FFFF), 0);
+    EXPECT_EQ(count_color(model.wave_views[1], 0xFFFF00), 0);
     // The trace spans the whole second: black above and below the axis, left and right.
     for (int i = 0; i < 2; ++i) {
-        const Surface& wave = f.wave_views[i];
+        const Surface& wave = model.wave_views[i];
         int above = 0, below = 0, left = 0, right = 0;
         const int axis_y = static_cast<int>(wave.device_y(0));
         for (int y = 0; y < wave.height(); ++y) {
@@ -134,9 +134,9 @@ TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
         EXPECT_GT(right, 40) << i;
     }
     // Nothing of the run went into the persistent images.
-    EXPECT_TRUE(all_white(f.circle_view.persistent()));
-    EXPECT_TRUE(all_white(f.wave_views[0].persistent()));
-    EXPECT_TRUE(all_white(f.wave_views[1].persistent()));
+    EXPECT_TRUE(all_white(model.circle_view.persistent()));
+    EXPECT_TRUE(all_white(model.wave_views[0].persistent()));
+    EXPECT_TRUE(all_white(model.wave_views[1].persistent()));
 }
 
 // The trace of a run is r sin(n pi t) for an angular frequency shown as "n π",
@@ -153,12 +153,12 @@ TEST(AnimationRun, TraceDotsLieOnTheSineOfTheShownFrequency) {
                          Case{95, 3, choose_time_step_act(10), 10}, Case{100, 7, choose_time_step_act(2), 2}}) {
         SCOPED_TRACE(c.count);
         Started w;
-        Model& f = w.model;
-        apply(f, c.choose_step);
-        f.state.frequency[0] = c.count;
-        f.state.length[0] = c.length;
-        apply(f, run_act());
-        const Surface& wave = f.wave_views[0];
+        Model& model = w.model;
+        apply(model, c.choose_step);
+        model.state.frequency[0] = c.count;
+        model.state.length[0] = c.length;
+        apply(model, run_act());
+        const Surface& wave = model.wave_views[0];
         const int width = wave.width(), height = wave.height();
         std::vector<char> expected(static_cast<std::size_t>(width * height), 0);
         for (int ms = 0; ms <= 1000; ms += c.step_ms) {
@@ -228,7 +228,7 @@ TEST(AnimationRun, AWindowThatIsGoingStopsTheRunAtThatFrame) {
     EXPECT_EQ(w.model.state.time_ms, 0.0f);
     EXPECT_EQ(w.model.time_value.caption, "0");
     EXPECT_TRUE(w.model.state.static_layer_due);
-    EXPECT_TRUE(w.model.circle_view.AutoRedraw);
+    EXPECT_TRUE(w.model.circle_view.retained_drawing);
     EXPECT_EQ(count_color(w.model.circle_view, kBlue) + count_color(w.model.circle_view, kRed), 0);
 }
 

@@ -26,8 +26,8 @@ TEST(Soak, RandomEventsKeepStateLabelsAndPictureExact) {
 TEST(Soak, ShrinkingFindsTheEventsAFailureNeeds) {
     // A stand-in failure: r1 reaching 15. From the start value 10 that needs
     // exactly five presses of r1 up, and nothing else.
-    const Check r1_at_top = [](Model& f, Reference&) {
-        return f.state.length[0] == 15.0f ? std::string("r1 at 15") : std::string();
+    const Check r1_at_top = [](Model& model, Reference&) {
+        return model.state.length[0] == 15.0f ? std::string("r1 at 15") : std::string();
     };
     const std::vector<int> events = random_events(7, 4000);
     const Failure failure = play(events, r1_at_top);

@@ -16,85 +16,85 @@ using testing::screen_hash;
 using testing::Snapshot;
 using testing::Started;
 
-void press(Model& f, const Act& act, int times) {
-    for (int k = 0; k < times; ++k) apply(f, act);
+void press(Model& model, const Act& act, int times) {
+    for (int k = 0; k < times; ++k) apply(model, act);
 }
 
 TEST(LengthSpinners, StepWithinOneToFifteen) {
     Started w;
-    Model& f = w.model;
-    apply(f, length_step_act(0, Direction::Down));
-    EXPECT_EQ(f.state.length[0], 9.0f);
-    EXPECT_EQ(f.length_values[0].caption, "9");
-    EXPECT_EQ(f.length_values[1].caption, "10");
-    EXPECT_EQ(f.state.length[1], 10.0f);
-    EXPECT_EQ(f.time_value.caption, "0");
+    Model& model = w.model;
+    apply(model, length_step_act(0, Direction::Down));
+    EXPECT_EQ(model.state.length[0], 9.0f);
+    EXPECT_EQ(model.length_values[0].caption, "9");
+    EXPECT_EQ(model.length_values[1].caption, "10");
+    EXPECT_EQ(model.state.length[1], 10.0f);
+    EXPECT_EQ(model.time_value.caption, "0");
 
-    press(f, length_step_act(0, Direction::Down), 7);
-    EXPECT_EQ(f.length_values[0].caption, "2");
-    apply(f, length_step_act(0, Direction::Down));
-    EXPECT_EQ(f.length_values[0].caption, "1");
-    const Snapshot at_one(f);
-    apply(f, length_step_act(0, Direction::Down));
-    EXPECT_EQ(Snapshot(f), at_one);
+    press(model, length_step_act(0, Direction::Down), 7);
+    EXPECT_EQ(model.length_values[0].caption, "2");
+    apply(model, length_step_act(0, Direction::Down));
+    EXPECT_EQ(model.length_values[0].caption, "1");
+    const Snapshot at_one(model);
+    apply(model, length_step_act(0, Direction::Down));
+    EXPECT_EQ(Snapshot(model), at_one);
 
-    press(f, length_step_act(1, Direction::Up), 4);
-    EXPECT_EQ(f.length_values[1].caption, "14");
-    apply(f, length_step_act(1, Direction::Up));
-    EXPECT_EQ(f.length_values[1].caption, "15");
-    const Snapshot at_fifteen(f);
-    apply(f, length_step_act(1, Direction::Up));
-    EXPECT_EQ(Snapshot(f), at_fifteen);
+    press(model, length_step_act(1, Direction::Up), 4);
+    EXPECT_EQ(model.length_values[1].caption, "14");
+    apply(model, length_step_act(1, Direction::Up));
+    EXPECT_EQ(model.length_values[1].caption, "15");
+    const Snapshot at_fifteen(model);
+    apply(model, length_step_act(1, Direction::Up));
+    EXPECT_EQ(Snapshot(model), at_fifteen);
     // r1 = 1 and r2 = 15 at once is a valid picture with two circles.
-    EXPECT_EQ(f.state.length[0], 1.0f);
-    EXPECT_EQ(f.state.length[1], 15.0f);
+    EXPECT_EQ(model.state.length[0], 1.0f);
+    EXPECT_EQ(model.state.length[1], 15.0f);
 }
 
 TEST(FrequencySpinners, StepWithinTheCountBounds) {
     Started w;
-    Model& f = w.model;
-    apply(f, frequency_step_act(0, Direction::Up));
-    EXPECT_EQ(f.state.frequency[0], 30.0f);
-    EXPECT_EQ(f.frequency_values[0].caption, "3");
-    EXPECT_EQ(f.frequency_values[1].caption, "4");
+    Model& model = w.model;
+    apply(model, frequency_step_act(0, Direction::Up));
+    EXPECT_EQ(model.state.frequency[0], 30.0f);
+    EXPECT_EQ(model.frequency_values[0].caption, "3");
+    EXPECT_EQ(model.frequency_values[1].caption, "4");
 
-    press(f, frequency_step_act(0, Direction::Down), 2);
-    EXPECT_EQ(f.frequency_values[0].caption, "1");
-    const Snapshot at_ten(f);
-    apply(f, frequency_step_act(0, Direction::Down));  // 10 - 10 is not above zero
-    EXPECT_EQ(Snapshot(f), at_ten);
+    press(model, frequency_step_act(0, Direction::Down), 2);
+    EXPECT_EQ(model.frequency_values[0].caption, "1");
+    const Snapshot at_ten(model);
+    apply(model, frequency_step_act(0, Direction::Down));  // 10 - 10 is not above zero
+    EXPECT_EQ(Snapshot(model), at_ten);
 
-    apply(f, choose_frequency_step_act(5));  // step 0.5
-    apply(f, frequency_step_act(0, Direction::Down));
-    EXPECT_EQ(f.frequency_values[0].caption, "0.5");
-    apply(f, frequency_step_act(0, Direction::Down));
-    EXPECT_EQ(f.frequency_values[0].caption, "0.5");
+    apply(model, choose_frequency_step_act(5));  // step 0.5
+    apply(model, frequency_step_act(0, Direction::Down));
+    EXPECT_EQ(model.frequency_values[0].caption, "0.5");
+    apply(model, frequency_step_act(0, Direction::Down));
+    EXPECT_EQ(model.frequency_values[0].caption, "0.5");
 
-    apply(f, choose_frequency_step_act(1));  // step 0.1
-    apply(f, frequency_step_act(0, Direction::Up));
-    apply(f, frequency_step_act(0, Direction::Up));
-    EXPECT_EQ(f.frequency_values[0].caption, "0.7");
+    apply(model, choose_frequency_step_act(1));  // step 0.1
+    apply(model, frequency_step_act(0, Direction::Up));
+    apply(model, frequency_step_act(0, Direction::Up));
+    EXPECT_EQ(model.frequency_values[0].caption, "0.7");
 
     // 15 with step 10 goes down to 5, and no further.
-    apply(f, choose_frequency_step_act(10));
-    f.state.frequency[1] = 15;
-    apply(f, frequency_step_act(1, Direction::Down));
-    EXPECT_EQ(f.frequency_values[1].caption, "0.5");
-    apply(f, frequency_step_act(1, Direction::Down));
-    EXPECT_EQ(f.state.frequency[1], 5.0f);
+    apply(model, choose_frequency_step_act(10));
+    model.state.frequency[1] = 15;
+    apply(model, frequency_step_act(1, Direction::Down));
+    EXPECT_EQ(model.frequency_values[1].caption, "0.5");
+    apply(model, frequency_step_act(1, Direction::Down));
+    EXPECT_EQ(model.state.frequency[1], 5.0f);
 
     // 95: up by 10 is refused, up by 5 reaches 10, and 100 is the top.
-    f.state.frequency[1] = 95;
-    const Snapshot at_95(f);
-    apply(f, frequency_step_act(1, Direction::Up));
-    EXPECT_EQ(Snapshot(f), at_95);
-    apply(f, choose_frequency_step_act(5));
-    apply(f, frequency_step_act(1, Direction::Up));
-    EXPECT_EQ(f.frequency_values[1].caption, "10");
-    apply(f, choose_frequency_step_act(1));
-    const Snapshot at_top(f);
-    apply(f, frequency_step_act(1, Direction::Up));
-    EXPECT_EQ(Snapshot(f), at_top);
+    model.state.frequency[1] = 95;
+    const Snapshot at_95(model);
+    apply(model, frequency_step_act(1, Direction::Up));
+    EXPECT_EQ(Snapshot(model), at_95);
+    apply(model, choose_frequency_step_act(5));
+    apply(model, frequency_step_act(1, Direction::Up));
+    EXPECT_EQ(model.frequency_values[1].caption, "10");
+    apply(model, choose_frequency_step_act(1));
+    const Snapshot at_top(model);
+    apply(model, frequency_step_act(1, Direction::Up));
+    EXPECT_EQ(Snapshot(model), at_top);
 }
 
 TEST(Spinners, TakenStepRestartsAtZeroRefusedStepKeepsTheTime) {
@@ -131,28 +131,28 @@ TEST(Spinners, StepAfterARunClearsTheTrace) {
 
 TEST(StepOptions, OneGroupLeavesTheOtherAlone) {
     Started w;
-    Model& f = w.model;
-    const Snapshot before(f);
-    apply(f, choose_time_step_act(10));  // already selected: stores the same value
-    apply(f, choose_frequency_step_act(10));
-    EXPECT_EQ(Snapshot(f), before);
+    Model& model = w.model;
+    const Snapshot before(model);
+    apply(model, choose_time_step_act(10));  // already selected: stores the same value
+    apply(model, choose_frequency_step_act(10));
+    EXPECT_EQ(Snapshot(model), before);
 
-    apply(f, time_step_act(Direction::Up));
-    apply(f, choose_time_step_act(2));
-    EXPECT_EQ(f.state.frequency_step, 10);
-    EXPECT_EQ(f.time_value.caption, "0.01");  // nothing shows at the choice
-    apply(f, time_step_act(Direction::Up));
-    EXPECT_EQ(f.time_value.caption, "0.012");
-    apply(f, time_step_act(Direction::Up));
-    EXPECT_EQ(f.time_value.caption, "0.014");
+    apply(model, time_step_act(Direction::Up));
+    apply(model, choose_time_step_act(2));
+    EXPECT_EQ(model.state.frequency_step, 10);
+    EXPECT_EQ(model.time_value.caption, "0.01");  // nothing shows at the choice
+    apply(model, time_step_act(Direction::Up));
+    EXPECT_EQ(model.time_value.caption, "0.012");
+    apply(model, time_step_act(Direction::Up));
+    EXPECT_EQ(model.time_value.caption, "0.014");
 
-    apply(f, choose_frequency_step_act(1));
-    EXPECT_EQ(f.state.time_step_ms, 2);
-    apply(f, frequency_step_act(0, Direction::Up));
-    EXPECT_EQ(f.frequency_values[0].caption, "2.1");
-    apply(f, choose_frequency_step_act(10));
-    apply(f, frequency_step_act(1, Direction::Up));
-    EXPECT_EQ(f.frequency_values[1].caption, "5");
+    apply(model, choose_frequency_step_act(1));
+    EXPECT_EQ(model.state.time_step_ms, 2);
+    apply(model, frequency_step_act(0, Direction::Up));
+    EXPECT_EQ(model.frequency_values[0].caption, "2.1");
+    apply(model, choose_frequency_step_act(10));
+    apply(model, frequency_step_act(1, Direction::Up));
+    EXPECT_EQ(model.frequency_values[1].caption, "5");
 }
 
 }  // namespace

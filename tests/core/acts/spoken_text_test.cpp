@@ -100,7 +100,7 @@ TEST(SpokenText, CircleDescriptionGivesAnglesAndHeights) {
 // What is said, act by act, as the acts are applied.
 TEST(Narrator, SaysRefusalsOnceRunsResetsAndRestarts) {
     Started w;
-    Model& f = w.model;
+    Model& model = w.model;
     Narrator n;
     const Act r1_up = length_step_act(0, Direction::Up);
     const Act r1_down = length_step_act(0, Direction::Down);
@@ -125,40 +125,40 @@ TEST(Narrator, SaysRefusalsOnceRunsResetsAndRestarts) {
         {reset, "time 0, traces cleared"},
     };
     for (const Step& s : steps) {
-        const State before = f.state;
-        const ActResult result = apply(f, s.act);
-        EXPECT_EQ(n.end(before, f.state, s.act, result), s.said) << "after r1 " << f.state.length[0] << ", t " << f.state.time_ms;
+        const State before = model.state;
+        const ActResult result = apply(model, s.act);
+        EXPECT_EQ(n.end(before, model.state, s.act, result), s.said) << "after r1 " << model.state.length[0] << ", t " << model.state.time_ms;
     }
-    EXPECT_EQ(n.begin(f.state, run), "running one second of time");
-    EXPECT_EQ(n.begin(f.state, t_up), "");
+    EXPECT_EQ(n.begin(model.state, run), "running one second of time");
+    EXPECT_EQ(n.begin(model.state, t_up), "");
 }
 
 TEST(Narrator, WaveDescriptionFollowsTheTrace) {
     Started w;
-    Model& f = w.model;
+    Model& model = w.model;
     Narrator n;
     auto act = [&](const Act& a) {
-        const State before = f.state;
-        const ActResult result = apply(f, a);
-        n.end(before, f.state, a, result);
+        const State before = model.state;
+        const ActResult result = apply(model, a);
+        n.end(before, model.state, a, result);
     };
     const Act t_up = time_step_act(Direction::Up);
     const Act t_down = time_step_act(Direction::Down);
-    EXPECT_EQ(n.wave_description(f.state, 0), "amplitude 10; traced at 0 s only; now at 0 s, height 0");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced at 0 s only; now at 0 s, height 0");
     for (int k = 0; k < 5; ++k) act(t_up);
     act(t_down);
     // 10 sin(2 pi 0.04) = 2.487; 10 sin(4 pi 0.04) = 4.818
-    EXPECT_EQ(n.wave_description(f.state, 0), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 2.5");
-    EXPECT_EQ(n.wave_description(f.state, 1), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 4.8");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 2.5");
+    EXPECT_EQ(n.wave_description(model.state, 1), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 4.8");
     act(run_act());
-    EXPECT_EQ(n.wave_description(f.state, 0), "sine curve, amplitude 10, one period in one second, starting at 0 and rising");
+    EXPECT_EQ(n.wave_description(model.state, 0), "sine curve, amplitude 10, one period in one second, starting at 0 and rising");
     act(t_up);
-    EXPECT_EQ(n.wave_description(f.state, 1),
+    EXPECT_EQ(n.wave_description(model.state, 1),
               "sine curve, amplitude 10, two periods in one second, starting at 0 and rising; now at 0.01 s, height 1.3");
     for (int k = 0; k < 120; ++k) act(t_up);
     act(reset_act());
     for (int k = 0; k < 120; ++k) act(t_up);
-    EXPECT_EQ(n.wave_description(f.state, 0), "amplitude 10; traced from 0 to 1 s; now at 1.2 s, height 9.5");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 1 s; now at 1.2 s, height 9.5");
 }
 
 }  // namespace

@@ -18,13 +18,13 @@ namespace {
 using af::Model;
 using Steps = std::function<void(af::testing::Started&)>;
 
-void press(Model& f, const af::Act& act, int times) {
-    for (int k = 0; k < times; ++k) af::apply(f, act);
+void press(Model& model, const af::Act& act, int times) {
+    for (int k = 0; k < times; ++k) af::apply(model, act);
 }
 
 // A run shown up to its frame `frame` (counted from 1), which is on show.
-void run_until_frame(Model& f, int frame) {
-    af::AnimationRun run(f);
+void run_until_frame(Model& model, int frame) {
+    af::AnimationRun run(model);
     for (int k = 0; k < frame; ++k) run.step();
 }
 
@@ -36,8 +36,8 @@ void put(QImage& out, int x0, int y0, const af::Surface& view, const std::vector
 }
 
 // The views stacked; the persistent images beside them where they differ.
-QImage sheet(Model& f) {
-    const auto views = af::named_views(std::as_const(f));
+QImage sheet(Model& model) {
+    const auto views = af::named_views(std::as_const(model));
     bool apart = false;
     int width = 0, height = 0;
     for (const auto& [name, view] : views) {

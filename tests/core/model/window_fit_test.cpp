@@ -39,11 +39,11 @@ TEST(WindowFit, ZoomStepsUpAndDown) {
     EXPECT_DOUBLE_EQ(zoom_step(0.5, -1), 0.5);
 }
 
-TEST(WindowFit, FramesAreMovedAndShrunkOntoTheScreen) {
-    const Margins m{2, 20, 2, 2};
+TEST(WindowFit, WindowsAreMovedAndShrunkOntoTheScreen) {
+    const Margins decoration{2, 20, 2, 2};
     const Rect screen{0, 0, 800, 600};
     struct Case {
-        Rect frame, placed;
+        Rect outer, placed;
     } cases[] = {
         {{100, 100, 619, 368}, {100, 100, 619, 368}},  // fits where it is
         {{-50, -10, 619, 368}, {0, 0, 619, 368}},       // pulled in at the top left
@@ -52,8 +52,8 @@ TEST(WindowFit, FramesAreMovedAndShrunkOntoTheScreen) {
         // is 796 x 578) to 795 x 447, whole pixels down, and is centred.
         {{0, 0, 1234, 714}, {0, 65, 799, 469}},
     };
-    for (const Case& c : cases) EXPECT_EQ(place_on_screen(c.frame, m, screen), c.placed) << c.frame.x;
-    EXPECT_EQ(place_on_screen({5, 5, 10, 10}, m, {}), (Rect{5, 5, 10, 10}));  // no screen known
+    for (const Case& c : cases) EXPECT_EQ(place_on_screen(c.outer, decoration, screen), c.placed) << c.outer.x;
+    EXPECT_EQ(place_on_screen({5, 5, 10, 10}, decoration, {}), (Rect{5, 5, 10, 10}));  // no screen known
 }
 
 TEST(WindowFit, ControlBoxesScaleAndTopLevelOnesMove) {

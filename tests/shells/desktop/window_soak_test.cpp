@@ -31,17 +31,17 @@ class WindowSoak : public QObject {
 
     static QString broken(MainWindow& w, af::testing::Reference& reference) {
         // A copy: the check takes the moving layer off and puts it back.
-        af::Model f = w.model();
-        if (const std::string what = af::testing::broken_invariant(f, reference); !what.empty()) {
+        af::Model model = w.model();
+        if (const std::string what = af::testing::broken_invariant(model, reference); !what.empty()) {
             return QString::fromStdString(what);
         }
-        for (const auto& [name, model] : af::named_captions(f)) {
-            if (text_of(w, name) != QString::fromStdString(model->caption)) return "label " + qstring(name);
+        for (const auto& [name, label] : af::named_captions(model)) {
+            if (text_of(w, name) != QString::fromStdString(label->caption)) return "label " + qstring(name);
         }
         const std::pair<const char*, bool> options[] = {
-            {"time_step_0.01", f.state.time_step_ms == 10}, {"time_step_0.005", f.state.time_step_ms == 5}, {"time_step_0.002", f.state.time_step_ms == 2},
-            {"omega_step_1", f.state.frequency_step == 10}, {"omega_step_0.5", f.state.frequency_step == 5},
-            {"omega_step_0.1", f.state.frequency_step == 1}};
+            {"time_step_0.01", model.state.time_step_ms == 10}, {"time_step_0.005", model.state.time_step_ms == 5}, {"time_step_0.002", model.state.time_step_ms == 2},
+            {"omega_step_1", model.state.frequency_step == 10}, {"omega_step_0.5", model.state.frequency_step == 5},
+            {"omega_step_0.1", model.state.frequency_step == 1}};
         for (const auto& [name, selected] : options) {
             if (w.findChild<QRadioButton*>(name)->isChecked() != selected) return QString("option ") + name;
         }

@@ -56,7 +56,7 @@ int blended_pixels(MainWindow& w, const char* name) {
     return blended;
 }
 
-void run(af::Model& f) { af::apply(f, af::run_act()); }
+void run(af::Model& model) { af::apply(model, af::run_act()); }
 
 }  // namespace
 
@@ -67,7 +67,7 @@ class WindowFitTest : public QObject {
         auto w = std::make_unique<MainWindow>();
         w->show();
         if (!QTest::qWaitForWindowActive(w.get())) qWarning("window not active");
-        QTest::qWait(300);  // the manager's frame, and the window settled in it
+        QTest::qWait(300);  // the manager's decoration, and the window settled in it
         return w;
     }
 
@@ -91,15 +91,15 @@ private slots:
             return;
         }
         QCOMPARE(w->zoom(), 1.0);
-        // The manager may take a moment to report its frame; then it is the laid-out size.
+        // The manager may take a moment to report its decoration; then the outer size is the laid-out size.
         const auto laid_out = [&] {
             const QSize size = w->frameGeometry().size();
             return std::abs(size.width() - 615) <= 2 && std::abs(size.height() - 346) <= 2;
         };
         QTRY_VERIFY2_WITH_TIMEOUT(laid_out(), qPrintable(QString("%1x%2").arg(w->frameGeometry().width())
                                                              .arg(w->frameGeometry().height())), 3000);
-        const QRect frame = w->frameGeometry();
-        const QPoint off = frame.center() - w->screen()->geometry().center();
+        const QRect outer = w->frameGeometry();
+        const QPoint off = outer.center() - w->screen()->geometry().center();
         QVERIFY2(std::abs(off.x()) <= 3 && std::abs(off.y()) <= 3, qPrintable(QString("%1,%2").arg(off.x()).arg(off.y())));
     }
 

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs a command on the current X display (a virtual one, from xvfb-run)
-# under the openbox window manager, as on a real desktop: windows get frames,
+# under the openbox window manager, as on a real desktop: windows get decorations,
 # placement, focus and the manager's close.
 set -eu
 openbox --sm-disable >/dev/null 2>&1 &
