@@ -92,7 +92,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersAndReadsBackToTheState) {
     // Any state the arrows reach reads back: its values always (but for a
     // time no single step reaches), its steps where the values lie on their grids.
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        Started pressed;
+        Started pressed(0.05);
         for (const int e : testing::random_events(seed, 60)) testing::all_events()[e].handle(pressed.model);
         const State& s = pressed.model.state;
         const auto ms = static_cast<int>(s.time_ms);
@@ -102,7 +102,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersAndReadsBackToTheState) {
         const std::string query = setup_query(s);
         const ParsedSetup parsed = parse_setup(query);
         EXPECT_TRUE(parsed.refused.empty()) << query;
-        Started opened;
+        Started opened(0.05);
         apply_setup(opened.model, parsed.setup);
         std::vector<float> expected = setup_part(s);
         std::vector<float> got = setup_part(opened.model.state);
