@@ -96,19 +96,6 @@ std::string tenths(double x) { return plain_text(std::round(x * 10) / 10); }
 
 std::string vector_name(int i) { return "vector " + std::to_string(i + 1); }
 
-// The state's units of a quantity per unit said: ms per second, counts per π.
-double unit_of(const State& s, Quantity quantity) {
-    switch (quantity) {
-    case Quantity::Time:
-        return s.ms_per_second;
-    case Quantity::AngularFrequency:
-        return s.counts_per_unit;
-    case Quantity::Length:
-        break;
-    }
-    return 1;
-}
-
 std::string marker_text(const State& s, int vector) {
     return kSay.now_at + plain_text(seconds(s)) + " s, height " + tenths(vector_tip(s, vector).y);
 }
@@ -123,7 +110,7 @@ std::string sine_text(const State& s, int vector) {
 
 SpinReading spin_reading(const State& s, StepTarget target) {
     const StepRule rule = step_rule(s, target);
-    const double unit = unit_of(s, target.quantity);
+    const double unit = units_per_shown(s, target.quantity);
     SpinReading reading{"",
                         "",
                         rule.value / unit,
@@ -150,7 +137,8 @@ SpinReading spin_reading(const State& s, StepTarget target) {
 }
 
 std::string bound_text(const State& s, StepTarget target, Direction direction) {
-    std::string text = plain_text(step_rule(s, target).value / unit_of(s, target.quantity));
+    const double unit = units_per_shown(s, target.quantity);
+    std::string text = plain_text(step_rule(s, target).value / unit);
     if (target.quantity == Quantity::AngularFrequency) text += kSay.pi;
     return text + (direction == Direction::Up ? kSay.maximum : kSay.minimum);
 }

@@ -50,4 +50,16 @@ double reach(const StepRule& rule, Direction direction) {
     return value_after(presses);
 }
 
+int units_per_shown(const State& s, Quantity quantity) {
+    switch (quantity) {
+    case Quantity::Time:
+        return s.ms_per_second;
+    case Quantity::AngularFrequency:
+        return s.counts_per_unit;
+    case Quantity::Length:
+        break;
+    }
+    return 1;
+}
+
 }  // namespace af

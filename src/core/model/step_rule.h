@@ -32,4 +32,8 @@ std::optional<float> stepped(const StepRule& rule, Direction direction);
 // infinity where no press is ever refused.
 double reach(const StepRule& rule, Direction direction);
 
+// The state's units of a quantity in one unit its label shows: ms in a
+// second, counts in one π per second, and 1 for a length.
+int units_per_shown(const State& s, Quantity quantity);
+
 }  // namespace af
