@@ -15,10 +15,11 @@ void ReplayLog::record(const State& before, const Act& act, const ActResult& res
     acts_.push_back(act);
 }
 
-void ReplayLog::redraw(Model& m, double device_pixel_ratio) const {
+void ReplayLog::redraw(Model& m, double device_pixel_ratio, const std::function<void(Model&)>& opening) const {
     SizeOnlyWindow window;
     Model drawn(window, device_pixel_ratio);
     start_up(drawn);
+    if (opening) opening(drawn);
     if (start_) drawn.state = *start_;
     for (const Act& act : acts_) apply(drawn, act);
     m.adopt_views(std::move(drawn));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,7 +23,9 @@ public:
 
     // Gives m new views at `device_pixel_ratio`, drawn from the log. The state
     // and the captions stay as they are: replaying leads to the same ones.
-    void redraw(Model& m, double device_pixel_ratio) const;
+    // `opening`, where given, is what followed start-up before the first act
+    // (a lesson's setup).
+    void redraw(Model& m, double device_pixel_ratio, const std::function<void(Model&)>& opening = {}) const;
 
 private:
     // The state before the act that cleared every view; none: from start-up.

@@ -2,6 +2,8 @@
 
 #include "core/acts/spoken_text.h"
 #include "core/model/layout.h"
+#include "core/setup/apply_setup.h"
+#include "core/setup/setup_query.h"
 
 namespace af {
 
@@ -10,10 +12,11 @@ Placement fitted_placement(const FitRequest& room) {
     return {zoom, layout_offset(room.client, room.base, zoom)};
 }
 
-Session::Session(const FitRequest& room) : Session(unplaced_, room) {}
+Session::Session(const FitRequest& room, const Setup& setup) : Session(unplaced_, room, setup) {}
 
-Session::Session(WindowHost& host, const FitRequest& room)
-    : room_(room),
+Session::Session(WindowHost& host, const FitRequest& room, const Setup& setup)
+    : setup_(setup),
+      room_(room),
       placement_(fitted_placement(room)),
       model_(host, room.device_pixel_ratio * placement_.zoom),
       runner_(model_, {[this](const Act& act) { began(act); },
@@ -29,6 +32,7 @@ Session::Session(WindowHost& host, const FitRequest& room)
                            changes_.idle = true;
                        }}) {
     start_up(model_);
+    apply_setup(model_, setup_);
     for (auto& [name, caption] : captions()) shown_captions_.push_back(std::move(caption));
     // What start-up drew is what every shell shows first: not a change.
     for (const auto& [name, view] : named_views(model_)) view->take_dirty();
@@ -81,10 +85,14 @@ void Session::place(const FitRequest& room) {
     const double ratio = room.device_pixel_ratio * placement.zoom;
     if (ratio == model_.device_pixel_ratio()) return;
     // Drawn anew at the new resolution from the acts, never scaled.
-    log_.redraw(model_, ratio);
+    log_.redraw(model_, ratio, [this](Model& m) { apply_setup(m, setup_); });
     changes_.views_redrawn = true;
     changes_.placement = true;
 }
+
+std::string Session::setup_query() const { return af::setup_query(model_.state, setup_.lang); }
+
+std::string Session::picture_file_name() const { return af::picture_file_name(model_.state); }
 
 SessionChanges Session::take_changes() {
     SessionChanges changes = std::move(changes_);

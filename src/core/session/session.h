@@ -13,6 +13,7 @@
 #include "core/model/model.h"
 #include "core/model/window_fit.h"
 #include "core/model/window_host.h"
+#include "core/setup/setup.h"
 
 namespace af {
 
@@ -55,10 +56,11 @@ struct SessionChanges {
 // into refit; after each call it takes the changes and shows them.
 class Session {
 public:
-    // A session that is never placed on a screen (a page, an unseen picture).
-    explicit Session(const FitRequest& room);
+    // A session that is never placed on a screen (a page, an unseen picture),
+    // opened with a lesson's setup.
+    explicit Session(const FitRequest& room, const Setup& setup = {});
     // Start-up sizes and centres `host`, a window on a real screen.
-    Session(WindowHost& host, const FitRequest& room);
+    Session(WindowHost& host, const FitRequest& room, const Setup& setup = {});
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -84,6 +86,10 @@ public:
     Placement placement() const { return placement_; }
     // Frames of runs drawn since start-up.
     long frames_drawn() const { return frames_drawn_; }
+    // The setup that opens the program as it stands now, as a query for a
+    // link; and a file name for a picture that says it.
+    std::string setup_query() const;
+    std::string picture_file_name() const;
 
     // Everything changed since the last call (the views' changed rectangles
     // are taken from the views).
@@ -101,6 +107,7 @@ private:
     void place(const FitRequest& room);
 
     SizeOnlyWindow unplaced_;
+    Setup setup_;  // what the program was opened with
     FitRequest room_;
     Placement placement_;
     Model model_;

@@ -19,13 +19,13 @@ FitRequest laid_out_room() {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(const Setup& setup, QWidget* parent)
     : QWidget(parent),
       fit_(*this, [this] {
           session_.refit(fit_.room());
           show_changes();
       }),
-      session_(fit_, laid_out_room()),
+      session_(fit_, laid_out_room(), setup),
       controls_(*this, session_.model()),
       pacer_(*this, [this] {
           session_.frame_due();

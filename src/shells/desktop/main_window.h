@@ -17,7 +17,8 @@ namespace af::desktop {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Opens with a lesson's setup, or as laid out.
+    explicit MainWindow(const Setup& setup = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Model& model() const { return session_.model(); }

@@ -1,0 +1,74 @@
+// The command line: the setup's fields as GNU-style options or one address,
+// --help and --version, the picture options, and a usage error naming the
+// option and what it allows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/setup/command_line.h"
+
+namespace {
+
+using Action = af::CommandLine::Action;
+
+af::CommandLine parse(std::vector<std::string_view> arguments) { return af::parse_command_line(arguments); }
+
+TEST(CommandLine, OptionsAndAddressesGiveTheSameSetup) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        std::optional<float> r1, omega2, time_ms;  // in the state's units: lengths, counts, ms
+        std::optional<std::int16_t> frequency_step;
+    } cases[] = {
+        {{"--r1", "5"}, 5, {}, {}, {}},
+        {{"--r1=5"}, 5, {}, {}, {}},
+        {{"r1=5"}, 5, {}, {}, {}},
+        {{"file:///home/t/angular-frequency.html?r1=5&omega2=6#top"}, 5, 60, {}, {}},
+        {{"--omega-step", "0.5", "--omega2=2.5"}, {}, 25, {}, 5},
+        {{"omega_step=0.5", "--omega2", "2.5"}, {}, 25, {}, 5},  // a step from the address governs an option
+        {{"--time", "0.25"}, {}, {}, 250, {}},
+        {{"--", "r1=7"}, 7, {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const af::CommandLine line = parse(c.arguments);
+        ASSERT_FALSE(line.error) << c.arguments[0] << ": " << *line.error;
+        EXPECT_EQ(line.action, Action::Open);
+        EXPECT_EQ(line.setup.length[0], c.r1) << c.arguments[0];
+        EXPECT_EQ(line.setup.frequency[1], c.omega2) << c.arguments[0];
+        EXPECT_EQ(line.setup.time_ms, c.time_ms) << c.arguments[0];
+        EXPECT_EQ(line.setup.frequency_step, c.frequency_step) << c.arguments[0];
+    }
+}
+
+TEST(CommandLine, ActionsAndUsageErrors) {
+    EXPECT_EQ(parse({"--help"}).action, Action::Help);
+    EXPECT_EQ(parse({"--r1=3", "--version"}).action, Action::Version);
+    const af::CommandLine picture = parse({"--picture", "out.png", "--run", "--scale=2", "--r2=5"});
+    EXPECT_EQ(picture.action, Action::Picture);
+    EXPECT_EQ(picture.picture_file, "out.png");
+    EXPECT_TRUE(picture.run);
+    EXPECT_EQ(picture.scale, 2);
+    EXPECT_EQ(picture.setup.length[1], 5.0f);
+
+    const std::pair<std::vector<std::string_view>, std::string> errors[] = {
+        {{"--bogus"}, "unknown option '--bogus'"},
+        {{"--r1", "16"}, "--r1: must be a whole number from 1 to 15"},
+        {{"--time-step=0.003"}, "--time-step: must be 0.01, 0.005 or 0.002"},
+        {{"--r1"}, "--r1: needs a value"},
+        {{"--r1=5&r2=3"}, "--r1: must be a whole number from 1 to 15"},  // no way into another field
+        {{"r1=4", "--r1=5"}, "--r1: is given more than once"},
+        {{"r1=0"}, "r1: must be a whole number from 1 to 15"},
+        {{"a", "b"}, "give one address or query at most"},
+        {{"--run"}, "--run: goes with --picture FILE"},
+        {{"--picture=x.png", "--scale=9"}, "--scale: must be a whole number from 1 to 8"},
+        {{"--picture"}, "--picture: needs the name of the PNG file to write"},
+        {{"--help=yes"}, "--help: takes no value"},
+        {{"--\x1b[2J"}, "unknown option '--?[2J'"},
+    };
+    for (const auto& [arguments, message] : errors) {
+        const af::CommandLine line = parse(arguments);
+        ASSERT_TRUE(line.error) << arguments[0];
+        EXPECT_EQ(*line.error, message);
+    }
+}
+
+}  // namespace
