@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "shells/desktop/qt_text.h"
+#include "shells/desktop/views_image.h"
 #include "shells/desktop/window_keys.h"
 
 namespace af::desktop {
@@ -38,7 +39,20 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
         session_.press(control, part);
         show_changes();
     });
-    add_window_keys(*this, fit_, [this] { return session_.placement().zoom; });
+    add_window_keys(*this, fit_,
+                    {[this] { return session_.placement().zoom; },
+                     [this] {
+                         copy_views_image(session_.model());
+                         session_.picture_taken(Session::PictureTaken::Copied);
+                         show_changes();
+                     },
+                     [this] {
+                         ask_to_save_views_image(*this, session_.model(), QString::fromStdString(session_.picture_file_name()),
+                                                 [this] {
+                                                     session_.picture_taken(Session::PictureTaken::Saved);
+                                                     show_changes();
+                                                 });
+                     }});
     fit_.take_start_size();
     controls_.show_captions(session_.captions());
     speech_.refresh();

@@ -1,0 +1,128 @@
+// The program as a teacher's shell script uses it: --help, --version and a
+// bad value give their statuses and messages without a window; --picture
+// writes the three views of a setup, equal to the reference images of that
+// state; Ctrl+C in the window leaves the views on the clipboard.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "shells/desktop/application.h"
+#include "shells/desktop/main_window.h"
+
+namespace {
+
+struct Ran {
+    int status;
+    QString out, err;
+};
+
+Ran run(const QStringList& arguments) {
+    QProcess program;
+    program.start(AF_PROGRAM, arguments);
+    if (!program.waitForFinished(20000)) {
+        program.kill();
+        return {-1, {}, "did not end: a window opened?"};
+    }
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+// The views' places in a picture at scale 1, in pixels: as the window lays
+// them out (15 twips to a pixel), from the circle view's corner.
+struct Placed {
+    QRect in_picture;
+    int row_in_reference;  // the references stack the views, circle view on top
+};
+const Placed kViews[] = {{{0, 0, 137, 137}, 0}, {{184, 0, 393, 137}, 137}, {{184, 152, 393, 137}, 274}};
+
+QRect scaled(const QRect& r, int s) { return {r.x() * s, r.y() * s, r.width() * s, r.height() * s}; }
+
+}  // namespace
+
+class Picture : public QObject {
+    Q_OBJECT
+
+private slots:
+    void help_version_and_usage_errors() {
+        const Ran help = run({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith("Usage: angular-frequency [OPTION]... [ADDRESS]"));
+        QVERIFY(help.out.contains("--time-step=SECONDS"));
+        const Ran version = run({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.out.startsWith("angular-frequency " AF_VERSION "\n"));
+        for (const auto& [arguments, first] :
+             {std::pair{QStringList{"--r1", "16"}, QString("angular-frequency: --r1: must be a whole number from 1 to 15")},
+              {QStringList{"--bogus"}, QString("angular-frequency: unknown option '--bogus'")},
+              {QStringList{"omega2=2.5"}, QString("angular-frequency: omega2: must be a whole number from 1 to 10")}}) {
+            const Ran bad = run(arguments);
+            QCOMPARE(bad.status, 2);
+            QCOMPARE(bad.err, first + "\nTry 'angular-frequency --help' for more information.\n");
+            QVERIFY(bad.out.isEmpty());
+        }
+    }
+
+    void pictures_equal_the_reference_images_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<int>("scale");
+        for (const int s : {1, 2}) {
+            const QString at = QString("@%1x").arg(s), scale = QString::number(s);
+            QTest::newRow(qPrintable("start-up" + at)) << QStringList{"--scale", scale} << "start-up" + at << s;
+            QTest::newRow(qPrintable("after a run" + at))
+                << QStringList{"--run", "--scale=" + scale} << "after-run-0.01" + at << s;
+            QTest::newRow(qPrintable("after a run at 0.002" + at))
+                << QStringList{"--time-step", "0.002", "--run", "--scale", scale} << "after-run-0.002" + at << s;
+            QTest::newRow(qPrintable("a length down, as a link" + at))
+                << QStringList{"--scale", scale, "file:///x/angular-frequency.html?r1=9"} << "r1-down" + at << s;
+        }
+    }
+
+    void pictures_equal_the_reference_images() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reference);
+        QFETCH(int, scale);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("picture.png");
+        const Ran made = run(QStringList{"--picture", file} + arguments);
+        QCOMPARE(made.status, 0);
+        const QImage picture = QImage(file).convertToFormat(QImage::Format_RGB32);
+        QImage expected = QImage(AF_GOLDEN_DIR "/" + reference + ".png").convertToFormat(QImage::Format_RGB32);
+        expected.setDevicePixelRatio(1);  // some references carry their ratio; pixels are compared
+        QCOMPARE(picture.size(), QSize(577 * scale, 289 * scale));
+        for (const Placed& view : kViews) {
+            const QRect in_picture = scaled(view.in_picture, scale);
+            const QImage seen = picture.copy(in_picture);
+            const QImage wanted = expected.copy(0, view.row_in_reference * scale, in_picture.width(), in_picture.height());
+            QCOMPARE(seen, wanted);
+        }
+        // Between the views the picture is white.
+        QCOMPARE(picture.pixel(150 * scale, 10 * scale), qRgb(255, 255, 255));
+    }
+
+    void ctrl_c_copies_the_views_on_screen() {
+        af::desktop::prepare_application();
+        af::desktop::MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(w.findChild<QWidget*>("time_spin"), Qt::Key_Up);  // the vectors on show
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!copied.isNull());
+        const auto views = af::named_views(w.model());
+        for (std::size_t k = 0; k < views.size(); ++k) {
+            const af::Surface& view = *views[k].second;
+            const double ratio = view.device_pixel_ratio();
+            const QRect at = scaled(kViews[k].in_picture, 1);
+            const QImage shown(reinterpret_cast<const uchar*>(view.screen().data()), view.width(), view.height(),
+                               QImage::Format_RGB32);
+            QCOMPARE(copied.copy(qRound(at.x() * ratio), qRound(at.y() * ratio), view.width(), view.height()), shown);
+        }
+    }
+};
+
+QTEST_MAIN(Picture)
+#include "picture_test.moc"
