@@ -127,6 +127,17 @@ std::vector<std::pair<std::string_view, SpinReading>> Session::spin_readings() c
     return all;
 }
 
+std::vector<std::string_view> Session::chosen_options() const {
+    std::vector<std::string_view> chosen;
+    for (const ControlSpec& c : window_layout()) {
+        if (c.kind != ControlKind::OptionButton || !c.act) continue;
+        const std::int16_t in_force = c.act->kind == Act::Kind::ChooseTimeStep ? model_.state.time_step_ms
+                                                                               : model_.state.frequency_step;
+        if (c.act->choice == in_force) chosen.push_back(c.name);
+    }
+    return chosen;
+}
+
 std::array<std::pair<std::string_view, std::string>, 3> Session::view_descriptions() const {
     return narrator_.view_descriptions(model_.state);
 }

@@ -100,6 +100,8 @@ public:
     std::vector<std::pair<std::string_view, std::string>> captions() const;
     std::vector<std::pair<std::string_view, SpinReading>> spin_readings() const;
     std::array<std::pair<std::string_view, std::string>, 3> view_descriptions() const;
+    // The option buttons whose step is in force, one in each group.
+    std::vector<std::string_view> chosen_options() const;
 
 private:
     void began(const Act& act);

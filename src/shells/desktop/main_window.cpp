@@ -55,6 +55,7 @@ MainWindow::MainWindow(const Setup& setup, QWidget* parent)
                      }});
     fit_.take_start_size();
     controls_.show_captions(session_.captions());
+    controls_.show_chosen(session_.chosen_options());
     speech_.refresh();
 }
 

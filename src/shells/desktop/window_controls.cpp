@@ -123,6 +123,10 @@ void WindowControls::place(const Placement& placement) {
     }
 }
 
+void WindowControls::show_chosen(const std::vector<std::string_view>& options) {
+    for (const std::string_view name : options) find<QRadioButton>(name)->setChecked(true);
+}
+
 void WindowControls::show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions) {
     for (const auto& [name, caption] : captions) {
         auto* label = find<QLabel>(name);

@@ -34,6 +34,8 @@ public:
     // Places every control at the placement's zoom and corner.
     void place(const Placement& placement);
 
+    // Checks the option buttons whose step is in force.
+    void show_chosen(const std::vector<std::string_view>& options);
     // Shows the captions as they stand.
     void show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions);
     // Shows what changed on the labels and the views; with `now`, at once

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/session/session.h"
+#include "core/setup/parse_setup.h"
 
 namespace {
 
@@ -134,6 +135,23 @@ TEST(Session, ARefitWaitsForTheRunAndRedrawsAtTheNewResolution) {
     EXPECT_EQ(s.placement().zoom, 2.0);
     EXPECT_EQ(s.model().circle_view.width(), 274) << "drawn afresh at twice the resolution";
     EXPECT_EQ(c.views[0].x1, 274) << "the whole view changed";
+}
+
+TEST(Session, ALessonsSetupIsKeptWhenTheViewsAreDrawnAnew) {
+    const af::Setup setup = af::parse_setup("r2=5&omega2=6&t=0.25").setup;
+    const af::FitRequest twice{{2 * kLaidOut.width, 2 * kLaidOut.height}, kLaidOut, 1.0, 1.0};
+    Session refitted(kRoom, setup);
+    refitted.press("time_spin", ControlPart::Up);
+    refitted.refit(twice);
+    Session born_large(twice, setup);
+    born_large.press("time_spin", ControlPart::Up);
+    EXPECT_EQ(refitted.model().state.time_ms, 260.0f);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(af::named_views(refitted.model())[k].second->screen(), af::named_views(born_large.model())[k].second->screen())
+            << af::kViewNames[k];
+    }
+    EXPECT_EQ(refitted.setup_query(), "r2=5&omega2=6&t=0.26");
+    EXPECT_EQ(refitted.chosen_options(), (std::vector<std::string_view>{"time_step_0.01", "omega_step_1"}));
 }
 
 TEST(Session, CaptionsAreReportedOnlyWhenTheyChange) {

@@ -5,10 +5,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
+#include <QRadioButton>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/setup/parse_setup.h"
 #include "shells/desktop/application.h"
 #include "shells/desktop/main_window.h"
 
@@ -101,6 +104,16 @@ private slots:
         }
         // Between the views the picture is white.
         QCOMPARE(picture.pixel(150 * scale, 10 * scale), qRgb(255, 255, 255));
+    }
+
+    void a_window_opens_set_up() {
+        af::desktop::prepare_application();
+        af::desktop::MainWindow w(af::parse_setup("time_step=0.005&omega_step=0.5&omega2=2.5&r1=5").setup);
+        QCOMPARE(w.findChild<QLabel*>("r1_value")->text(), QString("5"));
+        QCOMPARE(w.findChild<QLabel*>("omega2_value")->text(), QString("2.5"));
+        QVERIFY(w.findChild<QRadioButton*>("time_step_0.005")->isChecked());
+        QVERIFY(!w.findChild<QRadioButton*>("time_step_0.01")->isChecked());
+        QVERIFY(w.findChild<QRadioButton*>("omega_step_0.5")->isChecked());
     }
 
     void ctrl_c_copies_the_views_on_screen() {
