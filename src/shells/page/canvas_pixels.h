@@ -16,6 +16,9 @@ struct CanvasPixels {
     PixelRect changed{};
 };
 
+// Image words 0xFFRRGGBB into a canvas's red, green, blue, alpha bytes.
+void to_canvas_order(const std::uint32_t* words, std::size_t count, std::uint32_t* out);
+
 // Keeps a canvas-ordered copy of each view, brought up to date rectangle by
 // rectangle.
 class CanvasCopies {

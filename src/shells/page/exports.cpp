@@ -6,9 +6,12 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/model/caption_size.h"
+#include "core/model/views_picture.h"
 #include "core/session/session.h"
+#include "core/setup/parse_setup.h"
 #include "shells/page/canvas_pixels.h"
 #include "shells/page/page_json.h"
 
@@ -17,7 +20,9 @@ namespace {
 std::unique_ptr<af::Session> session;
 af::SessionChanges last_changes;
 af::page::CanvasCopies canvases;
-std::string layout_text, changes_text;
+std::string layout_text, changes_text, refused_text, setup_text;
+std::vector<std::uint32_t> picture_rgba;
+std::array<std::int32_t, 3> picture_record{};
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
 std::array<std::int32_t, 7> view_record{};
 
@@ -37,8 +42,48 @@ af::FitRequest room(int width, int height, double device_pixel_ratio) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio) {
-    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio));
+// `address`: the page's own address, whose query may hold a lesson's setup.
+EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio, const char* address) {
+    const af::ParsedSetup parsed = af::parse_setup(address ? address : "");
+    refused_text = af::page::refused_json(parsed.refused);
+    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup);
+}
+
+// What of the address's setup was not taken, as a JSON array of sentences.
+EMSCRIPTEN_KEEPALIVE const char* af_setup_refused() { return refused_text.c_str(); }
+
+// The setup as it stands, as a query for the page's address.
+EMSCRIPTEN_KEEPALIVE const char* af_setup_query() {
+    setup_text = session->setup_query();
+    return setup_text.c_str();
+}
+
+// Every caption, spin reading, view description and chosen option as they
+// stand, for a page opened with a setup.
+EMSCRIPTEN_KEEPALIVE const char* af_readings_json() {
+    changes_text = af::page::readings_json(*session);
+    return changes_text.c_str();
+}
+
+// The three views as laid out, in a canvas's byte order: address, width and
+// height; and the name a file of it takes.
+EMSCRIPTEN_KEEPALIVE const std::int32_t* af_views_picture() {
+    const af::ViewsPicture picture = af::views_picture(session->model());
+    picture_rgba.resize(picture.pixels.size());
+    af::page::to_canvas_order(picture.pixels.data(), picture.pixels.size(), picture_rgba.data());
+    picture_record = {static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(picture_rgba.data())), picture.width,
+                      picture.height};
+    return picture_record.data();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* af_picture_file_name() {
+    setup_text = session->picture_file_name();
+    return setup_text.c_str();
+}
+
+// A picture went to the clipboard (0) or into a file (1): said so.
+EMSCRIPTEN_KEEPALIVE void af_picture_taken(int saved) {
+    session->picture_taken(saved ? af::Session::PictureTaken::Saved : af::Session::PictureTaken::Copied);
 }
 
 // `part`: 0 the whole control, 1 a spin's up arrow, 2 its down arrow. Returns

@@ -48,7 +48,7 @@
 
   function start(core) {
     const api = {
-      start: core.cwrap('af_start', null, ['number', 'number', 'number']),
+      start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string']),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
       frameDue: core.cwrap('af_frame_due', null, []),
       focusMoved: core.cwrap('af_focus_moved', null, []),
@@ -77,7 +77,7 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1);
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href);
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.

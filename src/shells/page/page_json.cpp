@@ -145,7 +145,17 @@ std::string readings_json(const Session& session) {
     json.begin_object();
     write_captions(json, session.captions());
     write_readings(json, session);
-    json.end_object();
+    json.key("chosen").begin_array();
+    for (const std::string_view name : session.chosen_options()) json.value(name);
+    json.end_array().end_object();
+    return json.text();
+}
+
+std::string refused_json(const std::vector<SetupRefusal>& refused) {
+    JsonText json;
+    json.begin_array();
+    for (const SetupRefusal& r : refused) json.value(r.message);
+    json.end_array();
     return json.text();
 }
 

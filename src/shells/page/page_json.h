@@ -18,8 +18,11 @@ std::string layout_json(const Placement& placement);
 // changed them, and the sentences to say.
 std::string changes_json(const Session& session, const SessionChanges& changes);
 
-// Every caption, spin reading and view description as they stand: what the
-// page is built with.
+// Every caption, spin reading, view description and chosen option as they
+// stand: what the page is built with.
 std::string readings_json(const Session& session);
+
+// What of a setup was not taken: its sentences, as a JSON array.
+std::string refused_json(const std::vector<SetupRefusal>& refused);
 
 }  // namespace af::page
