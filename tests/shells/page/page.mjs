@@ -65,11 +65,13 @@ export const framesShown = (session) => session.evaluate(() => window.angularFre
 export const attribute = (session, id, name) => session.evaluate(([id, name]) => document.getElementById(id).getAttribute(name), [id, name]);
 export const valueNow = (session, id) => attribute(session, id, 'aria-valuenow').then(Number);
 export const focus = (session, id) => session.evaluate((id) => document.getElementById(id).focus(), id);
-// An element's box in the viewport's CSS pixels.
-export const boxOf = (session, id) => session.evaluate((id) => {
-  const r = document.getElementById(id).getBoundingClientRect();
+// An element's box in the viewport's CSS pixels; with `part`, the box of the
+// element inside it that the selector names.
+export const boxOf = (session, id, part) => session.evaluate(([id, part]) => {
+  const element = document.getElementById(id);
+  const r = (part ? element.querySelector(part) : element).getBoundingClientRect();
   return { x: r.left, y: r.top, width: r.width, height: r.height };
-}, id);
+}, [id, part ?? null]);
 
 // Clicks the element at a fraction of its width and height (its middle unless told).
 export async function clickOn(session, id, fx = 0.5, fy = 0.5) {
@@ -109,7 +111,7 @@ export async function canvasPixels(session, id) {
 }
 
 // An element's box in device pixels, as a screenshot has it.
-export async function deviceBox(session, id, ratio) {
-  const box = await boxOf(session, id);
+export async function deviceBox(session, id, ratio, part) {
+  const box = await boxOf(session, id, part);
   return { x: Math.round(box.x * ratio), y: Math.round(box.y * ratio), width: Math.round(box.width * ratio), height: Math.round(box.height * ratio) };
 }
