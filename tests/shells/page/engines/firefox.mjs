@@ -1,6 +1,7 @@
 // Debian's firefox-esr, headless, over WebDriver BiDi through puppeteer-core:
 // a fresh browser context for each page, with every request that is not for
-// a file: or data: URL refused and noted.
+// a file: or data: URL refused and noted (requests to a loopback address
+// from the file: page are stopped by firefox before they show here).
 import puppeteer from 'puppeteer-core';
 
 // Nothing that phones home, and no first-run pages.
