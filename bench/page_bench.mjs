@@ -7,8 +7,14 @@
 //     The start of that animation frame is printed too;
 //   runs: how long a run of 101, 201 and 501 frames takes against one frame
 //     per animation frame, and the frames skipped or shown twice;
-//   size: the file as it is and gzip-compressed.
-// Usage: node bench/page_bench.mjs build/web/angular-frequency.html
+//   size: the file as it is and gzip-compressed;
+//   pacing in each engine (chromium, firefox-esr, WebKitGTK, through the
+//     tests' engine modules) at device pixel ratios 1 and 2: the time from
+//     frame to frame during a run of 101 frames, the page's own script work
+//     in each animation frame, and the frame-to-frame time of a page that
+//     only puts a few new pixels into canvases of the views' sizes each frame.
+// Usage: node bench/page_bench.mjs build/web/angular-frequency.html [engines]
+// (engines: comma-separated; all three unless named)
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { dirname, join, resolve } from 'node:path';
@@ -20,6 +26,9 @@ const repo = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 const { chromium } = createRequire(join(repo, 'tests/shells/page/package.json'))('playwright-core');
 
 const pagePath = resolve(process.argv[2] || join(repo, 'build/web/angular-frequency.html'));
+process.env.AF_PAGE = pagePath;
+const engines = (process.argv[3] || 'chromium,firefox,webkit').split(',');
+const canvasPagePath = join(dirname(pagePath), 'canvas-pacing.html');
 const blankPath = join(dirname(pagePath), 'blank-page.html');
 const LOADS = 31, REPEATS = 3;
 
@@ -149,3 +158,67 @@ const bytes = statSync(pagePath).size;
 const gzipped = gzipSync(readFileSync(pagePath), { level: 9 }).length;
 console.log(`page size ${fmt(bytes / 1024)} KB (budget 300: ${verdict(bytes / 1024 <= 300)}),` +
   ` gzip ${fmt(gzipped / 1024)} KB (budget 150: ${verdict(gzipped / 1024 <= 150)})`);
+
+// A page that only animates canvases of the views' sizes: each animation
+// frame puts a small new patch into each, as a run's frame changes little.
+const canvasPage = `<!doctype html><meta charset="utf-8"><body style="margin:0">
+<script>
+const r = devicePixelRatio, sizes = [[137, 137], [393, 137], [393, 137]], times = [];
+const canvases = sizes.map(([w, h]) => {
+  const c = document.body.appendChild(document.createElement('canvas'));
+  Object.assign(c, { width: Math.round(w * r), height: Math.round(h * r) });
+  Object.assign(c.style, { width: w + 'px', height: h + 'px', display: 'block' });
+  return c;
+});
+const images = canvases.map(() => new ImageData(8, 8));
+window.animate = (frames) => new Promise((done) => {
+  const tick = (now) => {
+    times.push(now);
+    images.forEach((image, k) => { image.data.fill(times.length * 37 % 256); canvases[k].getContext('2d').putImageData(image, times.length % 100, 0); });
+    if (times.length < frames) requestAnimationFrame(tick); else done(times);
+  };
+  requestAnimationFrame(tick);
+});
+</script>`;
+
+// In the page: wraps requestAnimationFrame so that each callback's own time is noted.
+function noteWork() {
+  const request = window.requestAnimationFrame.bind(window);
+  window.frameWork = [];
+  window.requestAnimationFrame = (callback) => request((now) => {
+    const start = performance.now();
+    callback(now);
+    window.frameWork.push(performance.now() - start);
+  });
+}
+
+const quantile = (values, q) => [...values].sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(q * values.length))];
+const gapsOf = (times) => times.slice(1).map((t, k) => t - times[k]);
+
+writeFileSync(canvasPagePath, canvasPage);
+const enginePage = await import(pathToFileURL(join(repo, 'tests/shells/page/page.mjs')).href);
+console.log('pacing in each engine during a run of 101 frames at a time step of 0.01, 622x319 viewport, median of ' +
+  `${REPEATS} runs: ms per frame (page's own work in a frame: median / 90th percentile); a canvas-only page's ms per frame`);
+for (const engine of engines) {
+  const browser = await enginePage.launch(engine);
+  for (const ratio of [1, 2]) {
+    const session = await enginePage.open(browser, { ratio });
+    await session.evaluate(noteWork);
+    const perFrame = [], work = [];
+    for (let k = 0; k < REPEATS; ++k) {
+      const before = await session.evaluate(() => [window.angularFrequency.frameTimes().length, window.frameWork.length]);
+      await enginePage.act(session, [['click', 'run_button']]);
+      await enginePage.idle(session);
+      const [times, done] = await session.evaluate(([n, w]) => [window.angularFrequency.frameTimes().slice(n), window.frameWork.slice(w)], before);
+      perFrame.push(median(gapsOf(times)));
+      work.push(...done);
+    }
+    await enginePage.close(session);
+    const blank = await browser.open({ url: pathToFileURL(canvasPagePath).href, width: 622, height: 319, ratio });
+    const blankPerFrame = median(gapsOf(await blank.evaluate(() => window.animate(121))));
+    await blank.close();
+    console.log(`  ${engine} at ratio ${ratio}: ${fmt(median(perFrame))} ms per frame (work ${fmt(median(work), 2)} / ` +
+      `${fmt(quantile(work, 0.9), 2)} ms); canvas-only page ${fmt(blankPerFrame)} ms per frame`);
+  }
+  await browser.close();
+}

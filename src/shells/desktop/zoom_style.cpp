@@ -19,6 +19,8 @@ constexpr int kArrowMost = 8;
 constexpr int kArrowWidth = 14;
 constexpr int kArrowHeight = 8;
 constexpr int kArrowAlpha = 160;
+// Fusion's room between a group's title and its frame line.
+constexpr int kGroupFrameGap = 3;
 
 bool is_arrow(QStyle::PrimitiveElement element) {
     return element == QStyle::PE_IndicatorArrowUp || element == QStyle::PE_IndicatorArrowDown ||
@@ -47,6 +49,7 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     // Arrows at every zoom: Fusion draws them through a pixmap whose size a
     // fractional screen scale rounds down.
     if (is_arrow(element) && option && !laid_out_) return draw_arrow(element, option, painter);
+    if (element == PE_FrameGroupBox && zoom_ != 1.0 && option && !laid_out_) return draw_group_frame(option, painter, widget);
     if (zoom_ != 1.0 && option && !laid_out_) {
         switch (element) {
         case PE_PanelButtonBevel:
@@ -95,6 +98,22 @@ bool ZoomStyle::draw_scaled(PrimitiveElement element, const QStyleOption* option
     laid_out_ = false;
     painter->restore();
     return true;
+}
+
+// Fusion puts a group's frame line max(radio indicator height, title font
+// height) + 3 pixels down, with the indicator's height and the 3 at the
+// screen's scale alone: below zoom 1 they outweigh the shrunken title and
+// push the line into the first option. Here both are at the zoom, so the
+// line keeps its place above the options as laid out (rounded up, never
+// further into them).
+void ZoomStyle::draw_group_frame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const {
+    const int indicator = baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight, nullptr, widget);
+    const int title = option->fontMetrics.height();
+    const int fusion = std::max(indicator, title) + kGroupFrameGap;
+    const int wanted = static_cast<int>(std::floor(std::max(indicator * zoom_, double(title)) + kGroupFrameGap * zoom_));
+    QStyleOption moved = *option;
+    moved.rect.setTop(option->rect.top() + wanted - fusion);
+    QProxyStyle::drawPrimitive(PE_FrameGroupBox, &moved, painter, widget);
 }
 
 // Fusion's arrow has a fixed largest size, which scaling would blur; drawn

@@ -33,6 +33,7 @@ private:
     bool draw_scaled(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const;
     void draw_arrow(PrimitiveElement element, const QStyleOption* option, QPainter* painter) const;
+    void draw_group_frame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
 
     double zoom_ = 1.0;
     // While a part is drawn at the laid-out size, the metrics it reads are too.

@@ -213,8 +213,20 @@
       frameTimes: () => frameTimes.slice(),
       zoom: () => layout.zoom,
     });
-    // Captions are measured again once the embedded fonts are in.
-    document.fonts.ready.then(() => ui.place(layout, { written: true }));
+    // Ready means drawn. The browser asks for the embedded fonts as it lays
+    // the captions out, so only once the first frame is drawn does
+    // document.fonts.ready wait for them; then the captions are measured
+    // again in their fonts, and the page is ready once a frame with them
+    // is painted (until then, font-display: block hides them).
+    const firstFrameDrawn = resolveReady;
+    resolveReady = () => document.fonts.ready.then(() => {
+      ui.place(layout, { written: true });
+      requestAnimationFrame(() => {
+        const painted = new MessageChannel();
+        painted.port1.onmessage = () => firstFrameDrawn();
+        painted.port2.postMessage(null);
+      });
+    });
     // The first frame: the views; the texts at start-up are in the page as built.
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));

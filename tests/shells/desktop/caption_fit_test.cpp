@@ -135,6 +135,32 @@ QRect indicator(const QRadioButton* option) {
     return option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
 }
 
+// The first row of an option group's frame line, in the group's logical
+// pixels: the first row, down a column near its right edge (clear of the
+// title), whose pixel differs from the background above the group.
+double frame_top(QGroupBox* group, double zoom) {
+    const QImage image = group->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double dpr = image.devicePixelRatio();
+    const int x = int(std::floor((group->width() - 5 * zoom) * dpr));
+    const int background = qGray(image.pixel(x, 0));
+    for (int y = 1; y < image.height(); ++y) {
+        if (std::abs(qGray(image.pixel(x, y)) - background) > 12) return y / dpr;
+    }
+    return -1;
+}
+
+// The first row, in logical pixels, on which a widget draws anything.
+double ink_top(QWidget* widget) {
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = image.pixel(image.width() - 1, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (std::abs(qGray(image.pixel(x, y)) - qGray(background)) > 12) return y / image.devicePixelRatio();
+        }
+    }
+    return -1;
+}
+
 // The window resized to show the layout at a zoom of its start-up size.
 void zoom_to(MainWindow& w, QSize start, double zoom) {
     const QSize size(int(std::lround(start.width() * zoom)), int(std::lround(start.height() * zoom)));
@@ -217,6 +243,51 @@ private slots:
             const double side = std::sqrt(arrow_area(spin, upper, z)), side_1 = std::sqrt(arrows_1[upper ? 0 : 1]);
             QVERIFY2(std::abs(side - side_1 * z) <= 1,
                      qPrintable(QString("%1 arrow %2 px across, %3 at zoom 1").arg(upper ? "up" : "down").arg(side).arg(side_1)));
+        }
+    }
+
+    // An option group's frame line runs above its first option at every
+    // zoom as at the laid-out size, where it meets the top of the option's
+    // indicator and passes above its caption: no deeper into the option than
+    // that depth scaled, and above the caption's ink.
+    void group_frame_above_first_option_data() {
+        QTest::addColumn<double>("zoom");
+        for (const double zoom : {0.5, 0.67, 0.75, 0.8, 0.9, 1.25, 2.0, 3.0}) QTest::addRow("zoom %g", zoom) << zoom;
+    }
+
+    void group_frame_above_first_option() {
+        QFETCH(double, zoom);
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::qWait(50);
+        const QSize start = QSize(615, 346) - (w.frameGeometry().size() - w.size());
+        struct Depth {
+            double into_option;  // from the option's first drawn row down to the line
+            double above_caption;  // from the line down to the caption's ink
+        };
+        const auto depth = [&w](const char* group_name, const char* option_name) {
+            auto* group = w.findChild<QGroupBox*>(group_name);
+            auto* option = w.findChild<QRadioButton*>(option_name);
+            const double top = option->mapTo(group, QPoint(0, 0)).y();
+            const double line = frame_top(group, w.zoom());
+            return Depth{line - (top + ink_top(option)), top + placed(option, option->font()).ink.top() - line};
+        };
+        const std::pair<const char*, const char*> groups[] = {{"time_step_group", "time_step_0.01"}, {"omega_step_group", "omega_step_1"}};
+        zoom_to(w, start, 1.0);
+        QCOMPARE(w.zoom(), 1.0);
+        Depth laid_out[2];
+        for (int k = 0; k < 2; ++k) laid_out[k] = depth(groups[k].first, groups[k].second);
+        zoom_to(w, start, zoom);
+        const double z = w.zoom();
+        for (int k = 0; k < 2; ++k) {
+            const Depth d = depth(groups[k].first, groups[k].second);
+            const QString seen = QString("%1 at zoom %2: the line %3 px into the option, %4 px above its caption; at zoom 1 %5 and %6")
+                                     .arg(groups[k].first).arg(z).arg(d.into_option).arg(d.above_caption)
+                                     .arg(laid_out[k].into_option).arg(laid_out[k].above_caption);
+            QVERIFY2(laid_out[k].above_caption > 0, qPrintable(seen));
+            QVERIFY2(d.into_option <= laid_out[k].into_option * z + 1, qPrintable(seen));
+            QVERIFY2(d.above_caption > 0, qPrintable(seen));
         }
     }
 };

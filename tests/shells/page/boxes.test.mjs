@@ -3,7 +3,7 @@
 // CSS pixel at zoom 1, each child offset by its parents' boxes.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, open, close } from './page.mjs';
+import { engines, launch, open, close, boxOf } from './page.mjs';
 
 // name, parent, left, top, width, height (twips)
 const layout = [
@@ -58,8 +58,8 @@ function expectedBox(name, zoom, offset = [0, 0]) {
   return [px + x, py + y, width, height];
 }
 
-async function boxes(page, names) {
-  return page.evaluate((names) => {
+async function boxes(session, names) {
+  return session.evaluate((names) => {
     const origin = document.getElementById('window').getBoundingClientRect();
     return Object.fromEntries(names.map((name) => {
       // An option button's box is its label, around the radio input that has the name.
@@ -72,35 +72,36 @@ async function boxes(page, names) {
   }, names);
 }
 
-describe('control boxes', () => {
-  let browser;
-  before(async () => { browser = await launch(); });
-  after(() => browser.close());
+for (const engine of engines()) {
+  describe(`control boxes in ${engine}`, () => {
+    let browser;
+    before(async () => { browser = await launch(engine); });
+    after(() => browser.close());
 
-  // viewport, zoom, offset, controls (all when none named)
-  const cases = [
-    [[622, 319], 1, [0, 0]],
-    [[1244, 638], 2, [0, 0], ['control_panel', 'circle_view', 'range_label', 'time_step_0.002', 'omega2_spin', 'reset_button', 'wave_view_2', 'axis_label_2']],
-    // Wider than the layout: zoom 400/319, the spare width shared on both sides.
-    [[1000, 400], 400 / 319, [110, 0], ['control_panel', 'time_spin', 'omega_step_0.1', 'wave_panel_2', 'wave_view_1', 'wave_caption_2']],
-  ];
-  for (const [[width, height], zoom, offset, names = layout.map((row) => row[0])] of cases) {
-    test(`at ${width}x${height}: zoom ${zoom.toFixed(3)}`, async () => {
-      const session = await open(browser, { width, height });
-      const { page } = session;
-      assert.ok(Math.abs((await page.evaluate(() => window.angularFrequency.zoom())) - zoom) < 1e-9, 'zoom');
-      const seen = await boxes(page, names);
-      const wrong = names.filter((name) => JSON.stringify(seen[name]) !== JSON.stringify(expectedBox(name, zoom, offset)))
-        .map((name) => `${name}: ${JSON.stringify(seen[name])} on the page, ${JSON.stringify(expectedBox(name, zoom, offset))} expected`);
+    // viewport, zoom, offset, controls (all when none named)
+    const cases = [
+      [[622, 319], 1, [0, 0]],
+      [[1244, 638], 2, [0, 0], ['control_panel', 'circle_view', 'range_label', 'time_step_0.002', 'omega2_spin', 'reset_button', 'wave_view_2', 'axis_label_2']],
+      // Wider than the layout: zoom 400/319, the spare width shared on both sides.
+      [[1000, 400], 400 / 319, [110, 0], ['control_panel', 'time_spin', 'omega_step_0.1', 'wave_panel_2', 'wave_view_1', 'wave_caption_2']],
+    ];
+    for (const [[width, height], zoom, offset, names = layout.map((row) => row[0])] of cases) {
+      test(`at ${width}x${height}: zoom ${zoom.toFixed(3)}`, async () => {
+        const session = await open(browser, { width, height });
+        assert.ok(Math.abs((await session.evaluate(() => window.angularFrequency.zoom())) - zoom) < 1e-9, 'zoom');
+        const seen = await boxes(session, names);
+        const wrong = names.filter((name) => JSON.stringify(seen[name]) !== JSON.stringify(expectedBox(name, zoom, offset)))
+          .map((name) => `${name}: ${JSON.stringify(seen[name])} on the page, ${JSON.stringify(expectedBox(name, zoom, offset))} expected`);
+        await close(session);
+        assert.deepEqual(wrong, []);
+      });
+    }
+
+    test('#window fills the viewport', async () => {
+      const session = await open(browser, { width: 700, height: 500 });
+      const r = await boxOf(session, 'window');
       await close(session);
-      assert.deepEqual(wrong, []);
+      assert.deepEqual([r.x, r.y, r.width, r.height], [0, 0, 700, 500]);
     });
-  }
-
-  test('#window fills the viewport', async () => {
-    const session = await open(browser, { width: 700, height: 500 });
-    const r = await session.page.locator('#window').boundingBox();
-    await close(session);
-    assert.deepEqual([r.x, r.y, r.width, r.height], [0, 0, 700, 500]);
   });
-});
+}

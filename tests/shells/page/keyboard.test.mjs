@@ -2,96 +2,94 @@
 // layout's tab order, and every control does its act from keys.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, open, close, idle, byId, framesShown, valueNow } from './page.mjs';
+import { engines, launch, open, close, idle, focus, framesShown, valueNow } from './page.mjs';
 
 const close_to = (a, b) => Math.abs(a - b) < 1e-6;
 
-describe('keyboard', () => {
-  let browser;
-  before(async () => { browser = await launch(); });
-  after(() => browser.close());
+for (const engine of engines()) {
+  describe(`keyboard in ${engine}`, () => {
+    let browser;
+    before(async () => { browser = await launch(engine); });
+    after(() => browser.close());
 
-  test('Tab follows the layout tab order', async () => {
-    const session = await open(browser);
-    const { page } = session;
-    const seen = [];
-    for (let k = 0; k < 20; ++k) {
-      await page.keyboard.press('Tab');
-      const id = await page.evaluate(() => document.activeElement?.closest('[id]')?.id ?? '');
-      if (id && seen.includes(id)) break;
-      if (id) seen.push(id);
-    }
-    await close(session);
-    // By tab index: the views 1, 4, 16; the buttons 7, 8; a radio group is one
-    // stop, at its chosen button; the spins 33 to 37.
-    const expected = ['circle_view', 'wave_view_1', 'run_button', 'reset_button', 'time_step_0.01', 'wave_view_2',
-      'omega_step_1', 'time_spin', 'r1_spin', 'r2_spin', 'omega1_spin', 'omega2_spin'];
-    assert.deepEqual(seen.filter((id) => id !== 'full_screen'), expected, `focus went ${seen.join(', ')}`);
-  });
-
-  test('spins step with the arrow keys', async () => {
-    const session = await open(browser);
-    const { page } = session;
-    const wrong = [];
-    // spin, key, reading after (from r1 = r2 = 10, t = 0, ω1 = 2π, ω2 = 4π)
-    for (const [spin, key, after] of [
-      ['r1_spin', 'ArrowUp', 11], ['r1_spin', 'ArrowDown', 10], ['r1_spin', 'ArrowDown', 9],
-      ['r2_spin', 'ArrowUp', 11],
-      ['time_spin', 'ArrowUp', 0.01], ['time_spin', 'ArrowDown', 0], ['time_spin', 'ArrowDown', 0],
-      ['omega1_spin', 'ArrowUp', 3], ['omega2_spin', 'ArrowDown', 3],
-    ]) {
-      await page.focus(byId(spin));
-      await page.keyboard.press(key);
-      const now = await valueNow(page, spin);
-      if (!close_to(now, after)) wrong.push(`${spin} ${key}: ${now}, ${after} expected`);
-    }
-    await close(session);
-    assert.deepEqual(wrong, []);
-  });
-
-  test('arrows choose the step, and the spins then step by it', async () => {
-    const session = await open(browser);
-    const { page } = session;
-    const checked = () => page.evaluate(() => [...document.querySelectorAll('input[type=radio]:checked')].map((e) => e.id).sort());
-    await page.focus(byId('time_step_0.01'));
-    await page.keyboard.press('ArrowDown');
-    await page.focus(byId('omega_step_1'));
-    await page.keyboard.press('ArrowDown');
-    await page.keyboard.press('ArrowDown');
-    const chosen = await checked();
-    // Each read at once: a change of ω starts time again from 0.
-    const readings = [];
-    for (const spin of ['time_spin', 'omega1_spin']) {
-      await page.focus(byId(spin));
-      await page.keyboard.press('ArrowUp');
-      readings.push(await valueNow(page, spin));
-    }
-    await close(session);
-    assert.deepEqual(chosen, ['omega_step_0.1', 'time_step_0.005']);
-    assert.ok(close_to(readings[0], 0.005) && close_to(readings[1], 2.1), `t = ${readings[0]}, ω1 = ${readings[1]}`);
-  });
-
-  for (const key of ['Enter', 'Space']) {
-    test(`${key} on ANIM runs, on RESET resets`, async () => {
+    test('Tab follows the layout tab order', async () => {
       const session = await open(browser);
-      const { page } = session;
-      const start = await framesShown(page);
-      await page.focus(byId('run_button'));
-      await page.keyboard.press(key);
-      await idle(page);
-      const frames = (await framesShown(page)) - start;
-      await page.focus(byId('time_spin'));
-      for (let k = 0; k < 3; ++k) await page.keyboard.press('ArrowUp');
-      const stepped = await valueNow(page, 'time_spin');
-      await page.focus(byId('reset_button'));
-      await page.keyboard.press(key);
-      await idle(page);
-      const afterReset = await valueNow(page, 'time_spin');
+      const seen = [];
+      for (let k = 0; k < 20; ++k) {
+        await session.press('Tab');
+        const id = await session.evaluate(() => document.activeElement?.closest('[id]')?.id ?? '');
+        if (id && seen.includes(id)) break;
+        if (id) seen.push(id);
+      }
       await close(session);
-      assert.equal(frames, 101);
-      // A run ends at t = 0; three steps, then the reset takes time back to 0.
-      assert.ok(close_to(stepped, 0.03), `t = ${stepped} after three steps`);
-      assert.equal(afterReset, 0);
+      // By tab index: the views 1, 4, 16; the buttons 7, 8; a radio group is one
+      // stop, at its chosen button; the spins 33 to 37.
+      const expected = ['circle_view', 'wave_view_1', 'run_button', 'reset_button', 'time_step_0.01', 'wave_view_2',
+        'omega_step_1', 'time_spin', 'r1_spin', 'r2_spin', 'omega1_spin', 'omega2_spin'];
+      assert.deepEqual(seen.filter((id) => id !== 'full_screen'), expected, `focus went ${seen.join(', ')}`);
     });
-  }
-});
+
+    test('spins step with the arrow keys', async () => {
+      const session = await open(browser);
+          const wrong = [];
+      // spin, key, reading after (from r1 = r2 = 10, t = 0, ω1 = 2π, ω2 = 4π)
+      for (const [spin, key, after] of [
+        ['r1_spin', 'ArrowUp', 11], ['r1_spin', 'ArrowDown', 10], ['r1_spin', 'ArrowDown', 9],
+        ['r2_spin', 'ArrowUp', 11],
+        ['time_spin', 'ArrowUp', 0.01], ['time_spin', 'ArrowDown', 0], ['time_spin', 'ArrowDown', 0],
+        ['omega1_spin', 'ArrowUp', 3], ['omega2_spin', 'ArrowDown', 3],
+      ]) {
+        await focus(session, spin);
+        await session.press(key);
+        const now = await valueNow(session, spin);
+        if (!close_to(now, after)) wrong.push(`${spin} ${key}: ${now}, ${after} expected`);
+      }
+      await close(session);
+      assert.deepEqual(wrong, []);
+    });
+
+    test('arrows choose the step, and the spins then step by it', async () => {
+      const session = await open(browser);
+          const checked = () => session.evaluate(() => [...document.querySelectorAll('input[type=radio]:checked')].map((e) => e.id).sort());
+      await focus(session, 'time_step_0.01');
+      await session.press('ArrowDown');
+      await focus(session, 'omega_step_1');
+      await session.press('ArrowDown');
+      await session.press('ArrowDown');
+      const chosen = await checked();
+      // Each read at once: a change of ω starts time again from 0.
+      const readings = [];
+      for (const spin of ['time_spin', 'omega1_spin']) {
+        await focus(session, spin);
+        await session.press('ArrowUp');
+        readings.push(await valueNow(session, spin));
+      }
+      await close(session);
+      assert.deepEqual(chosen, ['omega_step_0.1', 'time_step_0.005']);
+      assert.ok(close_to(readings[0], 0.005) && close_to(readings[1], 2.1), `t = ${readings[0]}, ω1 = ${readings[1]}`);
+    });
+
+    for (const key of ['Enter', 'Space']) {
+      test(`${key} on ANIM runs, on RESET resets`, async () => {
+        const session = await open(browser);
+              const start = await framesShown(session);
+        await focus(session, 'run_button');
+        await session.press(key);
+        await idle(session);
+        const frames = (await framesShown(session)) - start;
+        await focus(session, 'time_spin');
+        for (let k = 0; k < 3; ++k) await session.press('ArrowUp');
+        const stepped = await valueNow(session, 'time_spin');
+        await focus(session, 'reset_button');
+        await session.press(key);
+        await idle(session);
+        const afterReset = await valueNow(session, 'time_spin');
+        await close(session);
+        assert.equal(frames, 101);
+        // A run ends at t = 0; three steps, then the reset takes time back to 0.
+        assert.ok(close_to(stepped, 0.03), `t = ${stepped} after three steps`);
+        assert.equal(afterReset, 0);
+      });
+    }
+  });
+}

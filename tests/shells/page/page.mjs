@@ -1,5 +1,7 @@
-// Opens the page in Debian's chromium, headless, offline, from file://.
-import { chromium } from 'playwright-core';
+// The page in a browser engine, through the few operations the tests need
+// (engines/*.mjs, one module per engine): open the page at a viewport size
+// and device pixel ratio, evaluate script in it, press keys, click, take a
+// screenshot. The helpers here are the same in every engine.
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
@@ -10,75 +12,106 @@ export const outputDir = join(repo, 'build/web/test-output');
 // The reference images of tests/core/model/golden_frames_test.cpp (another folder for a trial).
 export const goldenDir = resolve(process.env.AF_GOLDEN || join(repo, 'tests/golden'));
 
-// No sandbox (root in CI), no GPU (the same software pixels everywhere), and
-// nothing that phones home.
-export const chromiumArgs = [
-  '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync', '--force-color-profile=srgb',
-];
+// The engines to test in: AF_ENGINES (comma-separated) or all three. A test
+// file that runs in fewer names them.
+const allEngines = ['chromium', 'firefox', 'webkit'];
+const chosen = process.env.AF_ENGINES ? process.env.AF_ENGINES.split(',') : allEngines;
+export const engines = (only = allEngines) => chosen.filter((engine) => only.includes(engine));
 
-export function launch() {
-  return chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args: chromiumArgs });
+export async function launch(engine = 'chromium') {
+  const module = await import(`./engines/${engine}.mjs`);
+  return module.launch();
 }
 
-// A fresh context and the page in it. Every request that is not for a file:
-// or data: URL is refused and kept in `blocked`; uncaught exceptions go to
-// `errors`. With `ready`, waits until the first frame is drawn.
+// The page, fresh, in `browser`. With `ready`, waits until the page says it
+// is ready. `initScript` runs before the page's own scripts.
 export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true } = {}) {
-  const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: ratio, offline: true });
-  const blocked = [], errors = [];
-  await context.route((url) => url.protocol !== 'file:' && url.protocol !== 'data:', (route) => {
-    blocked.push(route.request().url());
-    return route.abort();
-  });
-  if (initScript) await context.addInitScript(initScript);
-  const page = await context.newPage();
-  page.on('pageerror', (error) => errors.push(error));
-  await page.goto(pageUrl);
-  if (ready) {
-    await page.waitForFunction(() => window.angularFrequency && window.angularFrequency.ready);
-    await page.evaluate(() => window.angularFrequency.ready);
-  }
-  return { page, context, blocked, errors };
+  const session = await browser.open({ url: pageUrl, width, height, ratio, initScript });
+  if (ready) await waitFor(session, () => window.angularFrequency && window.angularFrequency.ready.then(() => true), null, 30000);
+  return session;
 }
 
-// Closes the context; fails on any exception the page let escape or any
-// request it tried to make.
-export async function close({ context, blocked, errors }) {
-  await context.close();
-  if (errors.length) throw new Error(`the page threw:\n${errors.map((e) => e.stack || e).join('\n')}`);
+// Closes the page; fails on any exception it let escape or any request it
+// tried to make.
+export async function close(session) {
+  const { errors, blocked } = await session.close();
+  if (errors.length) throw new Error(`the page threw:\n${errors.join('\n')}`);
   if (blocked.length) throw new Error(`the page asked the network for:\n${blocked.join('\n')}`);
 }
 
-export const idle = (page) => page.waitForFunction(() => !window.angularFrequency.busy(), null, { timeout: 60000 });
-export const framesShown = (page) => page.evaluate(() => window.angularFrequency.framesShown());
+// Waits, polling in the page, until `fn(arg)` gives something true (a promise is awaited).
+export async function waitFor(session, fn, arg = null, timeout = 60000) {
+  const result = await session.evaluate(async ({ source, arg, timeout }) => {
+    const test = (0, eval)(`(${source})`);
+    const end = performance.now() + timeout;
+    for (;;) {
+      try {
+        const value = await test(arg);
+        if (value) return { value };
+      } catch (error) {
+        if (performance.now() > end) return { timedOut: true, error: String(error) };
+      }
+      if (performance.now() > end) return { timedOut: true };
+      await new Promise((r) => setTimeout(r, 16));
+    }
+  }, { source: fn.toString(), arg, timeout });
+  if (result.timedOut) throw new Error(`waited ${timeout} ms for ${fn}${result.error ? `: ${result.error}` : ''}`);
+  return result.value;
+}
 
-// An element by the layout's name; names with dots need the attribute form.
-export const byId = (name) => `[id="${name}"]`;
-// A view's canvas, whether the canvas carries the name or sits inside it.
-export const canvasOf = (name) => `canvas${byId(name)}, ${byId(name)} canvas`;
+export const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+export const idle = (session) => waitFor(session, () => !window.angularFrequency.busy());
+export const framesShown = (session) => session.evaluate(() => window.angularFrequency.framesShown());
+export const attribute = (session, id, name) => session.evaluate(([id, name]) => document.getElementById(id).getAttribute(name), [id, name]);
+export const valueNow = (session, id) => attribute(session, id, 'aria-valuenow').then(Number);
+export const focus = (session, id) => session.evaluate((id) => document.getElementById(id).focus(), id);
+// An element's box in the viewport's CSS pixels; with `part`, the box of the
+// element inside it that the selector names.
+export const boxOf = (session, id, part) => session.evaluate(([id, part]) => {
+  const element = document.getElementById(id);
+  const r = (part ? element.querySelector(part) : element).getBoundingClientRect();
+  return { x: r.left, y: r.top, width: r.width, height: r.height };
+}, [id, part ?? null]);
 
-export const valueNow = (page, name) => page.getAttribute(byId(name), 'aria-valuenow').then(Number);
+// Clicks the element at a fraction of its width and height (its middle unless told).
+export async function clickOn(session, id, fx = 0.5, fy = 0.5) {
+  const box = await boxOf(session, id);
+  await session.click(box.x + box.width * fx, box.y + box.height * fy);
+}
 
 // Acts written as the tests' tables spell them:
 //   ['key', control, key, times]  focus the control and press the key
 //   ['click', control]            click it in the middle
 //   ['spin', control, 'up'|'down', times]  click the spin's upper or lower half
-export async function act(page, steps) {
-  for (const [how, name, arg, times = 1] of steps) {
-    const target = page.locator(byId(name));
+export async function act(session, steps) {
+  for (const [how, id, arg, times = 1] of steps) {
     if (how === 'key') {
-      await target.focus();
-      for (let k = 0; k < times; ++k) await page.keyboard.press(arg);
+      await focus(session, id);
+      for (let k = 0; k < times; ++k) await session.press(arg);
     } else if (how === 'click') {
-      await target.click();
+      await clickOn(session, id);
     } else if (how === 'spin') {
-      const box = await target.boundingBox();
-      for (let k = 0; k < times; ++k) {
-        await target.click({ position: { x: box.width / 2, y: arg === 'up' ? box.height / 4 : (3 * box.height) / 4 } });
-      }
+      for (let k = 0; k < times; ++k) await clickOn(session, id, 0.5, arg === 'up' ? 0.25 : 0.75);
     } else {
       throw new Error(`no such act: ${how}`);
     }
   }
+}
+
+// A canvas's own pixels (getImageData), as { width, height, data: RGBA }.
+export async function canvasPixels(session, id) {
+  const { width, height, base64 } = await session.evaluate((id) => {
+    const canvas = document.getElementById(id);
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = '';
+    for (let k = 0; k < data.length; k += 0x8000) text += String.fromCharCode(...data.subarray(k, k + 0x8000));
+    return { width: canvas.width, height: canvas.height, base64: btoa(text) };
+  }, id);
+  return { width, height, data: new Uint8Array(Buffer.from(base64, 'base64')) };
+}
+
+// An element's box in device pixels, as a screenshot has it.
+export async function deviceBox(session, id, ratio, part) {
+  const box = await boxOf(session, id, part);
+  return { x: Math.round(box.x * ratio), y: Math.round(box.y * ratio), width: Math.round(box.width * ratio), height: Math.round(box.height * ratio) };
 }

@@ -7,7 +7,7 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { deflateSync } from 'node:zlib';
 import { decodePng, encodePng } from './png.mjs';
-import { launch, goldenDir as golden } from './page.mjs';
+import { launch, open, close, goldenDir as golden } from './page.mjs';
 
 // A PNG whose lines use the given filters, written here by the book's
 // definitions of the filters (CRCs left zero: the reader does not check them).
@@ -79,12 +79,12 @@ describe('PNG reader', () => {
 
   describe('against chromium', () => {
     let browser;
-    before(async () => { browser = await launch(); });
+    before(async () => { browser = await launch('chromium'); });
     after(() => browser.close());
 
     // How many bytes of chromium's reading of `png` differ from `rgba`.
-    const compare = async (page, png, rgba) =>
-       page.evaluate(async ({ url, expected }) => {
+    const compare = async (session, png, rgba) =>
+      session.evaluate(async ({ url, expected }) => {
         const img = new Image();
         img.src = url;
         await img.decode();
@@ -99,20 +99,20 @@ describe('PNG reader', () => {
       }, { url: `data:image/png;base64,${png.toString('base64')}`, expected: Buffer.from(rgba).toString('base64') });
 
     test('reads the reference images as chromium does', async () => {
-      const page = await browser.newPage();
+      const session = await open(browser, { ready: false });
       for (const name of ['start-up@1x.png', 'after-run-0.002@1x.png', 'w2-4.5-steps-13@2x.png']) {
         const png = readFileSync(join(golden, name));
-        assert.equal(await compare(page, png, decodePng(png).data), 0, name);
+        assert.equal(await compare(session, png, decodePng(png).data), 0, name);
       }
-      await page.close();
+      await close(session);
     });
 
     test('writes what chromium reads', async () => {
-      const page = await browser.newPage();
+      const session = await open(browser, { ready: false });
       const width = 7, height = 3;
       const data = Uint8Array.from({ length: width * height * 4 }, (_, i) => (i % 4 === 3 ? 255 : (i * 53) & 255));
-      assert.equal(await compare(page, encodePng({ width, height, data }), data), 0);
-      await page.close();
+      assert.equal(await compare(session, encodePng({ width, height, data }), data), 0);
+      await close(session);
     });
   });
 });
