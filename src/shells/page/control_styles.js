@@ -28,7 +28,7 @@ function controlCorners(layout) {
   return corners;
 }
 
-// For each control (and the page's full-screen button): its element's style
+// For each control (and the page's full-screen and picture buttons): its element's style
 // properties, and its corner in the window.
 function controlStyles(layout) {
   const byName = new Map(layout.controls.map((row) => [row.name, row]));
@@ -49,8 +49,10 @@ function controlStyles(layout) {
     if (row.kind === 'spin') style.fontSize = px(height);  // what its arrows are sized by
     styles.set(row.name, style);
   }
-  const { parent, box: [left, top, width, height] } = layout.full_screen;
-  const panel = corners.get(parent);
-  styles.set('full_screen', { left: px(panel[0] + left), top: px(panel[1] + top), width: px(width), height: px(height) });
+  for (const name of ['full_screen', 'picture_button']) {
+    const { parent, box: [left, top, width, height] } = layout[name];
+    const panel = corners.get(parent);
+    styles.set(name, { left: px(panel[0] + left), top: px(panel[1] + top), width: px(width), height: px(height) });
+  }
   return { styles, corners };
 }

@@ -39,7 +39,9 @@ function wireWindowControls(root, rows, press, captionSize) {
       }
       if (row.kind === 'picture' && control.focus.width > 0) sizeCanvas(row.name);
     }
-    if (!written) Object.assign(document.getElementById('full_screen').style, styles.styles.get('full_screen'));
+    if (!written) {
+      for (const name of ['full_screen', 'picture_button']) Object.assign(document.getElementById(name).style, styles.styles.get(name));
+    }
     fitCaptions(layout.controls);
   }
 

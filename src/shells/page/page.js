@@ -58,6 +58,12 @@
       layoutJson: core.cwrap('af_layout_json', 'string', []),
       takeChanges: core.cwrap('af_take_changes', 'string', []),
       viewPixels: core.cwrap('af_view_pixels', 'number', ['number']),
+      setupRefused: core.cwrap('af_setup_refused', 'string', []),
+      setupQuery: core.cwrap('af_setup_query', 'string', []),
+      readingsJson: core.cwrap('af_readings_json', 'string', []),
+      viewsPicture: core.cwrap('af_views_picture', 'number', []),
+      pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
+      pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
       captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
     };
@@ -88,6 +94,15 @@
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
     ui.place(layout, { written: laidOut });
+    // An address with a setup: the controls say what it set, and what it
+    // asked for that was not taken is named in a notice.
+    const refused = JSON.parse(api.setupRefused());
+    if (location.search.length > 1) {
+      const texts = JSON.parse(api.readingsJson());
+      showTexts(texts);
+      for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
+    }
+    if (refused.length) showRefused(refused);
 
     // Frames: each animation frame puts at most one new frame of a run on show.
     let frameRequested = false;
@@ -139,6 +154,77 @@
       requestFrame();
     }
 
+    function showRefused(sentences) {
+      const notice = document.getElementById('setup_notice');
+      const list = notice.querySelector('ul');
+      for (const sentence of sentences) {
+        const item = document.createElement('li');
+        item.textContent = sentence;
+        list.append(item);
+      }
+      notice.querySelector('button').addEventListener('click', () => { notice.hidden = true; });
+      notice.hidden = false;
+    }
+
+    // The address says the setup as it stands, so that copying it copies the
+    // setup; one history entry, replaced, however many the changes.
+    let addressQuery = location.search.slice(1);
+    function keepAddress() {
+      const query = api.setupQuery();
+      if (query === addressQuery) return;
+      addressQuery = query;
+      try {
+        history.replaceState(history.state, '', `${location.pathname}${query ? `?${query}` : ''}${location.hash}`);
+      } catch {
+        // Some browsers keep a page opened from a file at its address.
+      }
+    }
+
+    // A picture of the three views as laid out, as a PNG: downloaded from the
+    // picture button or Ctrl+S, copied with Ctrl+C where the browser allows.
+    function picturePng() {
+      const at = api.viewsPicture() >> 2;
+      const [address, width, height] = core.HEAP32.subarray(at, at + 3);
+      const canvas = document.createElement('canvas');
+      canvas.width = width;
+      canvas.height = height;
+      const pixels = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4).slice();
+      canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+      return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+    }
+    function savePicture() {
+      const name = api.pictureFileName();
+      picturePng().then((png) => {
+        if (!png) return;
+        const link = document.createElement('a');
+        link.download = name;
+        link.href = URL.createObjectURL(png);
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+        api.pictureTaken(1);
+        show();
+      });
+    }
+    function copyPicture() {
+      if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem !== 'function') return false;
+      navigator.clipboard.write([new ClipboardItem({ 'image/png': picturePng() })]).then(() => {
+        api.pictureTaken(0);
+        show();
+      }, () => {});
+      return true;
+    }
+    document.getElementById('picture_button').addEventListener('click', savePicture);
+    document.addEventListener('keydown', (event) => {
+      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
+      const key = event.key.toLowerCase();
+      if (key === 's') {
+        event.preventDefault();
+        savePicture();
+      } else if (key === 'c' && !String(getSelection())) {
+        if (copyPicture()) event.preventDefault();
+      }
+    });
+
     // What the core has changed: the layout, the views' pixels, the texts.
     function show() {
       const changes = JSON.parse(api.takeChanges());
@@ -149,6 +235,7 @@
       views.forEach(copyView);
       showTexts(changes);
       framesDrawn += changes.frames;
+      if (!api.busy()) keepAddress();
     }
 
     function copyView(name, index) {
@@ -180,7 +267,7 @@
       for (const [name, description] of Object.entries(texts.views || {})) {
         document.getElementById(`${name}_description`).textContent = description;
       }
-      for (const sentence of texts.said) say(sentence);
+      for (const sentence of texts.said || []) say(sentence);
     }
 
     function say(sentence) {
@@ -212,6 +299,7 @@
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),
       zoom: () => layout.zoom,
+      picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
     // Ready means drawn. The browser asks for the embedded fonts as it lays
     // the captions out, so only once the first frame is drawn does

@@ -50,10 +50,13 @@ std::string_view align_name(Align align) {
     return "left";
 }
 
-// A button the page adds for full screen, which the window has in its F11
-// key: in the control panel's empty top-right corner, a spin control's size.
+// Buttons the page adds for what the window has in its keys, in the control
+// panel's empty top-right corner, each a spin control's size: full screen
+// (F11), and a picture of the views (Ctrl+S) below it.
 constexpr ControlSpec kFullScreenButton{"full_screen", ControlKind::PushButton, "control_panel", "",
                                         2460, 120, 255, 255, std::nullopt, std::nullopt, std::nullopt};
+constexpr ControlSpec kPictureButton{"picture_button", ControlKind::PushButton, "control_panel", "",
+                                     2460, 420, 255, 255, std::nullopt, std::nullopt, std::nullopt};
 
 void write_box(JsonText& json, const Rect& box) {
     json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
@@ -123,9 +126,13 @@ std::string layout_json(const Placement& placement) {
         json.key("description").value(speech.description).end_object();
         json.end_object();
     }
-    json.end_array().key("full_screen").begin_object().key("parent").value(kFullScreenButton.parent);
-    write_box(json, control_box(kFullScreenButton, placement.zoom, placement.offset));
-    json.end_object().end_object();
+    json.end_array();
+    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton}) {
+        json.key(button->name).begin_object().key("parent").value(button->parent);
+        write_box(json, control_box(*button, placement.zoom, placement.offset));
+        json.end_object();
+    }
+    json.end_object();
     return json.text();
 }
 

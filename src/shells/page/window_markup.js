@@ -64,5 +64,9 @@ function windowMarkup(layout, texts) {
   const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': 'Full screen', title: 'Full screen (F11)',
     style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
     '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
-  return inWindow.map(element).join('\n') + '\n' + fullScreen;
+  const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': 'Save a picture of the views',
+    title: 'Save a picture of the views (Ctrl+S)', style: styleText(styles.get('picture_button')) })}>` +
+    '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
+    '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
+  return inWindow.map(element).join('\n') + '\n' + fullScreen + '\n' + picture;
 }

@@ -25,8 +25,10 @@ export async function launch(engine = 'chromium') {
 
 // The page, fresh, in `browser`. With `ready`, waits until the page says it
 // is ready. `initScript` runs before the page's own scripts.
-export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true } = {}) {
-  const session = await browser.open({ url: pageUrl, width, height, ratio, initScript });
+// `query` is the address's query, a lesson's setup.
+export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true, query } = {}) {
+  const url = query === undefined ? pageUrl : `${pageUrl}?${query}`;
+  const session = await browser.open({ url, width, height, ratio, initScript });
   if (ready) await waitFor(session, () => window.angularFrequency && window.angularFrequency.ready.then(() => true), null, 30000);
   return session;
 }

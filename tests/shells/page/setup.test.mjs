@@ -1,0 +1,77 @@
+// A lesson prepared in advance: the page opens with the setup its address
+// gives, names what it did not take in a notice, keeps its address up to
+// date as the setup changes, and makes a picture of the views.
+import { test, describe, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { engines, launch, open, close, idle, clickOn, attribute, waitFor, goldenDir } from './page.mjs';
+import { decodePng, crop } from './png.mjs';
+
+const text = (session, id) => session.evaluate((id) => document.getElementById(id).textContent, id);
+
+for (const engine of engines(['chromium'])) {
+  describe(`a lesson's setup in ${engine}`, () => {
+    let browser;
+    before(async () => { browser = await launch(engine); });
+    after(async () => { await browser?.close(); });
+
+    test('an address opens with its values and names what it did not take', async () => {
+      const page = await open(browser, { query: 'r2=5&omega_step=0.5&omega2=2.5&time_step=0.003&%3Cb%3Ebold=1' });
+      assert.equal(await text(page, 'r2_value'), '5');
+      assert.equal(await text(page, 'omega2_value'), '2.5');
+      assert.equal(await attribute(page, 'r2_spin', 'aria-valuenow'), '5');
+      assert.equal(await page.evaluate(() => document.getElementById('omega_step_0.5').checked), true);
+      assert.equal(await page.evaluate(() => document.getElementById('time_step_0.01').checked), true);
+      const notice = await page.evaluate(() => {
+        const n = document.getElementById('setup_notice');
+        return { hidden: n.hidden, role: n.getAttribute('role'), items: [...n.querySelectorAll('li')].map((li) => li.textContent),
+          markup: n.querySelector('ul').innerHTML };
+      });
+      assert.equal(notice.hidden, false);
+      assert.equal(notice.role, 'status');
+      assert.deepEqual(notice.items, ['time_step: must be 0.01, 0.005 or 0.002',
+        '?b?bold: is not a setting; the settings are r1, r2, omega1, omega2, time_step, omega_step, t and lang']);
+      assert.ok(!notice.markup.includes('<b>'), 'no markup from the address');
+      await close(page);
+    });
+
+    test('an over-long address is refused whole, and a plain one shows no notice', async () => {
+      const long = await open(browser, { query: `r1=5&x=${'a'.repeat(3000)}` });
+      assert.equal(await text(long, 'r1_value'), '10');
+      assert.deepEqual(await long.evaluate(() => [...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent)),
+        ['the setup is longer than 2000 characters, so none of it was taken']);
+      await close(long);
+      const plain = await open(browser);
+      assert.equal(await plain.evaluate(() => document.getElementById('setup_notice').hidden), true);
+      await close(plain);
+    });
+
+    test('a click updates the address, replacing its history entry', async () => {
+      const page = await open(browser, { query: 'r2=5' });
+      const entries = await page.evaluate(() => history.length);
+      await clickOn(page, 'r1_spin', 0.5, 0.25);
+      await idle(page);
+      await waitFor(page, () => location.search === '?r1=11&r2=5');
+      assert.equal(await page.evaluate(() => history.length), entries, 'no entry added');
+      await clickOn(page, 'r2_spin', 0.5, 0.75);
+      await waitFor(page, () => location.search === '?r1=11&r2=4');
+      await close(page);
+    });
+
+    test('the picture is the three views as laid out, as the reference images have them', async () => {
+      const page = await open(browser, { query: 'r1=9' });
+      const picture = decodePng(Buffer.from(await page.evaluate(() => window.angularFrequency.picture())));
+      const reference = decodePng(readFileSync(join(goldenDir, 'r1-down@1x.png')));
+      assert.equal(picture.width, 577);
+      assert.equal(picture.height, 289);
+      // Where each view stands in the picture (as the window lays them out)
+      // and in the reference (stacked, circle view on top).
+      for (const [x, y, width, row] of [[0, 0, 137, 0], [184, 0, 393, 137], [184, 152, 393, 274]]) {
+        const seen = Buffer.from(crop(picture, x, y, width, 137).data);
+        assert.ok(seen.equals(Buffer.from(crop(reference, 0, row, width, 137).data)), `the view at ${x}, ${y}`);
+      }
+      await close(page);
+    });
+  });
+}
