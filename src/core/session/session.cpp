@@ -10,12 +10,12 @@ Placement fitted_placement(const FitRequest& room) {
     return {zoom, layout_offset(room.client, room.base, zoom)};
 }
 
-Session::Session(const FitRequest& room) : Session(unplaced_, room) {}
+Session::Session(const FitRequest& room, Language language) : Session(unplaced_, room, language) {}
 
-Session::Session(WindowHost& host, const FitRequest& room)
+Session::Session(WindowHost& host, const FitRequest& room, Language language)
     : room_(room),
       placement_(fitted_placement(room)),
-      model_(host, room.device_pixel_ratio * placement_.zoom),
+      model_(host, room.device_pixel_ratio * placement_.zoom, language),
       runner_(model_, {[this](const Act& act) { began(act); },
                        [this](const State& before, const Act& act, const ActResult& result, bool seen) {
                            applied(before, act, result, seen);
@@ -27,7 +27,8 @@ Session::Session(WindowHost& host, const FitRequest& room)
                        [this] {
                            if (fit_due_) place(room_);
                            changes_.idle = true;
-                       }}) {
+                       }}),
+      narrator_(language) {
     start_up(model_);
     for (auto& [name, caption] : captions()) shown_captions_.push_back(std::move(caption));
     // What start-up drew is what every shell shows first: not a change.
@@ -110,7 +111,7 @@ std::vector<std::pair<std::string_view, std::string>> Session::captions() const 
 std::vector<std::pair<std::string_view, SpinReading>> Session::spin_readings() const {
     std::vector<std::pair<std::string_view, SpinReading>> all;
     for (const ControlSpec& c : window_layout()) {
-        if (c.kind == ControlKind::SpinControl && c.act) all.emplace_back(c.name, spin_reading(model_.state, c.act->target));
+        if (c.kind == ControlKind::SpinControl && c.act) all.emplace_back(c.name, spin_reading(model_.state, c.act->target, model_.language));
     }
     return all;
 }

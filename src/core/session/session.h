@@ -56,9 +56,10 @@ struct SessionChanges {
 class Session {
 public:
     // A session that is never placed on a screen (a page, an unseen picture).
-    explicit Session(const FitRequest& room);
-    // Start-up sizes and centres `host`, a window on a real screen.
-    Session(WindowHost& host, const FitRequest& room);
+    explicit Session(const FitRequest& room, Language language = Language());
+    // Start-up sizes and centres `host`, a window on a real screen. Everything
+    // is shown and said in `language`, which a shell chooses at start.
+    Session(WindowHost& host, const FitRequest& room, Language language = Language());
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -78,6 +79,7 @@ public:
 
     bool busy() const { return runner_.busy(); }
     const Model& model() const { return model_; }
+    const Language& language() const { return model_.language; }
     Placement placement() const { return placement_; }
     // Frames of runs drawn since start-up.
     long frames_drawn() const { return frames_drawn_; }
