@@ -1,9 +1,15 @@
 #pragma once
 
+#include "core/language/language.h"
+
 namespace af::desktop {
+
+// The language the desktop's environment asks for (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG), as the core chooses it.
+Language environment_language();
 
 // Names, style and font stand-ins the window relies on; call once, after the
 // application object exists and before the window is built.
-void prepare_application();
+void prepare_application(const Language& language = Language());
 
 }  // namespace af::desktop

@@ -58,9 +58,10 @@ QSizeF caption_extent(const QFont& font, const QString& text, Qt::Alignment alig
     return {width, metrics.height()};
 }
 
-QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align) {
+QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align,
+                   const Language& language) {
     QFont font = laid_out;
-    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom);
+    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom, language);
     while (!probe.done() && !text.isEmpty()) {
         font.setPointSizeF(probe.size);
         const QSizeF need = caption_extent(font, text, align);
@@ -91,19 +92,20 @@ QSizeF caption_room(const QWidget& control) {
     return control.contentsRect().size();
 }
 
-void fit_caption(QWidget& control, const QFont& laid_out, double zoom) {
+void fit_caption(QWidget& control, const QFont& laid_out, double zoom, const Language& language) {
     control.setProperty(kLaidOutFont, laid_out);
     control.setProperty(kZoom, zoom);
-    control.setFont(caption_font(laid_out, zoom, caption_text(control), caption_room(control), caption_alignment(control)));
+    control.setFont(caption_font(laid_out, zoom, caption_text(control), caption_room(control),
+                                 caption_alignment(control), language));
 }
 
-void refit_caption(QWidget& control) {
+void refit_caption(QWidget& control, const Language& language) {
     const QVariant laid_out = control.property(kLaidOutFont);
     if (!laid_out.isValid()) return;
     // Most new captions fit the scaled font: then no search runs.
     const QFont font = caption_font(laid_out.value<QFont>(), control.property(kZoom).toDouble(),
                                     caption_text(control), caption_room(control),
-                                    caption_alignment(control));
+                                    caption_alignment(control), language);
     if (font != control.font()) control.setFont(font);
 }
 

@@ -5,8 +5,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::desktop::prepare_application();
-    af::desktop::MainWindow window;
+    const af::Language language = af::desktop::environment_language();
+    af::desktop::prepare_application(language);
+    af::desktop::MainWindow window(language);
     window.show();
     return QApplication::exec();
 }

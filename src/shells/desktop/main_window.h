@@ -17,7 +17,8 @@ namespace af::desktop {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Shows and says everything in `language`.
+    explicit MainWindow(const Language& language = Language(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Model& model() const { return session_.model(); }
