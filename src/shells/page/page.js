@@ -8,9 +8,10 @@
   const root = document.getElementById('window');
   const liveRegion = document.getElementById('announcements');
 
+  // The notice stands in the page in every language, since no core runs to choose one.
   function refuse(reason) {
     const notice = document.getElementById('no_webassembly');
-    if (reason) notice.textContent += ` (${reason})`;
+    if (reason) notice.append(Object.assign(document.createElement('p'), { textContent: `(${reason})` }));
     notice.hidden = false;
   }
 
@@ -48,7 +49,9 @@
 
   function start(core) {
     const api = {
-      start: core.cwrap('af_start', null, ['number', 'number', 'number']),
+      start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string']),
+      wordsJson: core.cwrap('af_words_json', 'string', []),
+      readingsJson: core.cwrap('af_readings_json', 'string', []),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
       frameDue: core.cwrap('af_frame_due', null, []),
       focusMoved: core.cwrap('af_focus_moved', null, []),
@@ -77,16 +80,29 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1);
+    // The languages asked for, most wanted first: the link's (?lang=de), then
+    // the browser's; the core chooses among them.
+    const asked = [new URLSearchParams(location.search).get('lang'), ...(navigator.languages || [navigator.language])];
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1,
+      asked.filter(Boolean).join(','));
+    const words = JSON.parse(api.wordsJson());
+    // The page is built in one language; the core may have chosen another.
+    const translated = words.lang !== document.documentElement.lang;
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
     let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
     const laidOut = api.placedAsBuilt() !== 0;
-    if (!laidOut) layout = JSON.parse(api.layoutJson());
+    if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
+    if (translated) {
+      const texts = JSON.parse(api.readingsJson());
+      ui.setTexts(layout.controls, texts.captions);
+      showReadings(texts);
+      showWords(words);
+    }
     ui.place(layout, { written: laidOut });
 
     // Frames: each animation frame puts at most one new frame of a run on show.
@@ -170,6 +186,11 @@
       for (const [name, caption] of Object.entries(texts.captions)) {
         ui.setCaption(name, caption);
       }
+      showReadings(texts);
+      for (const sentence of texts.said) say(sentence);
+    }
+
+    function showReadings(texts) {
       for (const [name, reading] of Object.entries(texts.spins || {})) {
         const spin = ui.controls.get(name).focus;
         for (const [attribute, value] of Object.entries(spinReadingAttributes(reading))) {
@@ -180,7 +201,17 @@
       for (const [name, description] of Object.entries(texts.views || {})) {
         document.getElementById(`${name}_description`).textContent = description;
       }
-      for (const sentence of texts.said) say(sentence);
+    }
+
+    // The page's own words, and its language, from which a screen reader
+    // picks its voice.
+    function showWords(words) {
+      document.documentElement.lang = words.lang;
+      document.title = words.title;
+      root.setAttribute('aria-label', words.title);
+      const fullScreen = document.getElementById('full_screen');
+      fullScreen.setAttribute('aria-label', words.full_screen);
+      fullScreen.title = words.full_screen_key;
     }
 
     function say(sentence) {

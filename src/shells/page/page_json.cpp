@@ -3,11 +3,14 @@
 #include <cstdio>
 
 #include "core/acts/spoken_text.h"
+#include "core/language/choose_language.h"
 #include "core/model/font_faces.h"
 #include "core/model/layout.h"
 #include "core/model/reading_order.h"
+#include "core/model/shown_caption.h"
 #include "core/pixels/colour.h"
 #include "shells/page/json_text.h"
+#include "shells/page/page_words.h"
 
 namespace af::page {
 
@@ -94,9 +97,17 @@ void write_readings(JsonText& json, const Session& session) {
     json.end_object();
 }
 
+void write_words(JsonText& json, const Language& language) {
+    const PageWords words = page_words(language);
+    json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
+    json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
+    json.key("full_screen_key").value(words.full_screen_key).key("no_webassembly").value(words.no_webassembly);
+    json.key("no_javascript").value(words.no_javascript).end_object();
+}
+
 }  // namespace
 
-std::string layout_json(const Placement& placement) {
+std::string layout_json(const Placement& placement, const Language& language) {
     const std::vector<const ControlSpec*> order = reading_order();
     const auto place_of = [&](const ControlSpec& c) {
         for (std::size_t k = 0; k < order.size(); ++k) {
@@ -108,10 +119,10 @@ std::string layout_json(const Placement& placement) {
     json.begin_object().key("zoom").value(placement.zoom);
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
-        const ControlSpeech speech = control_speech(c.name);
+        const ControlSpeech speech = control_speech(c.name, language);
         json.begin_object();
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
-        json.key("caption").value(c.caption).key("align").value(align_name(c.align));
+        json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
         write_box(json, control_box(c, placement.zoom, placement.offset));
         if (c.font) write_font(json, *c.font, placement.zoom);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
@@ -145,6 +156,23 @@ std::string readings_json(const Session& session) {
     json.begin_object();
     write_captions(json, session.captions());
     write_readings(json, session);
+    json.end_object();
+    return json.text();
+}
+
+std::string words_json(const Language& language) {
+    JsonText json;
+    write_words(json, language);
+    return json.text();
+}
+
+std::string every_languages_words_json() {
+    JsonText json;
+    json.begin_object();
+    for (const Language& language : available_languages()) {
+        json.key(language.tag());
+        write_words(json, language);
+    }
     json.end_object();
     return json.text();
 }
