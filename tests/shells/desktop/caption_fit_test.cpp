@@ -160,8 +160,15 @@ private slots:
         for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.14, 5.0}) {
             QTest::addRow("en zoom %g", zoom) << "en" << zoom << "0.015";
         }
-        for (const auto& [language, time] : {std::pair{"ja", "0.015"}, {"de", "0,015"}, {"es", "0,015"}, {"fr", "0,015"}}) {
-            for (const double zoom : {0.5, 1.0, 3.0}) QTest::addRow("%s zoom %g", language, zoom) << language << zoom << time;
+        // Every other language the program speaks; one added later is fitted
+        // too, its number left unchecked until it is written here.
+        const QHash<QString, QString> times{{"ja", "0.015"}, {"de", "0,015"}, {"es", "0,015"}, {"fr", "0,015"}};
+        for (const af::Language& l : af::available_languages()) {
+            const QString tag = QString::fromUtf8(l.tag().data(), qsizetype(l.tag().size()));
+            if (l.is_layouts_own()) continue;
+            for (const double zoom : {0.5, 1.0, 3.0}) {
+                QTest::addRow("%s zoom %g", qPrintable(tag), zoom) << tag << zoom << times.value(tag);
+            }
         }
     }
 
@@ -201,7 +208,7 @@ private slots:
         // A caption that changes at run time: the time after three steps of 0.005.
         QTest::mouseClick(option, Qt::LeftButton);
         for (int k = 0; k < 3; ++k) QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() / 4));
-        QCOMPARE(w.findChild<QLabel*>("time_value")->text(), time);
+        if (!time.isEmpty()) QCOMPARE(w.findChild<QLabel*>("time_value")->text(), time);
 
         int captions = 0;
         for (QWidget* c : w.findChildren<QWidget*>()) {
