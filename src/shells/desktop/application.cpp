@@ -47,7 +47,7 @@ void prepare_application(const Language& language) {
     }
     // Before the first widget: the accessible factory must see every one made.
     install_accessibility();
-    warn_if_no_fonts();
+    warn_if_no_fonts(language);
     install_font_substitutions();
 
     init_icon_resources();
