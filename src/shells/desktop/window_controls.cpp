@@ -68,7 +68,11 @@ WindowControls::WindowControls(QWidget& window, const Model& model) : model_(mod
 }
 
 QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
-    const QString caption = qstring(shown_caption(c, model_.language));
+    QString caption = qstring(shown_caption(c, model_.language));
+    // A label the acts write shows what start-up wrote, never the layout's stand-in.
+    for (const auto& [name, label] : named_captions(model_)) {
+        if (name == c.name) caption = QString::fromStdString(label->caption);
+    }
     switch (c.kind) {
     case ControlKind::Group:
         return new QGroupBox(caption, parent);
@@ -128,7 +132,9 @@ void WindowControls::place(const Placement& placement) {
 void WindowControls::show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions) {
     for (const auto& [name, caption] : captions) {
         auto* label = find<QLabel>(name);
-        label->setText(QString::fromStdString(caption));
+        const QString text = QString::fromStdString(caption);
+        if (label->text() == text) continue;
+        label->setText(text);
         refit_caption(*label, model_.language);
     }
 }
