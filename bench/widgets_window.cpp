@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
         QWidget* parent = made.value(qstring(c.parent));
         QWidget* widget = nullptr;
         switch (c.kind) {
-        case af::ControlKind::Frame: widget = new QGroupBox(qstring(c.caption), parent); break;
+        case af::ControlKind::Group: widget = new QGroupBox(qstring(c.caption), parent); break;
         case af::ControlKind::Label: widget = new QLabel(qstring(c.caption), parent); break;
         case af::ControlKind::PushButton: widget = new QPushButton(qstring(c.caption), parent); break;
         case af::ControlKind::OptionButton: widget = new QRadioButton(qstring(c.caption), parent); break;
