@@ -7,8 +7,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::desktop::prepare_application();
-    af::desktop::MainWindow window;
+    // In the language the environment asks for, as the program starts.
+    const af::Language language = af::desktop::chosen_language();
+    af::desktop::prepare_application(language);
+    af::desktop::MainWindow window({}, language);
     FirstFrame first_frame(window);
     window.show();
     return QApplication::exec();

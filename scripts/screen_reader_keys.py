@@ -101,19 +101,29 @@ def is_named(name):
     return lambda node: node is not None and node.name == name
 
 
+# Controls are found by their roles and the symbols that name them, the same
+# in every language the window may speak (LANGUAGE, LANG).
+def has_role(role):
+    return lambda node: node is not None and node.getRole() == role
+
+
+def is_time(node):
+    return has_role(pyatspi.ROLE_SPIN_BUTTON)(node) and not re.fullmatch(r"[rω]\d", node.name)
+
+
 step("Tab to r1", ["Tab"], is_named("r1"), wait=0.4)
 for _ in range(5):
     step("Up", ["Up"])
 step("Up at 15", ["Up"])
 step("Up at 15 again", ["Up"])
-step("Shift+Tab to the time", ["shift+Tab"], is_named("time"), wait=0.4)
+step("Shift+Tab to the time", ["shift+Tab"], is_time, wait=0.4)
 step("Up", ["Up"])
-step("Tab to the circle view", ["Tab"], is_named("circle view"), wait=0.4)
-step("Tab to ANIM", ["Tab"], is_named("ANIM"), wait=0.4)
+step("Tab to the circle view", ["Tab"], has_role(pyatspi.ROLE_IMAGE), wait=0.4)
+step("Tab to ANIM", ["Tab"], has_role(pyatspi.ROLE_PUSH_BUTTON), wait=0.4)
 step("Space, and the run to its end", ["space"])
-step("Tab to RESET", ["Tab"], is_named("RESET"), wait=0.4)
+step("Tab to RESET", ["Tab"], has_role(pyatspi.ROLE_PUSH_BUTTON), wait=0.4)
 step("Space", ["space"])
-step("Tab to the time", ["Tab"], is_named("time"), wait=0.4)
+step("Tab to the time", ["Tab"], is_time, wait=0.4)
 step("Up", ["Up"])
 step("Tab to r1", ["Tab"], is_named("r1"), wait=0.4)
 step("Down", ["Down"])

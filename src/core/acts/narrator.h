@@ -17,9 +17,12 @@ namespace af {
 // When to say what beyond the values of the controls: runs and resets,
 // refused steps (once for a run of the same refused press), restarts, and
 // what the wave views hold. It keeps the little the state does not say: how
-// far the traces reach. The sentences themselves come from spoken_text.
+// far the traces reach. The sentences themselves come from spoken_text, in
+// the narrator's language.
 class Narrator {
 public:
+    explicit Narrator(Language language = Language()) : language_(language) {}
+
     // Said as the act begins.
     std::string begin(const State& s, const Act& act) const;
     // Said once the act has been applied; empty when the new value says it all.
@@ -32,6 +35,7 @@ public:
     std::array<std::pair<std::string_view, std::string>, 3> view_descriptions(const State& s) const;
 
 private:
+    Language language_;
     TraceReach reach_{};
     std::optional<Act> refused_;
 };

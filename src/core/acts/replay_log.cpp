@@ -17,7 +17,7 @@ void ReplayLog::record(const State& before, const Act& act, const ActResult& res
 
 void ReplayLog::redraw(Model& m, double device_pixel_ratio, const std::function<void(Model&)>& opening) const {
     SizeOnlyWindow window;
-    Model drawn(window, device_pixel_ratio);
+    Model drawn(window, device_pixel_ratio, m.language);
     start_up(drawn);
     if (opening) opening(drawn);
     if (start_) drawn.state = *start_;

@@ -8,64 +8,84 @@
 #include "core/model/frame.h"
 #include "core/model/layout.h"
 #include "core/model/number_text.h"
+#include "core/model/shown_caption.h"
 #include "core/model/step_rule.h"
 
 namespace af {
 
 namespace {
 
-// Every fixed phrase the program says.
-constexpr struct {
-    const char* seconds_unit = " seconds";
-    const char* second_unit = " second";
-    const char* frequency_unit = " π radians per second";
-    const char* pi = " π";
-    const char* maximum = ", maximum";
-    const char* minimum = ", minimum";
-    const char* time_name = "time";
-    const char* run_start = "running ";
-    const char* run_end = "run ended:";
-    const char* time_back = "time back to 0";
-    const char* traces_cleared = "traces cleared";
-    const char* reset = "time 0, traces cleared";
-    const char* circles = " Circles of radius";
-    const char* vectors_later = "; the vectors show again at the next step.";
-    const char* amplitude = "amplitude ";
-    const char* traced_from = "traced from 0 to ";
-    const char* traced_at_start = "traced at 0 s only";
-    const char* sine = "sine curve, amplitude ";
-    const char* rising = ", starting at 0 and rising";
-    const char* now_at = "now at ";
-    std::array<const char*, 11> numbers{"no", "one", "two", "three", "four", "five",
-                                        "six", "seven", "eight", "nine", "ten"};
-} kSay;
-
-// Controls whose captions say too little: name (empty keeps the caption) and description.
+// Controls whose captions say too little: name (empty keeps the caption) and
+// description, in the contexts "accessible name" and "accessible
+// description"; {vector} in them is the control's vector number.
 struct ControlEntry {
     std::string_view control;
-    const char* name;
-    const char* description;
+    std::string_view name;
+    std::string_view description;
+    int vector = 0;
+    bool named_by_caption = false;  // named by its caption, which its element does not hold alone
 };
 constexpr ControlEntry kControls[] = {
-    {"control_panel", "controls", ""},
-    {"wave_panel_1", "wave of vector 1", ""},
-    {"wave_panel_2", "wave of vector 2", ""},
-    {"circle_view", "circle view", ""},
-    {"wave_view_1", "wave view of vector 1", ""},
-    {"wave_view_2", "wave view of vector 2", ""},
-    {"range_label", "", "the largest radius: each view reaches this far from its centre line"},
-    {"axis_label_1", "", "the time axis of one second"},
-    {"axis_label_2", "", "the time axis of one second"},
-    {"wave_caption_1", "S", "the wave of vector 1: its height against time"},
-    {"wave_caption_2", "C", "the wave of vector 2: its height against time"},
+    // TRANSLATORS: screen readers name the panel of buttons and spin buttons so.
+    {"control_panel", NC_("accessible name", "controls"), ""},
+    // TRANSLATORS: screen readers name the frame around a wave view so.
+    {"wave_panel_1", NC_("accessible name", "wave of vector {vector}"), "", 1},
+    {"wave_panel_2", NC_("accessible name", "wave of vector {vector}"), "", 2},
+    // TRANSLATORS: screen readers name the square view of the two rotating vectors so.
+    {"circle_view", NC_("accessible name", "circle view"), ""},
+    // TRANSLATORS: screen readers name the strip view that traces a vector's height against time so.
+    {"wave_view_1", NC_("accessible name", "wave view of vector {vector}"), "", 1},
+    {"wave_view_2", NC_("accessible name", "wave view of vector {vector}"), "", 2},
+    // TRANSLATORS: what a screen reader says of the caption "15" in the corner of the circle view.
+    {"range_label", "", NC_("accessible description", "the largest radius: each view reaches this far from its centre line")},
+    // TRANSLATORS: what a screen reader says of the caption " 1sec" on a wave view.
+    {"axis_label_1", "", NC_("accessible description", "the time axis of one second")},
+    {"axis_label_2", "", NC_("accessible description", "the time axis of one second")},
+    // TRANSLATORS: what a screen reader says of the captions 【S】 and 【C】 beside the wave views.
+    {"wave_caption_1", "S", NC_("accessible description", "the wave of vector {vector}: its height against time"), 1},
+    {"wave_caption_2", "C", NC_("accessible description", "the wave of vector {vector}: its height against time"), 2},
     // Spin controls are named by their reading, after start-up and each change.
-    {"time_spin", "", "Up and Down step the time on show"},
-    {"r1_spin", "", "Up and Down change the length of vector 1"},
-    {"r2_spin", "", "Up and Down change the length of vector 2"},
-    {"omega1_spin", "", "Up and Down change the angular frequency of vector 1"},
-    {"omega2_spin", "", "Up and Down change the angular frequency of vector 2"},
-    {"run_button", "ANIM", "runs one second of simulated time from zero"},
-    {"reset_button", "RESET", "returns to time zero and clears the traces"},
+    // TRANSLATORS: the description of the spin button that steps the time; Up and Down are the arrow keys.
+    {"time_spin", "", NC_("accessible description", "Up and Down step the time on show")},
+    // TRANSLATORS: the description of the spin buttons r1 and r2.
+    {"r1_spin", "", NC_("accessible description", "Up and Down change the length of vector {vector}"), 1},
+    {"r2_spin", "", NC_("accessible description", "Up and Down change the length of vector {vector}"), 2},
+    // TRANSLATORS: the description of the spin buttons ω1 and ω2.
+    {"omega1_spin", "", NC_("accessible description", "Up and Down change the angular frequency of vector {vector}"), 1},
+    {"omega2_spin", "", NC_("accessible description", "Up and Down change the angular frequency of vector {vector}"), 2},
+    // TRANSLATORS: the description of the ANIM button.
+    {"run_button", "", NC_("accessible description", "runs one second of simulated time from zero"), 0, true},
+    // TRANSLATORS: the description of the RESET button.
+    {"reset_button", "", NC_("accessible description", "returns to time zero and clears the traces"), 0, true},
+};
+
+// Whole numbers up to ten are read as words: "one period", "two periods".
+constexpr std::array<std::string_view, 11> kNumberWords{
+    // TRANSLATORS: whole counts from 0 to 10 as they are read out before a
+    // noun: "no periods", "one period", "two periods", "one second". Pick the
+    // form that suits "period", "second" and "time" (as in "three times")
+    // alike, or write the digit where no word would.
+    NC_("number word", "no"),
+    // TRANSLATORS: 1 before a noun: "one period", "one second".
+    NC_("number word", "one"),
+    // TRANSLATORS: 2 before a noun: "two periods"; the same goes for the numbers up to ten.
+    NC_("number word", "two"),
+    // TRANSLATORS: 3 before a noun: "three periods", "three times".
+    NC_("number word", "three"),
+    // TRANSLATORS: 4 before a noun.
+    NC_("number word", "four"),
+    // TRANSLATORS: 5 before a noun.
+    NC_("number word", "five"),
+    // TRANSLATORS: 6 before a noun.
+    NC_("number word", "six"),
+    // TRANSLATORS: 7 before a noun.
+    NC_("number word", "seven"),
+    // TRANSLATORS: 8 before a noun.
+    NC_("number word", "eight"),
+    // TRANSLATORS: 9 before a noun.
+    NC_("number word", "nine"),
+    // TRANSLATORS: 10 before a noun.
+    NC_("number word", "ten"),
 };
 
 double seconds(const State& s) { return s.time_ms / s.ms_per_second; }
@@ -78,37 +98,97 @@ double turns_in_span(const State& s, int i) {
     return omega_over_pi / 2 * s.span_seconds;
 }
 
-// Whole numbers up to ten read as words: "one period", "2.5 periods".
-std::string count_text(double n, const char* one, const char* many) {
-    const bool whole = n >= 0 && n <= 10 && n == std::floor(n);
-    const std::string number = whole ? kSay.numbers[static_cast<std::size_t>(n)] : plain_text(n);
-    return number + " " + (n == 1 ? one : many);
+bool whole(double n) { return n >= 0 && n == std::floor(n); }
+
+// The count a plural form is chosen by: a whole count itself; for a count
+// with a fraction, which has messages of its own, its whole part.
+unsigned long plural_count(double n) { return n > 0 ? static_cast<unsigned long>(std::floor(std::min(n, 1e9))) : 0; }
+
+// A count as read out: whole numbers up to ten in words where `words`.
+std::string count_number(double n, bool words, const Language& l) {
+    if (words && whole(n) && n <= 10) return std::string(translate(l, "number word", kNumberWords[static_cast<std::size_t>(n)]));
+    return plain_text(n, l);
 }
 
-std::string times_text(double n) {
-    if (n == 1) return "once";
-    if (n == 2) return "twice";
-    return count_text(n, "time", "times");
+std::string periods_text(double n, const Language& l) {
+    const std::string count = count_number(n, true, l);
+    if (whole(n)) {
+        // TRANSLATORS: a whole count of periods of a wave, {count} a word or digits: "one period", "two periods".
+        return fill(translate_plural(l, "{count} period", "{count} periods", plural_count(n)), {{"count", count}});
+    }
+    // TRANSLATORS: a count of periods with a fraction: "2.5 periods", "0.25 periods". The form is chosen by
+    // its whole part (2 and 0 here), so that a language that says "1,5 période" can.
+    return fill(translate_plural(l, "count with a fraction", "{count} periods", "{count} periods", plural_count(n)),
+                {{"count", count}});
+}
+
+std::string seconds_text(double n, bool words, const Language& l) {
+    const std::string count = count_number(n, words, l);
+    if (whole(n)) {
+        // TRANSLATORS: a whole number of seconds, {count} a word or digits: "one second", "1 second", "0 seconds".
+        return fill(translate_plural(l, "{count} second", "{count} seconds", plural_count(n)), {{"count", count}});
+    }
+    // TRANSLATORS: seconds with a fraction: "0.02 seconds", "1.5 seconds"; the form is chosen by the whole part.
+    return fill(translate_plural(l, "count with a fraction", "{count} seconds", "{count} seconds", plural_count(n)),
+                {{"count", count}});
+}
+
+// How often a vector turned in a run.
+std::string times_text(double n, const Language& l) {
+    // TRANSLATORS: a vector turned once in a run, as in "vector 1 turned once".
+    if (n == 1) return std::string(translate(l, "once"));
+    // TRANSLATORS: a vector turned twice in a run, as in "vector 2 twice".
+    if (n == 2) return std::string(translate(l, "twice"));
+    const std::string count = count_number(n, true, l);
+    if (whole(n)) {
+        // TRANSLATORS: how often a vector turned, {count} a word or digits: "three times", "12 times".
+        return fill(translate_plural(l, "{count} time", "{count} times", plural_count(n)), {{"count", count}});
+    }
+    // TRANSLATORS: how often a vector turned, with a fraction: "1.5 times", "0.05 times".
+    return fill(translate_plural(l, "count with a fraction", "{count} times", "{count} times", plural_count(n)),
+                {{"count", count}});
 }
 
 // Rounded to one decimal, as a listener needs it; never "-0".
-std::string tenths(double x) { return plain_text(std::round(x * 10) / 10); }
+std::string tenths(double x, const Language& l) { return plain_text(std::round(x * 10) / 10, l); }
 
-std::string vector_name(int i) { return "vector " + std::to_string(i + 1); }
-
-std::string marker_text(const State& s, int vector) {
-    return kSay.now_at + plain_text(seconds(s)) + " s, height " + tenths(vector_tip(s, vector).y);
+std::string frequency_text(const std::string& number, const Language& l) {
+    // TRANSLATORS: an angular frequency with its unit, {value} a number of π: "3 π radians per second".
+    return fill(translate(l, "{value} π radians per second"), {{"value", number}});
 }
 
-std::string sine_text(const State& s, int vector) {
-    return kSay.sine + plain_text(s.length.at(vector)) + ", " +
-           count_text(turns_in_span(s, vector), "period", "periods") + " in " +
-           count_text(s.span_seconds, "second", "seconds") + kSay.rising;
+std::string marker_text(const State& s, int vector, const Language& l) {
+    // TRANSLATORS: where the marker of a wave view is: the time on show and the vector's height.
+    return fill(translate(l, "now at {time} s, height {height}"),
+                {{"time", plain_text(seconds(s), l)}, {"height", tenths(vector_tip(s, vector).y, l)}});
+}
+
+std::string sine_text(const State& s, int vector, const Language& l) {
+    // TRANSLATORS: a wave view after a run: {periods} as in "two periods", {span} as in "one second".
+    return fill(translate(l, "sine curve, amplitude {amplitude}, {periods} in {span}, starting at 0 and rising"),
+                {{"amplitude", plain_text(s.length.at(vector), l)},
+                 {"periods", periods_text(turns_in_span(s, vector), l)},
+                 {"span", seconds_text(s.span_seconds, true, l)}});
+}
+
+// The value a number caption shows, written with a point ("0.005").
+double caption_number(std::string_view text) {
+    double value = 0, scale = 1;
+    bool fraction = false;
+    for (const char c : text) {
+        if (c == '.') {
+            fraction = true;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            if (fraction) scale *= 10;
+        }
+    }
+    return value / scale;
 }
 
 }  // namespace
 
-SpinReading spin_reading(const State& s, StepTarget target) {
+SpinReading spin_reading(const State& s, StepTarget target, const Language& language) {
     const StepRule rule = step_rule(s, target);
     const double unit = units_per_shown(s, target.quantity);
     SpinReading reading{"",
@@ -117,35 +197,46 @@ SpinReading spin_reading(const State& s, StepTarget target) {
                         reach(rule, Direction::Down) / unit,
                         reach(rule, Direction::Up) / unit,
                         rule.step / unit};
-    const std::string number = plain_text(reading.value);
     const std::string index = std::to_string(target.vector + 1);
     switch (target.quantity) {
     case Quantity::Time:
-        reading.name = kSay.time_name;
-        reading.text = number + (reading.value == 1 ? kSay.second_unit : kSay.seconds_unit);
+        // TRANSLATORS: a screen reader's name for the spin button that steps the time.
+        reading.name = translate(language, "time");
+        reading.text = seconds_text(reading.value, false, language);
         break;
     case Quantity::Length:
         reading.name = "r" + index;
-        reading.text = number;
+        reading.text = plain_text(reading.value, language);
         break;
     case Quantity::AngularFrequency:
         reading.name = "ω" + index;
-        reading.text = number + kSay.frequency_unit;
+        reading.text = frequency_text(plain_text(reading.value, language), language);
         break;
     }
     return reading;
 }
 
-std::string bound_text(const State& s, StepTarget target, Direction direction) {
+std::string bound_text(const State& s, StepTarget target, Direction direction, const Language& language) {
     const double unit = units_per_shown(s, target.quantity);
-    std::string text = plain_text(step_rule(s, target).value / unit);
-    if (target.quantity == Quantity::AngularFrequency) text += kSay.pi;
-    return text + (direction == Direction::Up ? kSay.maximum : kSay.minimum);
+    std::string value = plain_text(step_rule(s, target).value / unit, language);
+    if (target.quantity == Quantity::AngularFrequency) {
+        // TRANSLATORS: an angular frequency at its bound, a number of π: "10 π".
+        value = fill(translate(language, "{value} π"), {{"value", value}});
+    }
+    // TRANSLATORS: said when a spin button cannot go higher: "15, maximum".
+    if (direction == Direction::Up) return fill(translate(language, "{value}, maximum"), {{"value", value}});
+    // TRANSLATORS: said when a spin button cannot go lower: "0, minimum".
+    return fill(translate(language, "{value}, minimum"), {{"value", value}});
 }
 
-ControlSpeech control_speech(std::string_view control) {
+ControlSpeech control_speech(std::string_view control, const Language& language) {
     for (const ControlEntry& e : kControls) {
-        if (e.control == control) return {e.name, e.description};
+        if (e.control != control) continue;
+        const std::string vector = std::to_string(e.vector);
+        ControlSpeech speech{fill(translate(language, "accessible name", e.name), {{"vector", vector}}),
+                             fill(translate(language, "accessible description", e.description), {{"vector", vector}})};
+        if (e.named_by_caption) speech.name = shown_caption(*layout_control(control), language);
+        return speech;
     }
     // An option says its group and unit: "step t, 0.005 seconds".
     const ControlSpec* c = layout_control(control);
@@ -153,74 +244,122 @@ ControlSpeech control_speech(std::string_view control) {
     const ControlSpec* group = layout_control(c->parent);
     if (!group) return {};
     const bool time = c->act->kind == Act::Kind::ChooseTimeStep;
-    return {std::string(group->caption) + ", " + std::string(c->caption) +
-                (time ? kSay.seconds_unit : kSay.frequency_unit),
+    const std::string value = time ? seconds_text(caption_number(c->caption), false, language)
+                                   : frequency_text(shown_caption(*c, language), language);
+    // TRANSLATORS: a screen reader's name for an option: its group's caption and the option's value with its
+    // unit: "step t, 0.005 seconds".
+    return {fill(translate(language, "{group}, {value}"), {{"group", shown_caption(*group, language)}, {"value", value}}),
             ""};
 }
 
-std::string circle_description(const State& s) {
-    std::string text = "t " + plain_text(seconds(s)) + " s.";
+std::string circle_description(const State& s, const Language& language) {
+    // TRANSLATORS: the first sentence of the circle view's description: the time on show, in seconds.
+    std::string text = fill(translate(language, "t {time} s."), {{"time", plain_text(seconds(s), language)}});
     if (s.static_layer_due) {
         // A run ends with the moving layer taken off: only the circles are left.
-        text += kSay.circles;
-        for (int i = 0; i <= s.last_vector; ++i) {
-            text += (i == 0 ? " " : " and ") + plain_text(s.length.at(i));
+        const std::string first = plain_text(s.length.at(0), language);
+        if (s.last_vector == 0) {
+            const std::string_view circle =
+                // TRANSLATORS: the circle view after a run with one vector in use: only its circle is drawn.
+                translate(language, "Circles of radius {radius_1}; the vectors show again at the next step.");
+            return text + " " + fill(circle, {{"radius_1", first}});
         }
-        return text + kSay.vectors_later;
+        const std::string_view circles =
+            // TRANSLATORS: the circle view after a run: only the two circles are drawn; the sentence
+            // follows "t 0 s.".
+            translate(language, "Circles of radius {radius_1} and {radius_2}; the vectors show again at the next step.");
+        return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", plain_text(s.length.at(1), language)}});
     }
     for (int i = 0; i <= s.last_vector; ++i) {
         double degrees = std::fmod(vector_angle(s, i) * 180.0 / std::numbers::pi, 360.0);
         degrees = std::round(degrees);
         if (degrees >= 360) degrees -= 360;
-        text += " Vector " + std::to_string(i + 1) + ": length " + plain_text(s.length.at(i)) + ", at " +
-                plain_text(degrees) + " degrees, height " + tenths(vector_tip(s, i).y) + ".";
+        const std::string_view sentence =
+            // TRANSLATORS: a sentence of the circle view's description for each vector, after "t 0.02 s.";
+            // its form follows {angle}, a whole number of degrees from 0 to 359. English says "degrees"
+            // in both forms.
+            translate_plural(language, "Vector {index}: length {length}, at {angle} degrees, height {height}.",
+                             "Vector {index}: length {length}, at {angle} degrees, height {height}.",
+                             plural_count(degrees));
+        text += " " + fill(sentence, {{"index", std::to_string(i + 1)},
+                                      {"length", plain_text(s.length.at(i), language)},
+                                      {"angle", plain_text(degrees, language)},
+                                      {"height", tenths(vector_tip(s, i).y, language)}});
     }
     return text;
 }
 
-std::string wave_description(const State& s, int vector, TraceReach trace) {
+std::string wave_description(const State& s, int vector, TraceReach trace, const Language& language) {
     const float span_ms = static_cast<float>(s.span_seconds) * s.ms_per_second;
+    const std::string amplitude = plain_text(s.length.at(vector), language);
     std::string text;
+    // Dots past the view's right edge are not on it.
+    const float latest = std::min(trace.latest_ms, span_ms);
     if (trace.whole_run) {
-        text = sine_text(s, vector);
+        text = sine_text(s, vector, language);
+    } else if (latest > 0) {
+        // TRANSLATORS: a wave view after steps by hand: how far the dots reach, in seconds.
+        text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time} s"),
+                    {{"amplitude", amplitude}, {"time", plain_text(latest / s.ms_per_second, language)}});
     } else {
-        text = kSay.amplitude + plain_text(s.length.at(vector)) + "; ";
-        // Dots past the view's right edge are not on it.
-        const float latest = std::min(trace.latest_ms, span_ms);
-        text += latest > 0 ? kSay.traced_from + plain_text(latest / s.ms_per_second) + " s" : kSay.traced_at_start;
+        // TRANSLATORS: a wave view with its one dot at time 0.
+        text = fill(translate(language, "amplitude {amplitude}; traced at 0 s only"), {{"amplitude", amplitude}});
     }
     // After a run the marker is off until the next step.
-    if (!s.static_layer_due) text += "; " + marker_text(s, vector);
-    return text;
+    if (s.static_layer_due) return text;
+    // TRANSLATORS: a wave view's description: what it has traced, then where its marker is.
+    return fill(translate(language, "{trace}; {marker}"), {{"trace", text}, {"marker", marker_text(s, vector, language)}});
 }
 
-std::string run_start_text(const State& s) {
-    return kSay.run_start + count_text(s.span_seconds, "second", "seconds") + " of time";
+std::string run_start_text(const State& s, const Language& language) {
+    // TRANSLATORS: said as ANIM starts a run; {span} as in "one second".
+    return fill(translate(language, "running {span} of time"), {{"span", seconds_text(s.span_seconds, true, language)}});
 }
 
-std::string run_end_text(const State& s) {
-    std::string text = kSay.run_end;
-    for (int i = 0; i <= s.last_vector; ++i) {
-        text += (i == 0 ? " " : ", ") + vector_name(i) + (i == 0 ? " turned " : " ") + times_text(turns_in_span(s, i));
+std::string run_end_text(const State& s, const Language& language) {
+    const std::string first = times_text(turns_in_span(s, 0), language);
+    if (s.last_vector == 0) {
+        // TRANSLATORS: said at the end of a run with one vector in use; {turns_1} as in "once", "1.5 times".
+        return fill(translate(language, "run ended: vector 1 turned {turns_1}; time back to 0"), {{"turns_1", first}});
     }
-    return text + "; " + kSay.time_back;
+    // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times".
+    return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 {turns_2}; time back to 0"),
+                {{"turns_1", first}, {"turns_2", times_text(turns_in_span(s, 1), language)}});
 }
 
-std::string reset_text() { return kSay.reset; }
-
-std::string restart_text(bool time_was_on, bool traces_were_on) {
-    std::string said = time_was_on ? kSay.time_back : "";
-    if (traces_were_on) said = value_then(said, kSay.traces_cleared);
-    return said;
+std::string reset_text(const Language& language) {
+    // TRANSLATORS: said when RESET is pressed.
+    return std::string(translate(language, "time 0, traces cleared"));
 }
 
-std::string picture_copied_text() { return "picture copied"; }
+std::string picture_copied_text(const Language& language) {
+    // TRANSLATORS: said when Ctrl+C has put a picture of the three views on the clipboard.
+    return std::string(translate(language, "picture copied"));
+}
 
-std::string picture_saved_text() { return "picture saved"; }
+std::string picture_saved_text(const Language& language) {
+    // TRANSLATORS: said when a picture of the three views has been saved as a file.
+    return std::string(translate(language, "picture saved"));
+}
 
-std::string value_then(const std::string& value, const std::string& said) {
+std::string restart_text(bool time_was_on, bool traces_were_on, const Language& language) {
+    // A new length or angular frequency starts the picture again.
+    if (time_was_on && traces_were_on) {
+        // TRANSLATORS: said when a new length or angular frequency sets the time to 0 and clears the traces.
+        return std::string(translate(language, "time back to 0, traces cleared"));
+    }
+    // TRANSLATORS: said when a new length or angular frequency sets the time back to 0.
+    if (time_was_on) return std::string(translate(language, "time back to 0"));
+    // TRANSLATORS: said when a new length or angular frequency clears the traces.
+    if (traces_were_on) return std::string(translate(language, "traces cleared"));
+    return {};
+}
+
+std::string value_then(const std::string& value, const std::string& said, const Language& language) {
     if (value.empty()) return said;
-    return said.empty() ? value : value + ", " + said;
+    if (said.empty()) return value;
+    // TRANSLATORS: a new value said ahead of what a press says besides: "14, time back to 0".
+    return fill(translate(language, "{value}, {said}"), {{"value", value}, {"said", said}});
 }
 
 }  // namespace af

@@ -16,10 +16,10 @@ CaptionProbe halve(double low, double high) {
 
 }  // namespace
 
-CaptionProbe first_caption_probe(double laid_out_size, double zoom) {
+CaptionProbe first_caption_probe(double laid_out_size, double zoom, const Language& language) {
     const double scaled = laid_out_size * zoom;
-    // At the laid-out size a caption is exactly as laid out.
-    if (zoom == 1.0) return {CaptionProbe::Stage::Done, scaled, scaled, scaled};
+    // At the laid-out size a caption of the layout is exactly as laid out.
+    if (zoom == 1.0 && language.is_layouts_own()) return {CaptionProbe::Stage::Done, scaled, scaled, scaled};
     return {CaptionProbe::Stage::First, scaled, 0, scaled};
 }
 

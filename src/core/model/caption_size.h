@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/language/language.h"
+
 namespace af {
 
 // How large a caption is set at a zoom: in its laid-out size times the zoom
 // when its text fits its box there, else in the largest size at which it
-// fits; at zoom 1 always as laid out, whole or not. Each shell measures text
+// fits. At zoom 1 the layout's own (English) captions are set exactly as laid
+// out, whole or not; a translation, which the layout was not made for, is
+// fitted there too. Each shell measures text
 // its own way, so the search goes a probe at a time: the shell sets the size
 // a probe names, measures, and hands back whether the text fitted and by how
 // much (the smaller of room over need across and down). Sizes are in
@@ -18,7 +22,7 @@ struct CaptionProbe {
     bool done() const { return stage == Stage::Done; }
 };
 
-CaptionProbe first_caption_probe(double laid_out_size, double zoom);
+CaptionProbe first_caption_probe(double laid_out_size, double zoom, const Language& language = Language());
 // `room_over_need`: room / need, the smaller of the two directions.
 CaptionProbe next_caption_probe(const CaptionProbe& probe, bool fits, double room_over_need);
 

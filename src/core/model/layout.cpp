@@ -46,13 +46,21 @@ constexpr ControlSpec kLayout[] = {
     {"omega2_value", K::Label, "control_panel", "", 1680, 3120, 255, 255, times(9), kBlue, none, A::Right},
     {"omega2_pi", K::Label, "control_panel", "π", 2040, 3120, 255, 255, japanese(kMincho, 9), kBlue, none},
     {"omega2_spin", K::SpinControl, "control_panel", "", 2400, 3120, 255, 255, none, none, none, A::Left, 37, false, frequency_step_act(1, Up)},
-    {"run_button", K::PushButton, "control_panel", "ANIM", 120, 3720, 735, 375, japanese(kPGothic, 9.75), none, none, A::Centre, 7, false, run_act()},
-    {"reset_button", K::PushButton, "control_panel", "RESET", 120, 4200, 732, 372, japanese(kPGothic, 9.75), none, none, A::Centre, 8, false, reset_act()},
-    {"time_step_group", K::Group, "control_panel", "step t", 900, 3600, 915, 975, japanese(kMincho, 9), none, none},
+    // TRANSLATORS: the caption of the button that runs one second of animation: its box is 49 x 25
+    // pixels, in a 13-pixel sans-serif face (about four capitals, or three Japanese characters).
+    {"run_button", K::PushButton, "control_panel", NC_("caption", "ANIM"), 120, 3720, 735, 375, japanese(kPGothic, 9.75), none, none, A::Centre, 7, false, run_act()},
+    // TRANSLATORS: the caption of the button that sets the time back to 0 and clears the traces: its box
+    // is 49 x 25 pixels, in a 13-pixel sans-serif face (about five capitals, or three Japanese characters).
+    {"reset_button", K::PushButton, "control_panel", NC_("caption", "RESET"), 120, 4200, 732, 372, japanese(kPGothic, 9.75), none, none, A::Centre, 8, false, reset_act()},
+    // TRANSLATORS: the title of the options for the time step (0.01, 0.005, 0.002 s): the group is 61
+    // pixels wide, its title a 12-pixel serif face from 8 pixels in (about eight letters).
+    {"time_step_group", K::Group, "control_panel", NC_("caption", "step t"), 900, 3600, 915, 975, japanese(kMincho, 9), none, none},
     {"time_step_0.01", K::OptionButton, "time_step_group", "0.01", 120, 240, 735, 210, times(8.25), none, none, A::Left, 15, true, choose_time_step_act(10)},
     {"time_step_0.005", K::OptionButton, "time_step_group", "0.005", 120, 480, 735, 210, times(8.25), none, none, A::Left, 10, false, choose_time_step_act(5)},
     {"time_step_0.002", K::OptionButton, "time_step_group", "0.002", 120, 720, 735, 210, times(8.25), none, none, A::Left, 18, false, choose_time_step_act(2)},
-    {"omega_step_group", K::Group, "control_panel", "step ω", 1830, 3600, 915, 975, japanese(kMincho, 9), none, none},
+    // TRANSLATORS: the title of the options for the angular-frequency step (1, 0.5, 0.1 π per second):
+    // the group is 61 pixels wide, its title a 12-pixel serif face from 8 pixels in (about eight letters).
+    {"omega_step_group", K::Group, "control_panel", NC_("caption", "step ω"), 1830, 3600, 915, 975, japanese(kMincho, 9), none, none},
     {"omega_step_1", K::OptionButton, "omega_step_group", "1", 120, 240, 735, 210, times(8.25), none, none, A::Left, 26, true, choose_frequency_step_act(10)},
     {"omega_step_0.5", K::OptionButton, "omega_step_group", "0.5", 120, 480, 735, 210, times(8.25), none, none, A::Left, 27, false, choose_frequency_step_act(5)},
     {"omega_step_0.1", K::OptionButton, "omega_step_group", "0.1", 120, 720, 735, 210, times(8.25), none, none, A::Left, 28, false, choose_frequency_step_act(1)},

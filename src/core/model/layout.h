@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/language/language.h"
 #include "core/model/act.h"
 
 namespace af {
@@ -43,7 +44,8 @@ struct ControlSpec {
 };
 
 inline constexpr std::string_view kWindowName = "window";
-inline constexpr std::string_view kWindowCaption = "Angular Frequency";
+// TRANSLATORS: the program's name: the window's title, the launcher's name and the page's title.
+inline constexpr std::string_view kWindowCaption = N_("Angular Frequency");
 inline constexpr int kClientWidthTwips = 9330;
 inline constexpr int kClientHeightTwips = 4785;
 

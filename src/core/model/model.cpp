@@ -15,11 +15,12 @@ Surface make_view(int width_twips, int height_twips, double ratio) {
 
 }  // namespace
 
-Model::Model(WindowHost& host_, double device_pixel_ratio)
+Model::Model(WindowHost& host_, double device_pixel_ratio, Language language_)
     : circle_view(make_view(kCircleViewTwips, kCircleViewTwips, device_pixel_ratio)),
       wave_views{make_view(kWaveViewWidthTwips, kWaveViewHeightTwips, device_pixel_ratio),
                  make_view(kWaveViewWidthTwips, kWaveViewHeightTwips, device_pixel_ratio)},
       host(host_),
+      language(language_),
       device_pixel_ratio_(device_pixel_ratio) {}
 
 void Model::adopt_views(Model&& drawn) {
@@ -36,13 +37,13 @@ void Model::set_view_height(Surface& view, int twips) {
     view.resize(view.width(), twips_to_px(twips, device_pixel_ratio_));
 }
 
-void show_time(Model& m) { m.time_value.caption = plain_text(m.state.time_ms / m.state.ms_per_second); }
+void show_time(Model& m) { m.time_value.caption = plain_text(m.state.time_ms / m.state.ms_per_second, m.language); }
 
-void show_length(Model& m, int i) { m.length_values.at(i).caption = plain_text(m.state.length.at(i)); }
+void show_length(Model& m, int i) { m.length_values.at(i).caption = plain_text(m.state.length.at(i), m.language); }
 
 void show_frequency(Model& m, int i) {
     const State& s = m.state;
-    m.frequency_values.at(i).caption = plain_text(s.frequency.at(i) / static_cast<float>(s.counts_per_unit));
+    m.frequency_values.at(i).caption = plain_text(s.frequency.at(i) / static_cast<float>(s.counts_per_unit), m.language);
 }
 
 void clear_views(Model& m) {

@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/language/language.h"
 #include "core/model/state.h"
 #include "core/model/window_host.h"
 #include "core/pixels/surface.h"
@@ -27,7 +28,7 @@ inline constexpr int kWaveViews = 2;
 // they write. It knows nothing of the toolkit that shows it.
 class Model {
 public:
-    explicit Model(WindowHost& host, double device_pixel_ratio = 1.0);
+    explicit Model(WindowHost& host, double device_pixel_ratio = 1.0, Language language = Language());
 
     State state;
     Surface circle_view;
@@ -41,6 +42,8 @@ public:
     std::array<Label, kWaveViews> axis_labels{Label{"axis_s"}, Label{"axis_s2"}};
 
     WindowHost& host;
+    // The language the captions are written in.
+    Language language;
 
     double device_pixel_ratio() const { return device_pixel_ratio_; }
 

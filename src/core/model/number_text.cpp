@@ -2,11 +2,22 @@
 
 #include <cmath>
 #include <cstdio>
+#include <clocale>
 #include <cstdlib>
+#include <string_view>
 
 namespace af {
 
 namespace {
+
+// The C library writes the decimal point of the locale in force, which a
+// toolkit may have set from the desktop's; the program writes its own.
+std::string point_as_dot(std::string text) {
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (point == "." || point.empty()) return text;
+    if (const std::size_t at = text.find(point); at != std::string::npos) text.replace(at, point.size(), ".");
+    return text;
+}
 
 // Drops trailing zeros of a fraction, and the point if nothing is left of it.
 std::string trim_fraction(std::string digits) {
@@ -25,7 +36,7 @@ std::string plain_text(double value) {
 
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.7G", value);
-    std::string text(buffer);
+    std::string text = point_as_dot(buffer);
     const auto e = text.find('E');
     if (e == std::string::npos) return trim_fraction(text);
 
@@ -38,6 +49,18 @@ std::string plain_text(double value) {
 
 std::string signed_text(double value) {
     std::string text = plain_text(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+std::string plain_text(double value, const Language& language) {
+    std::string text = plain_text(value);
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) text.replace(point, 1, language.decimal_separator());
+    return text;
+}
+
+std::string signed_text(double value, const Language& language) {
+    std::string text = plain_text(value, language);
     return text.front() == '-' ? text : " " + text;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/language/language.h"
+
 namespace af {
 
 // Shortest decimal text with at most seven significant digits, no leading
@@ -10,5 +12,9 @@ std::string plain_text(double value);
 
 // The same digits with one blank where a non-negative number's sign goes: " 1".
 std::string signed_text(double value);
+
+// The same, written as the language writes numbers: "0,005" in German.
+std::string plain_text(double value, const Language& language);
+std::string signed_text(double value, const Language& language);
 
 }  // namespace af

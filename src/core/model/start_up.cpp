@@ -21,7 +21,10 @@ void start_up(Model& m) {
     s.axis_periods = 1.0f;
     s.last_vector = 1;
 
-    for (Label& axis : m.axis_labels) axis.caption = signed_text(s.span_seconds) + "sec";
+    // TRANSLATORS: the caption at the right end of each wave view's time axis, {seconds} the span with
+    // a blank before it (" 1"): its box is 41 pixels wide, in a 13-pixel serif face, right-aligned.
+    const std::string_view axis = translate(m.language, "caption", "{seconds}sec");
+    for (Label& label : m.axis_labels) label.caption = fill(axis, {{"seconds", signed_text(s.span_seconds, m.language)}});
 
     s.view_extent = 15;
     m.range_label.caption = plain_text(s.view_extent);

@@ -12,13 +12,14 @@ Placement fitted_placement(const FitRequest& room) {
     return {zoom, layout_offset(room.client, room.base, zoom)};
 }
 
-Session::Session(const FitRequest& room, const Setup& setup) : Session(unplaced_, room, setup) {}
+Session::Session(const FitRequest& room, const Setup& setup, Language language)
+    : Session(unplaced_, room, setup, language) {}
 
-Session::Session(WindowHost& host, const FitRequest& room, const Setup& setup)
+Session::Session(WindowHost& host, const FitRequest& room, const Setup& setup, Language language)
     : setup_(setup),
       room_(room),
       placement_(fitted_placement(room)),
-      model_(host, room.device_pixel_ratio * placement_.zoom),
+      model_(host, room.device_pixel_ratio * placement_.zoom, language),
       runner_(model_, {[this](const Act& act) { began(act); },
                        [this](const State& before, const Act& act, const ActResult& result, bool seen) {
                            applied(before, act, result, seen);
@@ -30,7 +31,8 @@ Session::Session(WindowHost& host, const FitRequest& room, const Setup& setup)
                        [this] {
                            if (fit_due_) place(room_);
                            changes_.idle = true;
-                       }}) {
+                       }}),
+      narrator_(language) {
     start_up(model_);
     apply_setup(model_, setup_);
     for (auto& [name, caption] : captions()) shown_captions_.push_back(std::move(caption));
@@ -68,7 +70,7 @@ void Session::applied(const State& before, const Act& act, const ActResult& resu
 }
 
 void Session::picture_taken(PictureTaken where) {
-    changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text() : picture_saved_text());
+    changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text(language()) : picture_saved_text(language()));
 }
 
 void Session::refit(const FitRequest& room) {
@@ -122,7 +124,7 @@ std::vector<std::pair<std::string_view, std::string>> Session::captions() const 
 std::vector<std::pair<std::string_view, SpinReading>> Session::spin_readings() const {
     std::vector<std::pair<std::string_view, SpinReading>> all;
     for (const ControlSpec& c : window_layout()) {
-        if (c.kind == ControlKind::SpinControl && c.act) all.emplace_back(c.name, spin_reading(model_.state, c.act->target));
+        if (c.kind == ControlKind::SpinControl && c.act) all.emplace_back(c.name, spin_reading(model_.state, c.act->target, model_.language));
     }
     return all;
 }

@@ -58,9 +58,10 @@ class Session {
 public:
     // A session that is never placed on a screen (a page, an unseen picture),
     // opened with a lesson's setup.
-    explicit Session(const FitRequest& room, const Setup& setup = {});
-    // Start-up sizes and centres `host`, a window on a real screen.
-    Session(WindowHost& host, const FitRequest& room, const Setup& setup = {});
+    explicit Session(const FitRequest& room, const Setup& setup = {}, Language language = Language());
+    // Start-up sizes and centres `host`, a window on a real screen. Everything
+    // is shown and said in `language`, which a shell chooses at start.
+    Session(WindowHost& host, const FitRequest& room, const Setup& setup = {}, Language language = Language());
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -83,6 +84,7 @@ public:
 
     bool busy() const { return runner_.busy(); }
     const Model& model() const { return model_; }
+    const Language& language() const { return model_.language; }
     Placement placement() const { return placement_; }
     // Frames of runs drawn since start-up.
     long frames_drawn() const { return frames_drawn_; }

@@ -4,6 +4,12 @@
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/language/choose_language.h"
+#include "core/model/layout.h"
+#include "shells/desktop/qt_text.h"
 
 #include "shells/desktop/accessibility.h"
 #include "shells/desktop/fonts.h"
@@ -14,9 +20,26 @@ static void init_icon_resources() { Q_INIT_RESOURCE(icons); }
 
 namespace af::desktop {
 
-void prepare_application() {
+namespace {
+
+std::string_view variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+Language chosen_language(const std::optional<std::string>& asked) {
+    std::vector<std::string> preferred = preferred_from_environment(variable("LANGUAGE"), variable("LC_ALL"),
+                                                                    variable("LC_MESSAGES"), variable("LANG"));
+    if (asked) preferred.insert(preferred.begin(), *asked);
+    return choose_language(preferred);
+}
+
+void prepare_application(const Language& language) {
     QApplication::setApplicationName("angular-frequency");
-    QApplication::setApplicationDisplayName("Angular Frequency");
+    // Window systems show it beside or instead of the window's title.
+    QApplication::setApplicationDisplayName(qstring(translate(language, kWindowCaption)));
     // Lets the desktop match the window with its launcher and icon.
     QGuiApplication::setDesktopFileName(AF_APP_ID);
     // One style everywhere, so the window looks the same on every desktop;
@@ -26,7 +49,7 @@ void prepare_application() {
     }
     // Before the first widget: the accessible factory must see every one made.
     install_accessibility();
-    warn_if_no_fonts();
+    warn_if_no_fonts(language);
     install_font_substitutions();
 
     init_icon_resources();

@@ -21,6 +21,8 @@ namespace {
 // Where a fitted control keeps its laid-out font and zoom.
 constexpr char kLaidOutFont[] = "af_caption_laid_out_font";
 constexpr char kZoom[] = "af_caption_zoom";
+// What the font in force was fitted for: text, zoom, size, screen and laid-out font.
+constexpr char kFittedFor[] = "af_caption_fitted_for";
 
 bool fits(QSizeF need, QSizeF room) {
     // Outlines reaching a tenth of a pixel past the room leave no ink there.
@@ -58,9 +60,10 @@ QSizeF caption_extent(const QFont& font, const QString& text, Qt::Alignment alig
     return {width, metrics.height()};
 }
 
-QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align) {
+QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align,
+                   const Language& language) {
     QFont font = laid_out;
-    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom);
+    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom, language);
     while (!probe.done() && !text.isEmpty()) {
         font.setPointSizeF(probe.size);
         const QSizeF need = caption_extent(font, text, align);
@@ -91,20 +94,33 @@ QSizeF caption_room(const QWidget& control) {
     return control.contentsRect().size();
 }
 
-void fit_caption(QWidget& control, const QFont& laid_out, double zoom) {
+void fit_caption(QWidget& control, const QFont& laid_out, double zoom, const Language& language) {
+    const QString text = caption_text(control);
+    // The window is placed more than once as it opens, mostly at the same zoom
+    // and size: a caption fitted for them already keeps its font.
+    const QString fitted_for = QString("%1\n%2\n%3x%4@%5\n%6")
+                                   .arg(text)
+                                   .arg(zoom)
+                                   .arg(control.width())
+                                   .arg(control.height())
+                                   .arg(control.devicePixelRatioF())
+                                   .arg(laid_out.key());
+    if (control.property(kFittedFor).toString() == fitted_for) return;
     control.setProperty(kLaidOutFont, laid_out);
     control.setProperty(kZoom, zoom);
-    control.setFont(caption_font(laid_out, zoom, caption_text(control), caption_room(control), caption_alignment(control)));
+    control.setFont(caption_font(laid_out, zoom, text, caption_room(control), caption_alignment(control), language));
+    control.setProperty(kFittedFor, fitted_for);
 }
 
-void refit_caption(QWidget& control) {
+void refit_caption(QWidget& control, const Language& language) {
     const QVariant laid_out = control.property(kLaidOutFont);
     if (!laid_out.isValid()) return;
     // Most new captions fit the scaled font: then no search runs.
     const QFont font = caption_font(laid_out.value<QFont>(), control.property(kZoom).toDouble(),
                                     caption_text(control), caption_room(control),
-                                    caption_alignment(control));
+                                    caption_alignment(control), language);
     if (font != control.font()) control.setFont(font);
+    control.setProperty(kFittedFor, QVariant());
 }
 
 }  // namespace af::desktop

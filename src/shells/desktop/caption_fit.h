@@ -4,6 +4,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include "core/language/language.h"
+
 class QWidget;
 
 namespace af::desktop {
@@ -11,9 +13,10 @@ namespace af::desktop {
 // The font a caption is shown in at a zoom: the laid-out font scaled by the
 // zoom, or, where the text would not fit the room in it, the largest size
 // that does. Text is hinted to whole pixels, so a scaled font is not always
-// as much wider as its box. At zoom 1 the laid-out font, always.
+// as much wider as its box. At zoom 1 the laid-out font, always, for the
+// layout's own captions; a translation is fitted there too.
 QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room,
-                   Qt::Alignment align = Qt::AlignLeft);
+                   Qt::Alignment align = Qt::AlignLeft, const Language& language = Language());
 
 // Width and height a caption's text takes in a font, aligned so in its box:
 // the width its ink needs where the alignment puts it (a trailing blank may
@@ -27,12 +30,13 @@ Qt::Alignment caption_alignment(const QWidget& control);
 // caption, as its style lays out the control at its present size.
 QSizeF caption_room(const QWidget& control);
 
-// Gives the control the font for its caption at the zoom, and keeps the
-// laid-out font so that refit_caption can fit a caption set later.
-void fit_caption(QWidget& control, const QFont& laid_out, double zoom);
+// Gives the control the font for its caption at the zoom, in the language
+// its captions are in, and keeps the laid-out font so that refit_caption can
+// fit a caption set later.
+void fit_caption(QWidget& control, const QFont& laid_out, double zoom, const Language& language = Language());
 
 // Fits a caption that has just changed, at the zoom last fitted. Cheap when
 // the control has never been fitted or the text fits in the scaled font.
-void refit_caption(QWidget& control);
+void refit_caption(QWidget& control, const Language& language = Language());
 
 }  // namespace af::desktop

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QStringList>
 #include <cstdio>
+#include <string>
 
 #include "core/model/font_faces.h"
 #include "shells/desktop/qt_text.h"
@@ -45,14 +46,18 @@ QString installed_stand_in(std::string_view layout_name) {
 
 }  // namespace
 
-void warn_if_no_fonts() {
+void warn_if_no_fonts(const Language& language) {
     // The font configuration lists its generic names even with no font behind
     // them, so ask for a glyph instead.
     if (QFontMetrics(QFont()).inFont(QLatin1Char('A'))) return;
-    std::fputs("angular-frequency: no fonts are installed, so no caption can be shown. Install the "
-               "packages fonts-ipafont-mincho, fonts-ipafont-gothic and fonts-liberation2 "
-               "(or fonts-noto-cjk and fonts-dejavu-core).\n",
-               stderr);
+    // TRANSLATORS: printed on a terminal when the machine has no font at all; {packages} and
+    // {alternatives} are lists of Debian package names.
+    const std::string_view message = translate(language, "angular-frequency: no fonts are installed, so no caption "
+                                                         "can be shown. Install the packages {packages} (or "
+                                                         "{alternatives}).");
+    const std::string text = fill(message, {{"packages", "fonts-ipafont-mincho, fonts-ipafont-gothic, fonts-liberation2"},
+                                            {"alternatives", "fonts-noto-cjk, fonts-dejavu-core"}});
+    std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 void install_font_substitutions() {

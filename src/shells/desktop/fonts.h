@@ -13,7 +13,7 @@ void install_font_substitutions();
 
 // Says once on standard error which packages to install when the machine
 // has no font at all: the window still opens, but every caption is empty boxes.
-void warn_if_no_fonts();
+void warn_if_no_fonts(const Language& language = Language());
 
 // The font of a control as laid out.
 QFont layout_font(const FontSpec& wanted);

@@ -32,8 +32,9 @@ int main(int argc, char* argv[]) {
         break;
     }
     QApplication app(argc, argv);
-    af::desktop::prepare_application();
-    af::desktop::MainWindow window(line.setup);
+    const af::Language language = af::desktop::chosen_language(line.setup.lang);
+    af::desktop::prepare_application(language);
+    af::desktop::MainWindow window(line.setup, language);
     window.show();
     return QApplication::exec();
 }

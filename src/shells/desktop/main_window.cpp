@@ -20,20 +20,20 @@ FitRequest laid_out_room() {
 
 }  // namespace
 
-MainWindow::MainWindow(const Setup& setup, QWidget* parent)
+MainWindow::MainWindow(const Setup& setup, const Language& language, QWidget* parent)
     : QWidget(parent),
       fit_(*this, [this] {
           session_.refit(fit_.room());
           show_changes();
       }),
-      session_(fit_, laid_out_room(), setup),
+      session_(fit_, laid_out_room(), setup, language),
       controls_(*this, session_.model()),
       pacer_(*this, [this] {
           session_.frame_due();
           show_changes();
       }),
       speech_(*this, session_, controls_) {
-    setWindowTitle(qstring(kWindowCaption));
+    setWindowTitle(qstring(translate(language, kWindowCaption)));
     controls_.place(session_.placement());
     controls_.wire([this](std::string_view control, ControlPart part) {
         session_.press(control, part);

@@ -17,8 +17,9 @@ namespace af::desktop {
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // Opens with a lesson's setup, or as laid out.
-    explicit MainWindow(const Setup& setup = {}, QWidget* parent = nullptr);
+    // Opens with a lesson's setup, or as laid out, and shows and says
+    // everything in `language`.
+    explicit MainWindow(const Setup& setup = {}, const Language& language = Language(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Model& model() const { return session_.model(); }

@@ -38,7 +38,7 @@ void Speech::show(const SessionChanges& changes) {
             // value is said here.
             if (stepped->value == last_value_said_) {
                 if (said.empty()) said.emplace_back();
-                said.back() = value_then(stepped->text, said.back());
+                said.back() = value_then(stepped->text, said.back(), session_.language());
             }
             last_value_said_ = stepped->value;
         }

@@ -6,7 +6,9 @@
 #include <QImageWriter>
 #include <QMessageBox>
 
+#include "core/language/language.h"
 #include "core/model/views_picture.h"
+#include "shells/desktop/qt_text.h"
 
 namespace af::desktop {
 
@@ -29,16 +31,23 @@ void ask_to_save_views_image(QWidget& window, const Model& model, const QString&
                              std::function<void()> saved) {
     // Taken now: the picture is the one on screen when the keys were pressed.
     const QImage image = views_image(model);
-    auto* dialog = new QFileDialog(&window, QObject::tr("Save picture"), file_name, QObject::tr("PNG images (*.png)"));
+    const Language& l = model.language;
+    // TRANSLATORS: the title of the dialog that saves a picture of the three views.
+    auto* dialog = new QFileDialog(&window, qstring(translate(l, "Save picture")), file_name,
+                                   // TRANSLATORS: the kind of file the picture is saved as; keep (*.png).
+                                   qstring(translate(l, "PNG images (*.png)")));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix("png");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::fileSelected, &window, [&window, image, saved](const QString& path) {
+    // TRANSLATORS: the title of the message that a picture could not be saved.
+    const QString not_saved = qstring(translate(l, "Picture not saved"));
+    // TRANSLATORS: the message that a picture could not be saved; {file} is where it was to go.
+    const std::string could_not = std::string(translate(l, "The picture could not be written to {file}."));
+    QObject::connect(dialog, &QFileDialog::fileSelected, &window, [&window, image, saved, not_saved, could_not](const QString& path) {
         if (QImageWriter(path, "png").write(image)) {
             saved();
         } else {
-            QMessageBox::warning(&window, QObject::tr("Picture not saved"),
-                                 QObject::tr("The picture could not be written to %1.").arg(path));
+            QMessageBox::warning(&window, not_saved, qstring(fill(could_not, {{"file", path.toStdString()}})));
         }
     });
     dialog->open();

@@ -6,6 +6,7 @@
 
 #include "core/acts/spoken_text.h"
 #include "core/model/reading_order.h"
+#include "core/model/shown_caption.h"
 #include "core/pixels/colour.h"
 #include "shells/desktop/caption_fit.h"
 #include "shells/desktop/fonts.h"
@@ -52,7 +53,7 @@ WindowControls::WindowControls(QWidget& window, const Model& model) : model_(mod
             palette.setColor(QPalette::WindowText, bgr_color(*c.fore));
             widget->setPalette(palette);
         }
-        const ControlSpeech speech = control_speech(c.name);
+        const ControlSpeech speech = control_speech(c.name, model_.language);
         if (!speech.name.empty()) widget->setAccessibleName(QString::fromStdString(speech.name));
         if (!speech.description.empty()) widget->setAccessibleDescription(QString::fromStdString(speech.description));
         by_name_.insert(widget->objectName(), widget);
@@ -67,18 +68,23 @@ WindowControls::WindowControls(QWidget& window, const Model& model) : model_(mod
 }
 
 QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
+    QString caption = qstring(shown_caption(c, model_.language));
+    // A label the acts write shows what start-up wrote, never the layout's stand-in.
+    for (const auto& [name, label] : named_captions(model_)) {
+        if (name == c.name) caption = QString::fromStdString(label->caption);
+    }
     switch (c.kind) {
     case ControlKind::Group:
-        return new QGroupBox(qstring(c.caption), parent);
+        return new QGroupBox(caption, parent);
     case ControlKind::Label: {
-        auto* label = new QLabel(qstring(c.caption), parent);
+        auto* label = new QLabel(caption, parent);
         label->setAlignment(alignment(c.align));
         return label;
     }
     case ControlKind::PushButton:
-        return new PressButton(qstring(c.caption), parent);
+        return new PressButton(caption, parent);
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(qstring(c.caption), parent);
+        auto* option = new QRadioButton(caption, parent);
         option->setChecked(c.selected);
         return option;
     }
@@ -119,7 +125,7 @@ void WindowControls::place(const Placement& placement) {
     style_->set_zoom(placement.zoom);
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
-        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom);
+        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom, model_.language);
     }
 }
 
@@ -130,8 +136,10 @@ void WindowControls::show_chosen(const std::vector<std::string_view>& options) {
 void WindowControls::show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions) {
     for (const auto& [name, caption] : captions) {
         auto* label = find<QLabel>(name);
-        label->setText(QString::fromStdString(caption));
-        refit_caption(*label);
+        const QString text = QString::fromStdString(caption);
+        if (label->text() == text) continue;
+        label->setText(text);
+        refit_caption(*label, model_.language);
     }
 }
 
@@ -139,7 +147,7 @@ void WindowControls::show(const SessionChanges& changes, bool now) {
     for (const auto& [name, caption] : changes.captions) {
         auto* label = find<QLabel>(name);
         label->setText(QString::fromStdString(caption));
-        refit_caption(*label);
+        refit_caption(*label, model_.language);
         if (now) label->repaint();
     }
     for (std::size_t k = 0; k < views_.size(); ++k) {

@@ -158,6 +158,22 @@ function wireWindowControls(root, rows, press, captionSize) {
       control.box.textContent = text;
       fitCaptions([control.row]);
     },
+    // Every caption and what a screen reader says of each control, from a
+    // layout in another language than the page was built in, and the labels
+    // the acts write (`captions`); fitted at the next place().
+    setTexts(newRows, captions) {
+      for (const row of newRows) {
+        const control = controls.get(row.name);
+        control.row = row;
+        const { caption, speech } = row;
+        if (control.caption && row.kind === 'button') control.caption.firstChild.data = caption;  // before its description
+        else if (control.caption && row.kind === 'label') control.caption.textContent = captions[row.name] ?? caption;
+        else if (control.caption) control.caption.textContent = caption;
+        if (speech.name && row.kind !== 'group' && row.kind !== 'label') control.focus.setAttribute('aria-label', speech.name);
+        const about = document.getElementById(`${row.name}_about`);
+        if (about) about.textContent = speech.description;
+      }
+    },
     sizeCanvas,
   };
 }

@@ -6,8 +6,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/language/choose_language.h"
 #include "core/model/caption_size.h"
 #include "core/model/views_picture.h"
 #include "core/session/session.h"
@@ -20,7 +22,7 @@ namespace {
 std::unique_ptr<af::Session> session;
 af::SessionChanges last_changes;
 af::page::CanvasCopies canvases;
-std::string layout_text, changes_text, refused_text, setup_text;
+std::string layout_text, changes_text, refused_text, setup_text, texts_text;
 std::vector<std::uint32_t> picture_rgba;
 std::array<std::int32_t, 3> picture_record{};
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
@@ -38,15 +40,39 @@ af::FitRequest room(int width, int height, double device_pixel_ratio) {
     return {{width, height}, af::laid_out_client(), device_pixel_ratio, 1.0};
 }
 
+// The tags of a comma-separated list, as the page gathers them.
+std::vector<std::string> tags(std::string_view list) {
+    std::vector<std::string> out;
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        if (comma != 0) out.emplace_back(list.substr(0, comma));
+        if (comma == std::string_view::npos) break;
+        list.remove_prefix(comma + 1);
+    }
+    return out;
+}
+
 }  // namespace
 
 extern "C" {
 
-// `address`: the page's own address, whose query may hold a lesson's setup.
-EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio, const char* address) {
+// `address`: the page's own address, whose query may hold a lesson's setup;
+// `languages`: the browser's preferred language tags, most preferred first,
+// separated by commas. The core chooses the language: the setup's, then these.
+EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio, const char* address,
+                                   const char* languages) {
     const af::ParsedSetup parsed = af::parse_setup(address ? address : "");
+    std::vector<std::string> preferred = tags(languages ? languages : "");
+    if (parsed.setup.lang) preferred.insert(preferred.begin(), *parsed.setup.lang);
+    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup,
+                                            af::choose_language(preferred));
     refused_text = af::page::refused_json(parsed.refused);
-    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup);
+}
+
+// The language chosen: its tag and the page's own words in it, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* af_words_json() {
+    texts_text = af::page::words_json(session->language());
+    return texts_text.c_str();
 }
 
 // What of the address's setup was not taken, as a JSON array of sentences.
@@ -107,7 +133,7 @@ EMSCRIPTEN_KEEPALIVE int af_busy() { return session->busy() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE int af_placed_as_built() { return session->placement() == af::Placement{} ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* af_layout_json() {
-    layout_text = af::page::layout_json(session->placement());
+    layout_text = af::page::layout_json(session->placement(), session->language());
     return layout_text.c_str();
 }
 
@@ -140,7 +166,7 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(int view) {
 // The caption sizing search, a probe at a time: its stage, size, low and
 // high, four numbers that stay valid until the next call of either.
 EMSCRIPTEN_KEEPALIVE const double* af_caption_first(double laid_out_size, double zoom) {
-    return probe_record(af::first_caption_probe(laid_out_size, zoom));
+    return probe_record(af::first_caption_probe(laid_out_size, zoom, session->language()));
 }
 
 EMSCRIPTEN_KEEPALIVE const double* af_caption_next(double stage, double size, double low, double high, int fits,

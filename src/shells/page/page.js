@@ -8,9 +8,10 @@
   const root = document.getElementById('window');
   const liveRegion = document.getElementById('announcements');
 
+  // The notice stands in the page in every language, since no core runs to choose one.
   function refuse(reason) {
     const notice = document.getElementById('no_webassembly');
-    if (reason) notice.textContent += ` (${reason})`;
+    if (reason) notice.append(Object.assign(document.createElement('p'), { textContent: `(${reason})` }));
     notice.hidden = false;
   }
 
@@ -48,7 +49,9 @@
 
   function start(core) {
     const api = {
-      start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string']),
+      start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string', 'string']),
+      wordsJson: core.cwrap('af_words_json', 'string', []),
+      readingsJson: core.cwrap('af_readings_json', 'string', []),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
       frameDue: core.cwrap('af_frame_due', null, []),
       focusMoved: core.cwrap('af_focus_moved', null, []),
@@ -60,7 +63,6 @@
       viewPixels: core.cwrap('af_view_pixels', 'number', ['number']),
       setupRefused: core.cwrap('af_setup_refused', 'string', []),
       setupQuery: core.cwrap('af_setup_query', 'string', []),
-      readingsJson: core.cwrap('af_readings_json', 'string', []),
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
@@ -83,25 +85,38 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href);
+    // The languages the browser asks for, most wanted first; a setup's own
+    // (?lang=de) comes before them, and the core chooses among them.
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
+      (navigator.languages || [navigator.language]).filter(Boolean).join(','));
+    const words = JSON.parse(api.wordsJson());
+    // The page is built in one language; the core may have chosen another.
+    const translated = words.lang !== document.documentElement.lang;
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
     let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
     const laidOut = api.placedAsBuilt() !== 0;
-    if (!laidOut) layout = JSON.parse(api.layoutJson());
+    if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
-    ui.place(layout, { written: laidOut });
-    // An address with a setup: the controls say what it set, and what it
-    // asked for that was not taken is named in a notice.
-    const refused = JSON.parse(api.setupRefused());
-    if (location.search.length > 1) {
+    // Another language than the page was built in, or an address with a
+    // setup: the controls say what the core says now.
+    if (translated || location.search.length > 1) {
       const texts = JSON.parse(api.readingsJson());
-      showTexts(texts);
+      if (translated) {
+        ui.setTexts(layout.controls, texts.captions);
+        showWords(words);
+      } else {
+        for (const [name, caption] of Object.entries(texts.captions)) ui.setCaption(name, caption);
+      }
+      showReadings(texts);
       for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
     }
+    ui.place(layout, { written: laidOut });
+    // What the address asked for that was not taken is named in a notice.
+    const refused = JSON.parse(api.setupRefused());
     if (refused.length) showRefused(refused);
 
     // Frames: each animation frame puts at most one new frame of a run on show.
@@ -257,6 +272,11 @@
       for (const [name, caption] of Object.entries(texts.captions)) {
         ui.setCaption(name, caption);
       }
+      showReadings(texts);
+      for (const sentence of texts.said) say(sentence);
+    }
+
+    function showReadings(texts) {
       for (const [name, reading] of Object.entries(texts.spins || {})) {
         const spin = ui.controls.get(name).focus;
         for (const [attribute, value] of Object.entries(spinReadingAttributes(reading))) {
@@ -268,6 +288,23 @@
         document.getElementById(`${name}_description`).textContent = description;
       }
       for (const sentence of texts.said || []) say(sentence);
+    }
+
+    // The page's own words, and its language, from which a screen reader
+    // picks its voice.
+    function showWords(words) {
+      document.documentElement.lang = words.lang;
+      document.title = words.title;
+      root.setAttribute('aria-label', words.title);
+      const fullScreen = document.getElementById('full_screen');
+      fullScreen.setAttribute('aria-label', words.full_screen);
+      fullScreen.title = words.full_screen_key;
+      const picture = document.getElementById('picture_button');
+      picture.setAttribute('aria-label', words.picture);
+      picture.title = words.picture_key;
+      const notice = document.getElementById('setup_notice');
+      notice.querySelector('p').textContent = words.setup_refused;
+      notice.querySelector('button').setAttribute('aria-label', words.close);
     }
 
     function say(sentence) {

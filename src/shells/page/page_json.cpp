@@ -3,11 +3,14 @@
 #include <cstdio>
 
 #include "core/acts/spoken_text.h"
+#include "core/language/choose_language.h"
 #include "core/model/font_faces.h"
 #include "core/model/layout.h"
 #include "core/model/reading_order.h"
+#include "core/model/shown_caption.h"
 #include "core/pixels/colour.h"
 #include "shells/page/json_text.h"
+#include "shells/page/page_words.h"
 
 namespace af::page {
 
@@ -97,9 +100,19 @@ void write_readings(JsonText& json, const Session& session) {
     json.end_object();
 }
 
+void write_words(JsonText& json, const Language& language) {
+    const PageWords words = page_words(language);
+    json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
+    json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
+    json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
+    json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
+    json.key("close").value(words.close).key("no_webassembly").value(words.no_webassembly);
+    json.key("no_javascript").value(words.no_javascript).end_object();
+}
+
 }  // namespace
 
-std::string layout_json(const Placement& placement) {
+std::string layout_json(const Placement& placement, const Language& language) {
     const std::vector<const ControlSpec*> order = reading_order();
     const auto place_of = [&](const ControlSpec& c) {
         for (std::size_t k = 0; k < order.size(); ++k) {
@@ -111,10 +124,10 @@ std::string layout_json(const Placement& placement) {
     json.begin_object().key("zoom").value(placement.zoom);
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
-        const ControlSpeech speech = control_speech(c.name);
+        const ControlSpeech speech = control_speech(c.name, language);
         json.begin_object();
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
-        json.key("caption").value(c.caption).key("align").value(align_name(c.align));
+        json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
         write_box(json, control_box(c, placement.zoom, placement.offset));
         if (c.font) write_font(json, *c.font, placement.zoom);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
@@ -163,6 +176,23 @@ std::string refused_json(const std::vector<SetupRefusal>& refused) {
     json.begin_array();
     for (const SetupRefusal& r : refused) json.value(r.message);
     json.end_array();
+    return json.text();
+}
+
+std::string words_json(const Language& language) {
+    JsonText json;
+    write_words(json, language);
+    return json.text();
+}
+
+std::string every_languages_words_json() {
+    JsonText json;
+    json.begin_object();
+    for (const Language& language : available_languages()) {
+        json.key(language.tag());
+        write_words(json, language);
+    }
+    json.end_object();
     return json.text();
 }
 

@@ -19,7 +19,8 @@ function attributes(pairs) {
 const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
 const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
 
-function windowMarkup(layout, texts) {
+// `words`: the page's own words (its full-screen button's).
+function windowMarkup(layout, texts, words) {
   const rows = layout.controls;
   const byName = new Map(rows.map((row) => [row.name, row]));
   const { styles } = controlStyles(layout);
@@ -61,11 +62,11 @@ function windowMarkup(layout, texts) {
   }
 
   const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
-  const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': 'Full screen', title: 'Full screen (F11)',
+  const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': words.full_screen, title: words.full_screen_key,
     style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
     '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
-  const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': 'Save a picture of the views',
-    title: 'Save a picture of the views (Ctrl+S)', style: styleText(styles.get('picture_button')) })}>` +
+  const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': words.picture,
+    title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
     '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
     '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
   return inWindow.map(element).join('\n') + '\n' + fullScreen + '\n' + picture;

@@ -3,8 +3,10 @@
 // node assemble_page.mjs --template T --style S --fonts F --core C --wasm W
 //   --start J --markup M... --script S... --out O
 // J is what the core prints of the page at the laid-out size: its layout on
-// one line, its texts on the next; the markup scripts, run here, write the
-// controls' elements from them.
+// one line, its texts on the next, and the page's own words in every
+// language on the third; the markup scripts, run here, write the controls'
+// elements from them. The page is built in English; its script puts it into
+// another language where the browser or the link asks for one.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { parseArgs } from 'node:util';
 import vm from 'node:vm';
@@ -20,17 +22,29 @@ const read = (path) => readFileSync(path, 'utf8');
 // Inline script must not close its own element.
 const script = (text) => text.replaceAll('</script', '<\\/script');
 
-const [layoutText, textsText] = read(a.start).split('\n');
-const layout = JSON.parse(layoutText), texts = JSON.parse(textsText);
+const [layoutText, textsText, wordsText] = read(a.start).split('\n');
+const layout = JSON.parse(layoutText), texts = JSON.parse(textsText), everyLanguage = JSON.parse(wordsText);
+const words = everyLanguage.en;
 const markup = vm.createContext({});
 for (const path of a.markup) vm.runInContext(read(path), markup, { filename: path });
 markup.layout = layout;
 markup.texts = texts;
+markup.words = words;
+const escapeText = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+// With no core to choose a language, a notice is given in every one, each marked as such.
+const inEveryLanguage = (name) => Object.values(everyLanguage)
+  .map((w) => `<p lang="${w.lang}">${escapeText(w[name])}</p>`).join('');
 
 const parts = {
+  '@TITLE@': escapeText(words.title).replace(/"/g, '&quot;'),
+  '@SUMMARY@': escapeText(words.summary).replace(/"/g, '&quot;'),
+  '@SETUP_REFUSED@': escapeText(words.setup_refused),
+  '@CLOSE@': escapeText(words.close).replace(/"/g, '&quot;'),
+  '<!--@NO_WEBASSEMBLY@-->': inEveryLanguage('no_webassembly'),
+  '<!--@NO_JAVASCRIPT@-->': inEveryLanguage('no_javascript'),
   '/*@FONTS@*/': read(a.fonts),
   '/*@STYLE@*/': read(a.style),
-  '<!--@CONTROLS@-->': vm.runInContext('windowMarkup(layout, texts)', markup),
+  '<!--@CONTROLS@-->': vm.runInContext('windowMarkup(layout, texts, words)', markup),
   // The layout exactly as the core writes it, which the page compares with
   // the layout in force; JSON's own escape keeps a "<" from ending the element.
   '/*@LAYOUT@*/': layoutText.replaceAll('<', '\\u003c'),
@@ -42,6 +56,6 @@ const parts = {
 let html = read(a.template);
 for (const [marker, text] of Object.entries(parts)) {
   if (!html.includes(marker)) throw new Error(`the template has no ${marker}`);
-  html = html.replace(marker, () => text);
+  html = html.replaceAll(marker, () => text);
 }
 writeFileSync(a.out, html);

@@ -1,15 +1,18 @@
-// Prints every character the page can show in a caption, so that the fonts
-// embedded in the page keep exactly those.
+// Prints every character the page can show in a caption, in every language
+// it carries, so that the fonts embedded in the page keep exactly those.
 #include <cstdio>
 #include <set>
 #include <string>
 
+#include "core/language/choose_language.h"
 #include "core/model/layout.h"
+#include "core/model/shown_caption.h"
+#include "core/session/session.h"
 
 namespace {
 
-// Numbers as the labels write them, and the time axis's unit.
-constexpr std::string_view kNumberCharacters = "0123456789.-+ sec";
+// Numbers as the labels write them, with either decimal separator.
+constexpr std::string_view kNumberCharacters = "0123456789.,-+E ";
 
 void add_characters(std::set<std::string>& out, std::string_view text) {
     for (std::size_t k = 0; k < text.size();) {
@@ -31,8 +34,14 @@ void add_characters(std::set<std::string>& out, std::string_view text) {
 
 int main() {
     std::set<std::string> characters;
-    for (const af::ControlSpec& c : af::window_layout()) {
-        if (c.font) add_characters(characters, c.caption);
+    const af::FitRequest room{af::laid_out_client(), af::laid_out_client(), 1.0, 1.0};
+    for (const af::Language& language : af::available_languages()) {
+        // The layout's captions, and the labels the acts write as they stand at start-up.
+        for (const af::ControlSpec& c : af::window_layout()) {
+            if (c.font) add_characters(characters, af::shown_caption(c, language));
+        }
+        const af::Session session(room, language);
+        for (const auto& [name, caption] : session.captions()) add_characters(characters, caption);
     }
     add_characters(characters, kNumberCharacters);
     for (const std::string& c : characters) std::fputs(c.c_str(), stdout);
