@@ -40,7 +40,7 @@ int main() {
         for (const af::ControlSpec& c : af::window_layout()) {
             if (c.font) add_characters(characters, af::shown_caption(c, language));
         }
-        const af::Session session(room, language);
+        const af::Session session(room, {}, language);
         for (const auto& [name, caption] : session.captions()) add_characters(characters, caption);
     }
     add_characters(characters, kNumberCharacters);
