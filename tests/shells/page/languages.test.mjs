@@ -4,29 +4,14 @@
 // below are written by hand.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, pageUrl, idle, byId, act } from './page.mjs';
+import { launch, open, close, idle, clickOn, focus, attribute, pause } from './page.mjs';
 
-// Opens the page offline with the browser's languages set by `locale` and
-// the link's query, and waits for its first frame.
-async function openIn(browser, { query = '', locale = 'en-US' } = {}) {
-  const context = await browser.newContext({ viewport: { width: 622, height: 319 }, locale, offline: true });
-  await context.route((url) => url.protocol !== 'file:' && url.protocol !== 'data:', (route) => route.abort());
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error));
-  await page.goto(pageUrl + query);
-  await page.waitForFunction(() => window.angularFrequency && window.angularFrequency.ready);
-  await page.evaluate(() => window.angularFrequency.ready);
-  return { page, context, errors };
-}
-
-const said = (page) => page.evaluate(() => [...document.querySelectorAll('#announcements p')].map((p) => p.textContent));
-const valueText = (page, name) => page.getAttribute(byId(name), 'aria-valuetext');
+const said = (session) => session.evaluate(() => [...document.querySelectorAll('#announcements p')].map((p) => p.textContent));
 
 describe('languages', () => {
   let browser;
-  before(async () => { browser = await launch(); });
-  after(() => browser.close());
+  before(async () => { browser = await launch('chromium'); });
+  after(async () => { await browser?.close(); });
 
   const cases = [
     {
@@ -42,7 +27,7 @@ describe('languages', () => {
   ];
   for (const c of cases) {
     test(`${c.query}: the page, its readings and its sentences in ${c.lang}`, async () => {
-      const { page, context, errors } = await openIn(browser, { query: c.query });
+      const page = await open(browser, { query: c.query.slice(1), locale: 'en-US' });
       const start = await page.evaluate(() => ({
         lang: document.documentElement.lang, title: document.title,
         run: document.getElementById('run_button').firstChild.data,
@@ -50,15 +35,16 @@ describe('languages', () => {
         // Every caption whole in its box.
         cut: [...document.querySelectorAll('.caption')].filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.textContent),
       }));
-      const omega = await valueText(page, 'omega1_spin');
-      await act(page, [['click', 'time_step_0.005'], ['key', 'time_spin', 'ArrowUp']]);
-      const stepped = await valueText(page, 'time_spin');
-      await act(page, [['click', 'run_button']]);
+      const omega = await attribute(page, 'omega1_spin', 'aria-valuetext');
+      await clickOn(page, 'time_step_0.005');
+      await focus(page, 'time_spin');
+      await page.press('ArrowUp');
+      const stepped = await attribute(page, 'time_spin', 'aria-valuetext');
+      await clickOn(page, 'run_button');
       await idle(page);
-      await page.waitForTimeout(100);
+      await pause(100);
       const sentences = await said(page);
-      await context.close();
-      assert.deepEqual(errors, []);
+      await close(page);
       assert.deepEqual(start, { lang: c.lang, title: c.title, run: c.run, option: c.option, cut: [] });
       assert.equal(omega, c.omega);
       assert.equal(stepped, c.stepped);
@@ -71,10 +57,10 @@ describe('languages', () => {
   for (const [locale, ...expected] of [['fr-FR', 'fr', 'Pulsation', 'Plein écran'],
     ['es-MX', 'es', 'Frecuencia angular', 'Pantalla completa'], ['zh-CN', 'en', 'Angular Frequency', 'Full screen']]) {
     test(`a browser in ${locale} gets ${expected[0]}`, async () => {
-      const { page, context } = await openIn(browser, { locale });
+      const page = await open(browser, { locale });
       const seen = await page.evaluate(() => [document.documentElement.lang, document.title,
         document.getElementById('full_screen').getAttribute('aria-label')]);
-      await context.close();
+      await close(page);
       assert.deepEqual(seen, expected);
     });
   }

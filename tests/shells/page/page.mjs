@@ -25,10 +25,11 @@ export async function launch(engine = 'chromium') {
 
 // The page, fresh, in `browser`. With `ready`, waits until the page says it
 // is ready. `initScript` runs before the page's own scripts.
-// `query` is the address's query, a lesson's setup.
-export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true, query } = {}) {
+// `query` is the address's query, a lesson's setup; `locale` the browser's
+// language, where the engine lets a test choose it (chromium).
+export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true, query, locale } = {}) {
   const url = query === undefined ? pageUrl : `${pageUrl}?${query}`;
-  const session = await browser.open({ url, width, height, ratio, initScript });
+  const session = await browser.open({ url, width, height, ratio, initScript, locale });
   if (ready) await waitFor(session, () => window.angularFrequency && window.angularFrequency.ready.then(() => true), null, 30000);
   return session;
 }

@@ -14,8 +14,9 @@ export async function launch() {
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true, args: chromiumArgs });
   return {
     name: 'chromium',
-    async open({ url, width, height, ratio, initScript }) {
-      const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: ratio, offline: true });
+    async open({ url, width, height, ratio, initScript, locale }) {
+      const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: ratio, offline: true,
+        ...(locale ? { locale } : {}) });
       const blocked = [], errors = [];
       await context.route((u) => u.protocol !== 'file:' && u.protocol !== 'data:', (route) => {
         blocked.push(route.request().url());
