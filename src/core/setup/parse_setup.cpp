@@ -34,6 +34,7 @@ std::string shown_name(const QueryField& piece) {
 }
 
 struct Refusals {
+    const Language& language;  // what the sentences are said in
     std::vector<std::pair<std::size_t, SetupRefusal>> at;  // with the place of the piece it names
 
     void add(std::size_t place, std::string_view field, std::string message) {
@@ -77,12 +78,12 @@ bool take_step(const SetupField& field, const std::string& value, Setup& setup, 
     return false;
 }
 
-std::string step_refusal(const SetupField& field, const State& planned) {
+std::string step_refusal(const SetupField& field, const State& planned, const Language& language) {
     std::vector<std::string> shown;
     for (const std::int16_t choice : step_choices(field.kind)) {
         shown.push_back(units_text(choice, units_per_shown(planned, field.target.quantity)));
     }
-    return not_a_choice_text(field.name, shown);
+    return not_a_choice_text(field.name, shown, language);
 }
 
 // Takes the field's value into the setup, or refuses it with what it must be.
@@ -92,7 +93,7 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
     case Kind::TimeStep:
     case Kind::FrequencyStep:
         if (!value || !take_step(field, *value, parsed.setup, planned)) {
-            refusals.add(given.place, field.name, step_refusal(field, planned));
+            refusals.add(given.place, field.name, step_refusal(field, planned, refusals.language));
         }
         return;
     case Kind::Value: {
@@ -101,7 +102,7 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
         if (units && grid.holds(*units)) {
             value_in(parsed.setup, field.target) = static_cast<float>(*units);
         } else {
-            refusals.add(given.place, field.name, outside_grid_text(field.name, grid));
+            refusals.add(given.place, field.name, outside_grid_text(field.name, grid, refusals.language));
         }
         return;
     }
@@ -109,7 +110,7 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
         if (value && is_language_tag(*value)) {
             parsed.setup.lang = *value;
         } else {
-            refusals.add(given.place, field.name, not_a_language_text(field.name));
+            refusals.add(given.place, field.name, not_a_language_text(field.name, refusals.language));
         }
         return;
     }
@@ -134,12 +135,12 @@ std::vector<Given> given_fields(const std::vector<QueryField>& pieces, Refusals&
         }
         std::string name = shown_name(piece);
         if (std::find(unknown.begin(), unknown.end(), name) != unknown.end()) continue;
-        refusals.add(place, name, unknown_text(name, field_names()));
+        refusals.add(place, name, unknown_text(name, field_names(), refusals.language));
         unknown.push_back(std::move(name));
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
         if (given[k].times < 2) continue;
-        refusals.add(given[k].place, fields[k].name, repeated_text(fields[k].name));
+        refusals.add(given[k].place, fields[k].name, repeated_text(fields[k].name, refusals.language));
         given[k].piece = nullptr;
     }
     return given;
@@ -147,15 +148,15 @@ std::vector<Given> given_fields(const std::vector<QueryField>& pieces, Refusals&
 
 }  // namespace
 
-ParsedSetup parse_setup(std::string_view query_or_address) {
+ParsedSetup parse_setup(std::string_view query_or_address, const Language& language) {
     ParsedSetup parsed;
     const std::string_view query = query_of(query_or_address);
     if (query.size() > kLongestSetup) {
-        parsed.refused.push_back({"", too_long_text(kLongestSetup)});
+        parsed.refused.push_back({"", too_long_text(kLongestSetup, language)});
         return parsed;
     }
     const std::vector<QueryField> pieces = query_fields(query);
-    Refusals refusals;
+    Refusals refusals{language, {}};
     const std::vector<Given> given = given_fields(pieces, refusals);
 
     // The steps first: the values are checked on the grids they draw.

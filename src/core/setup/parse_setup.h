@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/language/language.h"
 #include "core/setup/setup.h"
 
 namespace af {
@@ -15,6 +16,7 @@ namespace af {
 // repeated fields, empty values, broken %-escapes, text that is no plain
 // decimal number. A query over kLongestSetup characters is refused whole.
 // The work is bounded by the length of the query.
-ParsedSetup parse_setup(std::string_view query_or_address);
+// What is refused is said in `language`.
+ParsedSetup parse_setup(std::string_view query_or_address, const Language& language = Language());
 
 }  // namespace af

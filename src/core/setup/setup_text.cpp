@@ -6,49 +6,26 @@ namespace af {
 
 namespace {
 
-// Every sentence the setup says, its blanks {1}, {2} and {3} filled in that
-// order; each sentence about a field goes into `field`, behind its name.
-constexpr struct {
-    const char* field = "{1}: {2}";
-    const char* whole_numbers = "must be a whole number from {1} to {2}";
-    const char* stepped_numbers = "must be a number from {1} to {2} in steps of {3}";
-    const char* choices = "must be {1}";
-    const char* language = "must be a language tag such as de, ja or pt-BR";
-    const char* repeated = "is given more than once";
-    const char* unknown = "is not a setting; the settings are {1}";
-    const char* too_long = "the setup is longer than {1} characters, so none of it was taken";
-    // Lists: "a, b or c" for choices, "a, b and c" for all.
-    const char* list_comma = ", ";
-    const char* list_or = " or ";
-    const char* list_and = " and ";
-} kSetupSay;
-
-std::string filled(std::string_view pattern, const std::vector<std::string>& blanks) {
-    std::string text;
-    for (std::size_t k = 0; k < pattern.size(); ++k) {
-        const char c = pattern[k];
-        const std::size_t slot = k + 2 < pattern.size() && c == '{' && pattern[k + 2] == '}'
-                                     ? static_cast<std::size_t>(pattern[k + 1] - '1')
-                                     : blanks.size();
-        if (slot < blanks.size()) {
-            text += blanks[slot];
-            k += 2;
-        } else {
-            text += c;
-        }
-    }
-    return text;
+// A sentence about a field, behind the field's name.
+std::string field_text(std::string_view field, const std::string& rule, const Language& l) {
+    // TRANSLATORS: a setting of a link or command line that was not used, {field} its name as typed
+    // ("r1", "omega2"), {rule} one of the sentences below saying what it allows.
+    return fill(translate(l, "{field}: {rule}"), {{"field", field}, {"rule", rule}});
 }
 
-std::string field_text(std::string_view field, std::string_view sentence) {
-    return filled(kSetupSay.field, {std::string(field), std::string(sentence)});
-}
-
+// "a, b or c" for choices, "a, b and c" for all.
 template <class Item>
-std::string listed(const std::vector<Item>& items, std::string_view last_joint) {
+std::string listed(const std::vector<Item>& items, bool choices, const Language& l) {
     std::string text;
     for (std::size_t k = 0; k < items.size(); ++k) {
-        if (k > 0) text += k + 1 == items.size() ? last_joint : std::string_view(kSetupSay.list_comma);
+        if (k + 1 == items.size() && k > 0) {
+            // TRANSLATORS: joins the last two of a list of choices: "0.01, 0.005 or 0.002".
+            const std::string_view or_joint = translate(l, "{list} or {last}");
+            // TRANSLATORS: joins the last two of a list of all settings: "r1, r2 and lang".
+            const std::string_view and_joint = translate(l, "{list} and {last}");
+            return fill(choices ? or_joint : and_joint, {{"list", text}, {"last", std::string_view(items[k])}});
+        }
+        if (k > 0) text += ", ";
         text += items[k];
     }
     return text;
@@ -56,27 +33,47 @@ std::string listed(const std::vector<Item>& items, std::string_view last_joint) 
 
 }  // namespace
 
-std::string outside_grid_text(std::string_view field, const ValueGrid& grid) {
+std::string outside_grid_text(std::string_view field, const ValueGrid& grid, const Language& l) {
     const std::string lowest = units_text(grid.lowest, grid.per_unit);
     const std::string highest = units_text(grid.highest, grid.per_unit);
     const bool whole_numbers = grid.step == grid.per_unit && grid.lowest % grid.per_unit == 0;
-    return field_text(field, whole_numbers ? filled(kSetupSay.whole_numbers, {lowest, highest})
-                                           : filled(kSetupSay.stepped_numbers,
-                                                    {lowest, highest, units_text(grid.step, grid.per_unit)}));
+    if (whole_numbers) {
+        // TRANSLATORS: what a setting allows; the numbers are written with a decimal point, as in a link.
+        return field_text(field, fill(translate(l, "must be a whole number from {lowest} to {highest}"),
+                                      {{"lowest", lowest}, {"highest", highest}}), l);
+    }
+    // TRANSLATORS: what a setting allows; the numbers are written with a decimal point, as in a link.
+    return field_text(field, fill(translate(l, "must be a number from {lowest} to {highest} in steps of {step}"),
+                                  {{"lowest", lowest}, {"highest", highest}, {"step", units_text(grid.step, grid.per_unit)}}),
+                      l);
 }
 
-std::string not_a_choice_text(std::string_view field, const std::vector<std::string>& choices) {
-    return field_text(field, filled(kSetupSay.choices, {listed(choices, kSetupSay.list_or)}));
+std::string not_a_choice_text(std::string_view field, const std::vector<std::string>& choices, const Language& l) {
+    // TRANSLATORS: what a step setting allows, {choices} as in "0.01, 0.005 or 0.002".
+    return field_text(field, fill(translate(l, "must be {choices}"), {{"choices", listed(choices, true, l)}}), l);
 }
 
-std::string not_a_language_text(std::string_view field) { return field_text(field, kSetupSay.language); }
-
-std::string repeated_text(std::string_view field) { return field_text(field, kSetupSay.repeated); }
-
-std::string unknown_text(std::string_view field, const std::vector<std::string_view>& known) {
-    return field_text(field, filled(kSetupSay.unknown, {listed(known, kSetupSay.list_and)}));
+std::string not_a_language_text(std::string_view field, const Language& l) {
+    // TRANSLATORS: what the language setting allows; keep the tags as they are.
+    return field_text(field, std::string(translate(l, "must be a language tag such as de, ja or pt-BR")), l);
 }
 
-std::string too_long_text(std::size_t limit) { return filled(kSetupSay.too_long, {std::to_string(limit)}); }
+std::string repeated_text(std::string_view field, const Language& l) {
+    // TRANSLATORS: a setting given twice in one link or command line.
+    return field_text(field, std::string(translate(l, "is given more than once")), l);
+}
+
+std::string unknown_text(std::string_view field, const std::vector<std::string_view>& known, const Language& l) {
+    // TRANSLATORS: a name in a link that is no setting; {settings} lists those there are.
+    return field_text(field, fill(translate(l, "is not a setting; the settings are {settings}"),
+                                  {{"settings", listed(known, false, l)}}),
+                      l);
+}
+
+std::string too_long_text(std::size_t limit, const Language& l) {
+    // TRANSLATORS: a link whose settings are too long to read; {limit} is a number of characters.
+    return fill(translate(l, "the setup is longer than {limit} characters, so none of it was taken"),
+                {{"limit", std::to_string(limit)}});
+}
 
 }  // namespace af

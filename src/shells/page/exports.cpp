@@ -64,9 +64,11 @@ EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ra
     const af::ParsedSetup parsed = af::parse_setup(address ? address : "");
     std::vector<std::string> preferred = tags(languages ? languages : "");
     if (parsed.setup.lang) preferred.insert(preferred.begin(), *parsed.setup.lang);
-    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup,
-                                            af::choose_language(preferred));
-    refused_text = af::page::refused_json(parsed.refused);
+    const af::Language language = af::choose_language(preferred);
+    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup, language);
+    // What was not taken, said in the language the setup itself may have chosen.
+    refused_text = af::page::refused_json(parsed.refused.empty() ? parsed.refused
+                                                                 : af::parse_setup(address, language).refused);
 }
 
 // The language chosen: its tag and the page's own words in it, as JSON.

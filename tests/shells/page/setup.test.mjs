@@ -36,6 +36,15 @@ for (const engine of engines(['chromium'])) {
       await close(page);
     });
 
+    test('what was not taken is said in the language the address chose', async () => {
+      const page = await open(browser, { query: 'lang=de&time_step=0.003&r1=5' });
+      assert.equal(await text(page, 'r1_value'), '5');
+      assert.deepEqual(await page.evaluate(() => [document.getElementById('setup_notice_title').textContent,
+        ...[...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent)]),
+      ['Diese Adresse enthielt Einstellungen, die nicht übernommen wurden:', 'time_step: muss 0.01, 0.005 oder 0.002 sein']);
+      await close(page);
+    });
+
     test('an over-long address is refused whole, and a plain one shows no notice', async () => {
       const long = await open(browser, { query: `r1=5&x=${'a'.repeat(3000)}` });
       assert.equal(await text(long, 'r1_value'), '10');
