@@ -103,7 +103,11 @@
       showReadings(texts);
       showWords(words);
     }
-    ui.place(layout, { written: laidOut });
+    // Captions in another language are fitted once the fonts are in (below):
+    // measured now, in stand-in fonts, they would be searched for nothing, at
+    // the cost of the first frame; the fonts' block period hides the text
+    // until they are in.
+    ui.place(layout, { written: laidOut, fit: !translated });
 
     // Frames: each animation frame puts at most one new frame of a run on show.
     let frameRequested = false;
