@@ -8,11 +8,11 @@ namespace af {
 // when its text fits its box there, else in the largest size at which it
 // fits. At zoom 1 the layout's own (English) captions are set exactly as laid
 // out, whole or not; a translation, which the layout was not made for, is
-// fitted there too. Each shell measures text
-// its own way, so the search goes a probe at a time: the shell sets the size
-// a probe names, measures, and hands back whether the text fitted and by how
-// much (the smaller of room over need across and down). Sizes are in
-// whatever unit the shell sets fonts in (points, CSS pixels).
+// fitted there too. Each shell measures text its own way, so the search goes
+// a probe at a time: the shell sets the size a probe names, measures, and
+// hands back whether the text fitted and by how much (the smaller of room
+// over need across and down). Sizes are in whatever unit the shell sets
+// fonts in (points, CSS pixels).
 struct CaptionProbe {
     enum class Stage { First, Shrink, Halve, Done };
     Stage stage = Stage::First;

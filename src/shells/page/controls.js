@@ -23,10 +23,11 @@ function wireWindowControls(root, rows, press, captionSize) {
   wireFullScreenButton(document.getElementById('full_screen'));
 
   // Positions, sizes and fonts at the zoom in force; `written` where the
-  // elements have them already (as built, at the laid-out size).
+  // elements have them already (as built, at the laid-out size); captions
+  // fitted unless `fit` is false.
   let corners = new Map();  // name -> the box's corner in the window
 
-  function place(written) {
+  function place(written, fit) {
     const styles = written ? null : controlStyles(layout);
     corners = written ? controlCorners(layout) : styles.corners;
     // Styles are all written before anything is measured, so that the
@@ -42,7 +43,7 @@ function wireWindowControls(root, rows, press, captionSize) {
     if (!written) {
       for (const name of ['full_screen', 'picture_button']) Object.assign(document.getElementById(name).style, styles.styles.get(name));
     }
-    fitCaptions(layout.controls);
+    if (fit) fitCaptions(layout.controls);
   }
 
   // Captions in the size the core's search finds, a probe at a time: each
@@ -147,10 +148,10 @@ function wireWindowControls(root, rows, press, captionSize) {
 
   return {
     controls,
-    place(newLayout, { written = false } = {}) {
+    place(newLayout, { written = false, fit = true } = {}) {
       layout = newLayout;
       for (const row of layout.controls) controls.get(row.name).row = row;
-      place(written);
+      place(written, fit);
     },
     setCaption(name, text) {
       const control = controls.get(name);

@@ -114,7 +114,11 @@
       showReadings(texts);
       for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
     }
-    ui.place(layout, { written: laidOut });
+    // Captions in another language are fitted once the fonts are in (below):
+    // measured now, in stand-in fonts, they would be searched for nothing, at
+    // the cost of the first frame; the fonts' block period hides the text
+    // until they are in.
+    ui.place(layout, { written: laidOut, fit: !translated });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) showRefused(refused);

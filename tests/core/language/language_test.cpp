@@ -3,11 +3,13 @@
 // its decimal separator), not read back from the catalogues.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 #include <vector>
 
 #include "core/acts/spoken_text.h"
 #include "core/language/choose_language.h"
+#include "core/model/number_text.h"
 #include "core/model/shown_caption.h"
 #include "core/session/session.h"
 #include "support/fake_host.h"
@@ -133,6 +135,17 @@ TEST(Languages, TheDesktopsEnvironmentAsGettextReadsIt) {
             << c.language << " / " << c.lc_all << " / " << c.lc_messages << " / " << c.lang;
     }
     EXPECT_EQ(choose_language(preferred_from_environment("", "", "", "de_DE.UTF-8")).tag(), "de");
+}
+
+// A toolkit may set the C library's locale from the desktop's (Qt does), whose
+// decimal point is then a comma: the program's numbers do not follow it.
+TEST(Languages, NumbersIgnoreTheCLibrarysLocale) {
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale here";
+    const std::string english = plain_text(0.005), german = plain_text(1.5, language("de"));
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(english, "0.005");
+    EXPECT_EQ(german, "1,5");
 }
 
 TEST(Languages, PlaceholdersAreFilledWhereverTheyStand) {

@@ -28,6 +28,8 @@ describe('languages', () => {
   for (const c of cases) {
     test(`${c.query}: the page, its readings and its sentences in ${c.lang}`, async () => {
       const page = await open(browser, { query: c.query.slice(1), locale: 'en-US' });
+      // Captions are fitted once the fonts are in.
+      await page.evaluate(() => document.fonts.ready.then(() => new Promise((resolve) => requestAnimationFrame(resolve))));
       const start = await page.evaluate(() => ({
         lang: document.documentElement.lang, title: document.title,
         run: document.getElementById('run_button').firstChild.data,
