@@ -6,7 +6,8 @@ set -eu
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
+# A loaded machine may take seconds to start it.
+for _ in $(seq 400); do
   wmctrl -m >/dev/null 2>&1 && break
   sleep 0.05
 done
