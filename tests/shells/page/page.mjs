@@ -30,7 +30,21 @@ export async function launch(engine = 'chromium') {
 export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true, query, locale } = {}) {
   const url = query === undefined ? pageUrl : `${pageUrl}?${query}`;
   const session = await browser.open({ url, width, height, ratio, initScript, locale });
-  if (ready) await waitFor(session, () => window.angularFrequency && window.angularFrequency.ready.then(() => true), null, 30000);
+  if (ready) {
+    await waitFor(session, () => {
+      const hooks = window.angularFrequency;
+      if (hooks) hooks.ready.then(() => { hooks.readySeen = true; });
+      return hooks && hooks.readySeen;
+    }, null, 30000).catch(async (error) => {
+      // Where start-up stopped.
+      const state = await session.evaluate(() => ({
+        hooks: !!window.angularFrequency, firstFrameAt: window.angularFrequency?.firstFrameAt,
+        firstFrameDrawnAt: window.angularFrequency?.firstFrameDrawnAt, fonts: document.fonts.status,
+        visibility: document.visibilityState, focus: document.hasFocus(), now: performance.now(),
+      })).catch((e) => e.message);
+      throw new Error(`${error.message}\nthe page: ${JSON.stringify(state)}`);
+    });
+  }
   return session;
 }
 
@@ -42,27 +56,25 @@ export async function close(session) {
   if (blocked.length) throw new Error(`the page asked the network for:\n${blocked.join('\n')}`);
 }
 
-// Waits, polling in the page, until `fn(arg)` gives something true (a promise is awaited).
+export const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// Waits until `fn(arg)`, run in the page, gives something true; asked again
+// every 16 ms from here, so that no call into the page lasts long.
 export async function waitFor(session, fn, arg = null, timeout = 60000) {
-  const result = await session.evaluate(async ({ source, arg, timeout }) => {
-    const test = (0, eval)(`(${source})`);
-    const end = performance.now() + timeout;
-    for (;;) {
-      try {
-        const value = await test(arg);
-        if (value) return { value };
-      } catch (error) {
-        if (performance.now() > end) return { timedOut: true, error: String(error) };
-      }
-      if (performance.now() > end) return { timedOut: true };
-      await new Promise((r) => setTimeout(r, 16));
+  const end = Date.now() + timeout;
+  for (;;) {
+    let failure;
+    try {
+      const value = await session.evaluate(fn, arg);
+      if (value) return value;
+    } catch (error) {
+      failure = error;
     }
-  }, { source: fn.toString(), arg, timeout });
-  if (result.timedOut) throw new Error(`waited ${timeout} ms for ${fn}${result.error ? `: ${result.error}` : ''}`);
-  return result.value;
+    if (Date.now() > end) throw new Error(`waited ${timeout} ms for ${fn}${failure ? `: ${failure.message}` : ''}`);
+    await pause(16);
+  }
 }
 
-export const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 export const idle = (session) => waitFor(session, () => !window.angularFrequency.busy());
 export const framesShown = (session) => session.evaluate(() => window.angularFrequency.framesShown());
 export const attribute = (session, id, name) => session.evaluate(([id, name]) => document.getElementById(id).getAttribute(name), [id, name]);

@@ -17,7 +17,7 @@ const keyOf = (name) => (name === 'Space' ? ' ' : name);
 
 export async function launch() {
   const browser = await puppeteer.launch({
-    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, extraPrefsFirefox: prefs,
+    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, extraPrefsFirefox: prefs, protocolTimeout: 60000,
   });
   return {
     name: 'firefox',
