@@ -108,10 +108,10 @@
       if (translated) {
         ui.setTexts(layout.controls, texts.captions);
         showWords(words);
+        showReadings(texts);
       } else {
-        for (const [name, caption] of Object.entries(texts.captions)) ui.setCaption(name, caption);
+        showTexts(texts);
       }
-      showReadings(texts);
       for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
     }
     // Captions in another language are fitted once the fonts are in (below):
@@ -277,7 +277,7 @@
         ui.setCaption(name, caption);
       }
       showReadings(texts);
-      for (const sentence of texts.said) say(sentence);
+      for (const sentence of texts.said || []) say(sentence);
     }
 
     function showReadings(texts) {
@@ -291,7 +291,6 @@
       for (const [name, description] of Object.entries(texts.views || {})) {
         document.getElementById(`${name}_description`).textContent = description;
       }
-      for (const sentence of texts.said || []) say(sentence);
     }
 
     // The page's own words, and its language, from which a screen reader

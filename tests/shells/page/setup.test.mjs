@@ -56,6 +56,16 @@ for (const engine of engines(['chromium'])) {
       await close(plain);
     });
 
+    test('each sentence is said once', async () => {
+      const page = await open(browser, { query: 'r2=5' });
+      await clickOn(page, 'reset_button');
+      await idle(page);
+      await waitFor(page, () => document.querySelectorAll('#announcements p').length > 0);
+      assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('#announcements p')].map((p) => p.textContent)),
+        ['time 0, traces cleared']);
+      await close(page);
+    });
+
     test('a click updates the address, replacing its history entry', async () => {
       const page = await open(browser, { query: 'r2=5' });
       const entries = await page.evaluate(() => history.length);
