@@ -133,23 +133,21 @@ void WindowControls::show_chosen(const std::vector<std::string_view>& options) {
     for (const std::string_view name : options) find<QRadioButton>(name)->setChecked(true);
 }
 
+void WindowControls::show_caption(std::string_view name, const std::string& caption, bool now) {
+    auto* label = find<QLabel>(name);
+    const QString text = QString::fromStdString(caption);
+    if (label->text() == text) return;
+    label->setText(text);
+    refit_caption(*label, model_.language);
+    if (now) label->repaint();
+}
+
 void WindowControls::show_captions(const std::vector<std::pair<std::string_view, std::string>>& captions) {
-    for (const auto& [name, caption] : captions) {
-        auto* label = find<QLabel>(name);
-        const QString text = QString::fromStdString(caption);
-        if (label->text() == text) continue;
-        label->setText(text);
-        refit_caption(*label, model_.language);
-    }
+    for (const auto& [name, caption] : captions) show_caption(name, caption, false);
 }
 
 void WindowControls::show(const SessionChanges& changes, bool now) {
-    for (const auto& [name, caption] : changes.captions) {
-        auto* label = find<QLabel>(name);
-        label->setText(QString::fromStdString(caption));
-        refit_caption(*label, model_.language);
-        if (now) label->repaint();
-    }
+    for (const auto& [name, caption] : changes.captions) show_caption(name, caption, now);
     for (std::size_t k = 0; k < views_.size(); ++k) {
         if (changes.views_redrawn) {
             views_[k]->update();

@@ -53,6 +53,7 @@ public:
 private:
     QWidget* widget_for(const ControlSpec& c, QWidget* parent);
     void set_focus_order();
+    void show_caption(std::string_view name, const std::string& caption, bool now);
 
     const Model& model_;
     QHash<QString, QWidget*> by_name_;
