@@ -18,9 +18,9 @@ PLACEHOLDER = re.compile(r"\{[a-z_0-9]+\}")
 
 
 def load(path):
-    spec = importlib.util.spec_from_file_location("compile_catalogues", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    found = importlib.util.spec_from_file_location("compile_catalogues", path)
+    module = importlib.util.module_from_spec(found)
+    found.loader.exec_module(module)
     return module
 
 
