@@ -42,7 +42,7 @@ function controlStyles(layout) {
     const origin = holder ? corners.get(holder) : [0, 0];
     const style = { left: px(corner[0] - origin[0]), top: px(corner[1] - origin[1]), width: px(width), height: px(height) };
     if (row.font) {
-      style.fontSize = px(row.font.px);  // what an option's indicator is sized by
+      style.fontSize = px(row.font.px * layout.zoom);  // what an option's indicator is sized by
       style.fontFamily = familyOf(row.font);
       style.fontStyle = row.font.italic ? 'italic' : 'normal';
     }

@@ -4,6 +4,21 @@
 // named control; nothing here decides what a press does.
 'use strict';
 
+// What a caption needs and the room it has, in CSS pixels: across, its
+// text against its own element (an option's text beside its indicator, a
+// group's title along its top); down, its line (the font's ascent and
+// descent, as the desktop measures it) against its control's box.
+const captionRange = document.createRange();
+function captionExtent(element, box) {
+  const text = element.firstChild;
+  let down = 0;
+  if (text && text.nodeType === Node.TEXT_NODE) {
+    captionRange.selectNodeContents(text);
+    down = captionRange.getBoundingClientRect().height;
+  }
+  return { room: { across: element.clientWidth, down: box.clientHeight }, need: { across: element.scrollWidth, down } };
+}
+
 // `press(name, part)` is called for every press, part 'whole', 'up' or
 // 'down'; `captionSize` is the core's caption sizing search.
 function wireWindowControls(root, rows, press, captionSize) {
@@ -46,13 +61,14 @@ function wireWindowControls(root, rows, press, captionSize) {
     if (fit) fitCaptions(layout.controls);
   }
 
-  // Captions in the size the core's search finds, a probe at a time: each
-  // pass sets every caption still searching, then measures them all, so
-  // that the browser lays the page out once a pass.
+  // Captions in the size the core's search finds, from their laid-out size
+  // and the zoom, a probe at a time: each pass sets every caption still
+  // searching, then measures them all, so that the browser lays the page out
+  // once a pass.
   function fitCaptions(rows) {
     let pending = rows.filter((row) => row.font).map((row) => {
       const control = controls.get(row.name);
-      return { element: control.caption || control.box, probe: captionSize.first(row.font.px, layout.zoom) };
+      return { element: control.caption || control.box, box: control.box, probe: captionSize.first(row.font.px, layout.zoom) };
     });
     while (pending.length) {
       for (const p of pending) {
@@ -60,10 +76,16 @@ function wireWindowControls(root, rows, press, captionSize) {
         if (p.element.style.fontSize !== size) p.element.style.fontSize = size;
       }
       pending = pending.filter((p) => !p.probe.done);
-      const measured = pending.map((p) => ({ p, room: p.element.clientWidth, need: p.element.scrollWidth }));
+      const measured = pending.map((p) => ({ p, ...captionExtent(p.element, p.box) }));
       for (const { p, room, need } of measured) {
         // An element not laid out has no room to measure: its caption stands.
-        p.probe = captionSize.next(p.probe, room === 0 || need <= room, room > 0 && need > 0 ? room / need : 1);
+        if (room.across === 0 || room.down === 0) {
+          p.probe = captionSize.next(p.probe, true, 1);
+          continue;
+        }
+        const fits = need.across <= room.across && need.down <= room.down;
+        const ratio = Math.min(room.across / Math.max(need.across, 1e-9), room.down / Math.max(need.down, 1e-9));
+        p.probe = captionSize.next(p.probe, fits, ratio);
       }
     }
   }

@@ -68,11 +68,13 @@ void write_box(JsonText& json, const Rect& box) {
 // CSS pixels per point: 96 pixels an inch, 72 points.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-void write_font(JsonText& json, const FontSpec& font, double zoom) {
+// The laid-out size: the page scales it by the layout's zoom, and the caption
+// search starts from it, as the desktop's does from its laid-out points.
+void write_font(JsonText& json, const FontSpec& font) {
     const FontFace* face = font_face(font.name);
     json.key("font").begin_object().key("family").value(font.name);
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
-    json.key("px").value(font.points * kPixelsPerPoint * zoom).key("italic").value(font.italic);
+    json.key("px").value(font.points * kPixelsPerPoint).key("italic").value(font.italic);
     json.end_object();
 }
 
@@ -129,7 +131,7 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
         json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
         write_box(json, control_box(c, placement.zoom, placement.offset));
-        if (c.font) write_font(json, *c.font, placement.zoom);
+        if (c.font) write_font(json, *c.font);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
         if (c.back) json.key("back").value(css_colour(*c.back));
         json.key("order").value(place_of(c)).key("holds").value(holds_children(c));
