@@ -14,10 +14,6 @@
 #include "shells/desktop/accessibility.h"
 #include "shells/desktop/fonts.h"
 
-// The icons are compiled into a static library, so they are registered by
-// hand; the macro must stand outside any namespace.
-static void init_icon_resources() { Q_INIT_RESOURCE(icons); }
-
 namespace af::desktop {
 
 namespace {
@@ -52,7 +48,6 @@ void prepare_application(const Language& language) {
     warn_if_no_fonts(language);
     install_font_substitutions();
 
-    init_icon_resources();
     QIcon icon;
     // The window system is sent every size the icon has, decoded; title bars
     // and task switchers show at most 128 pixels, so the launcher's 256-pixel
