@@ -158,18 +158,20 @@ private:
 // grids, the rest at their start values, and every refusal naming its field.
 std::string broken_rule(const ParsedSetup& parsed, const State& s) {
     const Setup& setup = parsed.setup;
-    const int time_step = setup.time_step_ms.value_or(10), frequency_step = setup.frequency_step.value_or(10);
+    const int time_step = setup.step(Quantity::Time).value_or(10);
+    const int frequency_step = setup.step(Quantity::AngularFrequency).value_or(10);
     if (time_step != 10 && time_step != 5 && time_step != 2) return "time step";
     if (frequency_step != 10 && frequency_step != 5 && frequency_step != 1) return "frequency step";
     for (int i = 0; i < 2; ++i) {
-        const float length = setup.length[i].value_or(10), counts = setup.frequency[i].value_or(i == 0 ? 20 : 40);
+        const float length = setup.value({Quantity::Length, i}).value_or(10);
+        const float counts = setup.value({Quantity::AngularFrequency, i}).value_or(i == 0 ? 20 : 40);
         if (!testing::whole(length) || length < 1 || length > 15 || s.length[i] != length) return "length";
         if (!testing::whole(counts) || counts < 1 || counts > 100 || static_cast<int>(counts) % frequency_step != 0 ||
             s.frequency[i] != counts) {
             return "angular frequency";
         }
     }
-    const float ms = setup.time_ms.value_or(0);
+    const float ms = setup.value({Quantity::Time, 0}).value_or(0);
     if (!testing::whole(ms) || ms < 0 || ms > kTimeLimitMs || static_cast<std::int64_t>(ms) % time_step != 0 ||
         s.time_ms != ms) {
         return "time";
@@ -216,9 +218,7 @@ TEST(SetupFuzz, AnyQueryLeavesTheStartStateWithOnlyItsValidFields) {
                           << "\"";
             ++failures;
         }
-        taken += static_cast<int>(parsed.setup.length[0].has_value() + parsed.setup.length[1].has_value() +
-                                  parsed.setup.frequency[0].has_value() + parsed.setup.frequency[1].has_value() +
-                                  parsed.setup.time_ms.has_value());
+        taken += static_cast<int>(parsed.setup.values.size());
         refused += static_cast<int>(parsed.refused.size());
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
