@@ -17,11 +17,11 @@ using Name = ProgramOption::Name;
 // clang-format off
 constexpr ProgramOption kProgramOptions[] = {
     // TRANSLATORS: --help's line for --picture FILE.
-    {Name::Picture, "--picture", "FILE", N_("write a PNG picture of the three views and exit")},
+    {Name::Picture, "--picture", "FILE", N_("write a PNG picture of the three views, as laid out, and exit without a window")},
     // TRANSLATORS: --help's line for --run, listed under --picture.
-    {Name::Run, "--run", "", N_("with --picture: after one whole run"), true},
+    {Name::Run, "--run", "", N_("with --picture: after one whole run, so that the picture shows the traces"), true},
     // TRANSLATORS: --help's line for --scale N, listed under --picture; {lowest} and {highest} are numbers.
-    {Name::Scale, "--scale", "N", N_("with --picture: N times the laid-out size ({lowest} to {highest})"), true},
+    {Name::Scale, "--scale", "N", N_("with --picture: N times the laid-out size ({lowest} to {highest}), drawn afresh"), true},
     // TRANSLATORS: --help's line for --help.
     {Name::Help, "--help", "", N_("display this help and exit")},
     // TRANSLATORS: --help's line for --version.

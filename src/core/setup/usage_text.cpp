@@ -184,22 +184,27 @@ std::string usage_error_sentence(const UsageError& error, const Language& l) {
 }
 
 std::string usage_error_text(std::string_view sentence, const Language& l) {
-    // TRANSLATORS: the line after a usage error; {program} is the program's name.
-    return std::string(kProgramName) + ": " + std::string(sentence) + "\n" +
-           fill(translate(l, "Try '{program} --help' for more information."), {{"program", kProgramName}}) + "\n";
+    const std::string_view more =
+        // TRANSLATORS: the line after a usage error; {program} is the program's name.
+        translate(l, "Try '{program} --help' for more information.");
+    return std::string(kProgramName) + ": " + std::string(sentence) + "\n" + fill(more, {{"program", kProgramName}}) + "\n";
 }
 
 std::string usage_text(const Language& l) {
     // TRANSLATORS: --help's first line; keep [OPTION]... [ADDRESS] as it is, or translate the words in capitals.
-    std::string text = fill(translate(l, "Usage: {program} [OPTION]... [ADDRESS]"), {{"program", kProgramName}}) + "\n";
+    const std::string_view usage = translate(l, "Usage: {program} [OPTION]... [ADDRESS]");
     // TRANSLATORS: --help's second line: what the program does.
-    text += wrapped("", 0, translate(l, "Show two vectors turning about one centre and the waves they trace."), 0);
-    // TRANSLATORS: --help's paragraph on the argument that is no option.
-    text += "\n" + wrapped("", 0,
-                           translate(l, "ADDRESS is a page address of the program, or its query, such as "
-                                        "'r2=5&omega2=6': the program opens with that setup."),
-                           0);
-    text += "\n";
+    const std::string_view what = translate(l, "Show two vectors turning about one centre and the waves they trace.");
+    // TRANSLATORS: --help's paragraph on the argument that is no option; keep 'r2=5&omega2=6' as it is.
+    const std::string_view address = translate(l, "ADDRESS is a page address of the program, or its query, such as "
+                                                  "'r2=5&omega2=6': the program opens with that setup.");
+    // TRANSLATORS: --help's heading of the list of options.
+    const std::string_view options = translate(l, "Options:");
+    // TRANSLATORS: --help's last paragraph; keep -platform and -style as they are.
+    const std::string_view numbers = translate(l, "Numbers are written with a decimal point. The toolkit's own options, "
+                                                  "such as -platform and -style, work too.");
+    std::string text = fill(usage, {{"program", kProgramName}}) + "\n" + wrapped("", 0, what, 0);
+    text += "\n" + wrapped("", 0, address, 0) + "\n" + std::string(options) + "\n";
     for (const SetupField& field : setup_fields()) {
         text += option_line(field.option, field.value_name, field_help(field, l), kHelpColumn);
     }
@@ -208,21 +213,20 @@ std::string usage_text(const Language& l) {
                                                                   {"highest", std::to_string(kPictureScales.highest)}});
         text += option_line(option.option, option.value_name, help, kHelpColumn + (option.with_picture ? 2 : 0));
     }
-    // TRANSLATORS: --help's last paragraph.
-    text += "\n" + wrapped("", 0,
-                           translate(l, "Numbers are written with a decimal point. The toolkit's own options, such as "
-                                        "-platform and -style, work too."),
-                           0);
-    return text;
+    return text + "\n" + wrapped("", 0, numbers, 0);
 }
 
 std::string version_text(std::string_view version, const Language& l) {
-    return std::string(kProgramName) + " " + std::string(version) + "\n" +
-           // TRANSLATORS: --version's lines; keep the names and the address as they are.
-           std::string(translate(l, "Copyright the Angular Frequency developers.")) + "\n" +
-           std::string(translate(l, "License MIT: <https://opensource.org/licenses/MIT>.")) + "\n" +
-           std::string(translate(l, "This is free software: you are free to change and redistribute it.")) + "\n" +
-           std::string(translate(l, "There is NO WARRANTY, to the extent permitted by law.")) + "\n";
+    std::string text = std::string(kProgramName) + " " + std::string(version) + "\n";
+    // TRANSLATORS: --version's copyright line; keep the program's name as it is.
+    text += std::string(translate(l, "Copyright the Angular Frequency developers.")) + "\n";
+    // TRANSLATORS: --version's licence line; keep MIT and the address as they are.
+    text += std::string(translate(l, "License MIT: <https://opensource.org/licenses/MIT>.")) + "\n";
+    // TRANSLATORS: --version's line, as GNU programs say it.
+    text += std::string(translate(l, "This is free software: you are free to change and redistribute it.")) + "\n";
+    // TRANSLATORS: --version's line, as GNU programs say it.
+    text += std::string(translate(l, "There is NO WARRANTY, to the extent permitted by law.")) + "\n";
+    return text;
 }
 
 }  // namespace af

@@ -92,7 +92,8 @@ TEST(Opening, HelpTakesItsBoundsAndChoicesFromTheControls) {
              "      --omega-step=STEP    the angular-frequency step: 1, 0.5 or 0.1\n",
              "      --time=SECONDS       the time on show, from 0 in steps of --time-step\n",
              "      --lang=TAG           the language, such as de, es, fr or ja\n",
-             "      --scale=N              with --picture: N times the laid-out size (1 to 8)\n",
+             "      --scale=N              with --picture: N times the laid-out size (1 to\n"
+             "                               8), drawn afresh\n",
          }) {
         EXPECT_NE(help.find(line), std::string::npos) << line << "in:\n" << help;
     }

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/language/choose_language.h"
 #include "core/setup/parse_setup.h"
+#include "core/setup/usage_text.h"
 #include "shells/desktop/application.h"
 #include "shells/desktop/main_window.h"
 
@@ -22,8 +24,14 @@ struct Ran {
     QString out, err;
 };
 
-Ran run(const QStringList& arguments) {
+// The program run as from a desktop whose environment asks for `language`, if any.
+Ran run(const QStringList& arguments, const QString& language = {}) {
     QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) environment.remove(name);
+    environment.insert("LANG", "en_US.UTF-8");
+    if (!language.isEmpty()) environment.insert("LANGUAGE", language);
+    program.setProcessEnvironment(environment);
     program.start(AF_PROGRAM, arguments);
     if (!program.waitForFinished(20000)) {
         program.kill();
@@ -66,6 +74,23 @@ private slots:
             QCOMPARE(bad.err, first + "\nTry 'angular-frequency --help' for more information.\n");
             QVERIFY(bad.out.isEmpty());
         }
+        // In the language the environment or --lang asks for, with the same statuses.
+        const af::Language de = af::choose_language(std::vector<std::string>{"de"});
+        const std::string r1 = af::fill(af::translate(de, "{field}: {rule}"),
+                                        {{"field", "--r1"},
+                                         {"rule", af::fill(af::translate(de, "must be a whole number from {lowest} to {highest}"),
+                                                           {{"lowest", "1"}, {"highest", "15"}})}});
+        for (const auto& [arguments, language] : {std::pair{QStringList{"--r1=99"}, QString("de")},
+                                                  {QStringList{"--lang=de", "--r1=99"}, QString()}}) {
+            const Ran bad = run(arguments, language);
+            QCOMPARE(bad.status, 2);
+            QCOMPARE(bad.err, QString::fromStdString(af::usage_error_text(r1, de)));
+        }
+        const Ran german_help = run({"--help"}, "de");
+        QCOMPARE(german_help.status, 0);
+        QCOMPARE(german_help.out, QString::fromStdString(af::usage_text(de)));
+        QVERIFY(german_help.out.contains(QString::fromStdString(std::string(af::translate(de, "display this help and exit")))));
+        QVERIFY(!german_help.out.contains("display this help and exit"));
     }
 
     void pictures_equal_the_reference_images_data() {
