@@ -81,6 +81,28 @@ void check_refusals(const af::Opening& opening) {
     }
 }
 
+// What the controls allow, written here from what they say (not read from
+// the code): lengths 1 to 15; angular frequencies up to 10 π per second
+// (100 counts) in whole steps; the time from 0 in whole time steps up to
+// where its float holds every millisecond (2^24 ms).
+void check_on_grids(const af::Setup& setup) {
+    using af::Quantity;
+    const int time_step = setup.step(Quantity::Time).value_or(10);
+    const int frequency_step = setup.step(Quantity::AngularFrequency).value_or(10);
+    if (time_step != 10 && time_step != 5 && time_step != 2) broken("a time step no option chooses", "");
+    if (frequency_step != 10 && frequency_step != 5 && frequency_step != 1) broken("an angular-frequency step no option chooses", "");
+    const auto whole_within = [](float v, double lowest, double highest, int step) {
+        return v == static_cast<float>(static_cast<std::int64_t>(v)) && v >= lowest && v <= highest &&
+               static_cast<std::int64_t>(v) % step == 0;
+    };
+    for (const auto& [target, value] : setup.values) {
+        const bool allowed = target.quantity == Quantity::Length             ? whole_within(value, 1, 15, 1)
+                             : target.quantity == Quantity::AngularFrequency ? whole_within(value, 1, 100, frequency_step)
+                                                                             : whole_within(value, 0, 16777216, time_step);
+        if (!allowed) broken("a value the arrows do not reach was taken", std::to_string(value));
+    }
+}
+
 // What was taken, written back as a query and as options, is taken again whole.
 void check_written_back(const af::Setup& setup) {
     const std::string query = af::setup_query(setup);
@@ -107,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!command_line) {
         const af::Opening opening = af::open_page(rest, languages);
         check_refusals(opening);
+        check_on_grids(opening.setup);
         check_written_back(opening.setup);
         return 0;
     }
@@ -117,6 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string_view> arguments = rest.empty() ? std::vector<std::string_view>() : split(rest, '\n');
     const af::CommandLine line = af::parse_command_line(arguments, preferred);
     check_refusals(line.opening);
+    check_on_grids(line.opening.setup);
     if (line.error && (line.error->empty() || !readable(*line.error))) broken("a usage error is not one readable line", *line.error);
     const bool opens = line.action == af::CommandLine::Action::Open || line.action == af::CommandLine::Action::Picture;
     if (opens && !line.error && !line.opening.refused.empty()) broken("a refusal was not reported", line.opening.refused.front().message);

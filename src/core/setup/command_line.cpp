@@ -57,11 +57,12 @@ std::optional<int> whole_number(std::string_view text) {
     return value;
 }
 
-// An option's name as a message may repeat it: no control characters, not too long.
+// An option's name as a message may repeat it: printable ASCII, the rest
+// (control characters, bytes that may not even be UTF-8) as '?', not too long.
 std::string shown_option(std::string_view name) {
     std::string shown(name.substr(0, 40));
     for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) c = '?';
     }
     return shown;
 }

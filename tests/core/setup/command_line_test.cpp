@@ -64,6 +64,7 @@ TEST(CommandLine, ActionsAndUsageErrors) {
         {{"--picture"}, "--picture: needs the name of the PNG file to write"},
         {{"--help=yes"}, "--help: takes no value"},
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
+        {{"--bo\xcegus"}, "unknown option '--bo?gus'"},  // a byte that is no UTF-8
         {{"--bogus", "--r1=16"}, "unknown option '--bogus'"},  // a usage error before a refused field
         {{"--scale=2"}, "--scale: goes with --picture FILE"},
     };
