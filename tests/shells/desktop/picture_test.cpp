@@ -3,6 +3,9 @@
 // writes the three views of a setup, equal to the reference images of that
 // state; Ctrl+C in the window leaves the views on the clipboard.
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -159,6 +162,28 @@ private slots:
                                QImage::Format_RGB32);
             QCOMPARE(copied.copy(qRound(at.x() * ratio), qRound(at.y() * ratio), view.width(), view.height()), shown);
         }
+    }
+
+    // Last: the toolkit's words stay German for the rest of the program.
+    void ctrl_s_asks_in_the_windows_language() {
+        if (QLibraryInfo::path(QLibraryInfo::TranslationsPath).isEmpty() ||
+            !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+            QSKIP("the toolkit's translations (qt6-translations-l10n) are not installed");
+        }
+        const af::Language de = af::choose_language(std::vector<std::string>{"de"});
+        af::desktop::prepare_application(de);
+        af::desktop::MainWindow w({}, de);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = w.findChild<QFileDialog*>()) != nullptr);
+        QStringList buttons;
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) buttons << button->text().remove('&');
+        // The program's own words from its catalogue, the toolkit's from the toolkit's (as it writes them).
+        QCOMPARE(dialog->windowTitle(), QString::fromStdString(std::string(af::translate(de, "Save picture"))));
+        QVERIFY2(buttons.contains("Speichern") && buttons.contains("Abbrechen"), qPrintable(buttons.join(", ")));
+        dialog->reject();
     }
 };
 
