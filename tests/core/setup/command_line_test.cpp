@@ -66,6 +66,7 @@ TEST(CommandLine, ActionsAndUsageErrors) {
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
         {{"--bo\xcegus"}, "unknown option '--bo?gus'"},  // a byte that is no UTF-8
         {{"--bogus", "--r1=16"}, "unknown option '--bogus'"},  // a usage error before a refused field
+        {{"--bogus", "--help=yes", "a", "b"}, "unknown option '--bogus'"},  // the first of several
         {{"--scale=2"}, "--scale: goes with --picture FILE"},
     };
     for (const auto& [arguments, message] : errors) {
