@@ -19,6 +19,7 @@
 #include "core/setup/query_fields.h"
 #include "core/setup/setup_fields.h"
 #include "core/setup/setup_query.h"
+#include "core/setup/usage_text.h"
 
 namespace {
 
@@ -148,5 +149,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         broken("a picture with no file", "");
     }
     if (!line.error) check_written_back(line.opening.setup);
+    // What --help prints, in whichever language was chosen: readable lines, none too wide to read.
+    if (!line.error && line.action == af::CommandLine::Action::Help) {
+        const std::string help = af::usage_text(line.opening.language);
+        for (const std::string_view row : split(help, '\n')) {
+            if (!readable(row) || row.size() > 4 * 79) broken("a line of --help is not readable", row);
+        }
+    }
     return 0;
 }
