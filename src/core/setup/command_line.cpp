@@ -1,7 +1,6 @@
 #include "core/setup/command_line.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include "core/setup/query_fields.h"
