@@ -5,6 +5,7 @@
 #include "core/acts/apply.h"
 #include "core/model/frame.h"
 #include "core/model/step_rule.h"
+#include "core/setup/setup_fields.h"
 
 namespace af {
 
@@ -70,14 +71,13 @@ void press_time_to(Model& m, float target_ms) {
 }  // namespace
 
 void apply_setup(Model& m, const Setup& setup) {
-    if (setup.time_step_ms) apply(m, choose_time_step_act(*setup.time_step_ms));
-    if (setup.frequency_step) apply(m, choose_frequency_step_act(*setup.frequency_step));
-    for (int i = 0; i < 2; ++i) {
-        const auto slot = static_cast<std::size_t>(i);
-        if (setup.length[slot]) press_to(m, {Quantity::Length, i}, *setup.length[slot]);
-        if (setup.frequency[slot]) press_to(m, {Quantity::AngularFrequency, i}, *setup.frequency[slot]);
+    for (const auto& [quantity, step] : setup.steps) {
+        if (const std::optional<Act> act = step_choice_act(quantity, step)) apply(m, *act);
     }
-    if (setup.time_ms) press_time_to(m, *setup.time_ms);
+    for (const auto& [target, value] : setup.values) {
+        if (target.quantity != Quantity::Time) press_to(m, target, value);
+    }
+    if (const std::optional<float> ms = setup.value({Quantity::Time, 0})) press_time_to(m, *ms);
 }
 
 }  // namespace af

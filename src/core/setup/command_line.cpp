@@ -1,30 +1,32 @@
 #include "core/setup/command_line.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
 
-#include <algorithm>
-
-#include "core/setup/parse_setup.h"
 #include "core/setup/query_fields.h"
+#include "core/setup/setup_fields.h"
+#include "core/setup/usage_text.h"
 
 namespace af {
 
 namespace {
 
-// A setup field as an option: its option name, and the field's name in a query.
-struct FieldOption {
-    std::string_view option;
-    std::string_view field;
+using Name = ProgramOption::Name;
+
+// clang-format off
+constexpr ProgramOption kProgramOptions[] = {
+    // TRANSLATORS: --help's line for --picture FILE.
+    {Name::Picture, "--picture", "FILE", N_("write a PNG picture of the three views, as laid out, and exit without a window")},
+    // TRANSLATORS: --help's line for --run, listed under --picture.
+    {Name::Run, "--run", "", N_("with --picture: after one whole run, so that the picture shows the traces"), true},
+    // TRANSLATORS: --help's line for --scale N, listed under --picture; {lowest} and {highest} are numbers.
+    {Name::Scale, "--scale", "N", N_("with --picture: N times the laid-out size ({lowest} to {highest}), drawn afresh"), true},
+    // TRANSLATORS: --help's line for --help.
+    {Name::Help, "--help", "", N_("display this help and exit")},
+    // TRANSLATORS: --help's line for --version.
+    {Name::Version, "--version", "", N_("output version information and exit")},
 };
-constexpr std::array<FieldOption, 8> kFieldOptions{{{"--r1", "r1"},
-                                                     {"--r2", "r2"},
-                                                     {"--omega1", "omega1"},
-                                                     {"--omega2", "omega2"},
-                                                     {"--time-step", "time_step"},
-                                                     {"--omega-step", "omega_step"},
-                                                     {"--time", "t"},
-                                                     {"--lang", "lang"}}};
+// clang-format on
 
 // A value as a query holds it: every byte but letters, digits and '.' '-'
 // escaped, so that no value can reach another field.
@@ -44,17 +46,6 @@ std::string query_escaped(std::string_view value) {
     return out;
 }
 
-// The option a refused field came from, to name it as the user wrote it.
-std::string option_message(const SetupRefusal& refusal, bool from_options) {
-    if (!from_options || refusal.field.empty()) return refusal.message;
-    for (const FieldOption& f : kFieldOptions) {
-        if (f.field == refusal.field && refusal.message.starts_with(refusal.field)) {
-            return std::string(f.option) + refusal.message.substr(refusal.field.size());
-        }
-    }
-    return refusal.message;
-}
-
 std::optional<int> whole_number(std::string_view text) {
     if (text.empty() || text.size() > 2) return std::nullopt;
     int value = 0;
@@ -65,20 +56,35 @@ std::optional<int> whole_number(std::string_view text) {
     return value;
 }
 
-CommandLine refused(std::string message) {
-    CommandLine line;
-    line.error = std::move(message);
-    return line;
+// An option's name as a message may repeat it: printable ASCII, the rest
+// (control characters, bytes that may not even be UTF-8) as '?', not too long.
+std::string shown_option(std::string_view name) {
+    std::string shown(name.substr(0, 40));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F) c = '?';
+    }
+    return shown;
 }
 
-}  // namespace
-
-CommandLine parse_command_line(std::span<const std::string_view> arguments) {
+// The arguments read once through: the setup's fields as one query, the
+// program's options, and the first usage error. Reading goes on past an
+// error, so that a --lang after it still chooses the language it is said in.
+struct Scan {
     CommandLine line;
     std::string options_query;
+    std::vector<std::string_view> from_options;  // the fields given as options
     std::optional<std::string_view> address;
-    bool help = false, version = false;
     std::optional<std::string_view> scale;
+    bool help = false, version = false;
+    std::optional<UsageError> error;
+
+    void fail(UsageError::Kind kind, std::string_view option = {}) {
+        if (!error) error = UsageError{kind, shown_option(option)};
+    }
+};
+
+Scan scan(std::span<const std::string_view> arguments) {
+    Scan s;
     bool options_end = false;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string_view argument = arguments[k];
@@ -87,8 +93,8 @@ CommandLine parse_command_line(std::span<const std::string_view> arguments) {
             continue;
         }
         if (options_end || !argument.starts_with("--")) {
-            if (address) return refused("give one address or query at most");
-            address = argument;
+            if (s.address) s.fail(UsageError::Kind::TwoAddresses);
+            else s.address = argument;
             continue;
         }
         const std::size_t equals = argument.find('=');
@@ -101,102 +107,90 @@ CommandLine parse_command_line(std::span<const std::string_view> arguments) {
             if (k + 1 < arguments.size()) return arguments[++k];
             return std::nullopt;
         };
-        const auto no_value = [&] { return !value; };
-        if (name == "--help" && no_value()) {
-            help = true;
-        } else if (name == "--version" && no_value()) {
-            version = true;
-        } else if (name == "--run" && no_value()) {
-            line.run = true;
-        } else if (name == "--picture") {
-            const std::optional<std::string_view> file = take_value();
-            if (!file || file->empty()) return refused("--picture: needs the name of the PNG file to write");
-            line.picture_file = std::string(*file);
-            line.action = CommandLine::Action::Picture;
-        } else if (name == "--scale") {
-            scale = take_value();
-            if (!scale) return refused("--scale: needs a whole number from 1 to 8");
-        } else if (const auto field = std::find_if(kFieldOptions.begin(), kFieldOptions.end(),
-                                                   [&](const FieldOption& f) { return f.option == name; });
-                   field != kFieldOptions.end()) {
+        const auto field = std::find_if(setup_fields().begin(), setup_fields().end(),
+                                        [&](const SetupField& f) { return f.option == name; });
+        if (field != setup_fields().end()) {
             const std::optional<std::string_view> given = take_value();
-            if (!given) return refused(std::string(name) + ": needs a value");
-            if (!options_query.empty()) options_query += '&';
-            options_query += std::string(field->field) + '=' + query_escaped(*given);
-        } else if (value && (name == "--help" || name == "--version" || name == "--run")) {
-            return refused(std::string(name) + ": takes no value");
-        } else {
-            std::string shown(name.substr(0, 40));
-            for (char& c : shown) {
-                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+            if (!given) {
+                s.fail(UsageError::Kind::NeedsValue, name);
+                continue;
             }
-            return refused("unknown option '" + shown + "'");
+            if (!s.options_query.empty()) s.options_query += '&';
+            s.options_query += std::string(field->name) + '=' + query_escaped(*given);
+            s.from_options.push_back(field->name);
+            continue;
+        }
+        const auto own = std::find_if(std::begin(kProgramOptions), std::end(kProgramOptions),
+                                      [&](const ProgramOption& o) { return o.option == name; });
+        if (own == std::end(kProgramOptions)) {
+            s.fail(UsageError::Kind::UnknownOption, name);
+            continue;
+        }
+        if (own->value_name.empty() && value) {
+            s.fail(UsageError::Kind::TakesNoValue, name);
+            continue;
+        }
+        switch (own->name) {
+        case Name::Help:
+            s.help = true;
+            break;
+        case Name::Version:
+            s.version = true;
+            break;
+        case Name::Run:
+            s.line.run = true;
+            break;
+        case Name::Picture: {
+            const std::optional<std::string_view> file = take_value();
+            if (!file || file->empty()) {
+                s.fail(UsageError::Kind::NeedsFile, name);
+                break;
+            }
+            s.line.picture_file = std::string(*file);
+            s.line.action = CommandLine::Action::Picture;
+            break;
+        }
+        case Name::Scale:
+            s.scale = take_value();
+            if (!s.scale) s.fail(UsageError::Kind::ScaleOutside, name);
+            break;
         }
     }
-    if (help) {
-        line.action = CommandLine::Action::Help;
-        return line;
-    }
-    if (version) {
-        line.action = CommandLine::Action::Version;
-        return line;
-    }
-    if (scale) {
-        const std::optional<int> n = whole_number(*scale);
-        if (!n || *n < 1 || *n > kLargestPictureScale) return refused("--scale: must be a whole number from 1 to 8");
-        line.scale = *n;
-    }
-    if ((line.run || scale) && line.action != CommandLine::Action::Picture) {
-        return refused(std::string(line.run ? "--run" : "--scale") + ": goes with --picture FILE");
-    }
+    return s;
+}
+
+}  // namespace
+
+std::span<const ProgramOption> program_options() { return kProgramOptions; }
+
+CommandLine parse_command_line(std::span<const std::string_view> arguments, std::span<const std::string> preferred) {
+    Scan s = scan(arguments);
     // The address's fields and the options' as one query, so that a step
     // given one way governs a value given the other; a field in both is given twice.
-    std::string query(address ? query_of(*address) : std::string_view());
-    if (!options_query.empty()) query += (query.empty() ? "" : "&") + options_query;
-    const ParsedSetup parsed = parse_setup(query);
-    if (!parsed.refused.empty()) {
-        const SetupRefusal& first = parsed.refused.front();
-        const bool from_options = options_query.starts_with(first.field + "=") ||
-                                  options_query.find("&" + first.field + "=") != std::string::npos;
-        return refused(option_message(first, from_options));
+    std::string query(s.address ? query_of(*s.address) : std::string_view());
+    if (!s.options_query.empty()) query += (query.empty() ? "" : "&") + s.options_query;
+    CommandLine line = std::move(s.line);
+    line.opening = open_setup(query, preferred, s.from_options);
+    const Language& language = line.opening.language;
+    const auto refused = [&](const UsageError& error) {
+        line.error = usage_error_sentence(error, language);
+        return line;
+    };
+    if (s.error) return refused(*s.error);
+    if (s.help || s.version) {
+        line.action = s.help ? CommandLine::Action::Help : CommandLine::Action::Version;
+        return line;
     }
-    line.setup = parsed.setup;
+    if (s.scale) {
+        const std::optional<int> n = whole_number(*s.scale);
+        if (!n || !kPictureScales.holds(*n)) return refused({UsageError::Kind::ScaleOutside, "--scale"});
+        line.scale = *n;
+    }
+    if ((line.run || s.scale) && line.action != CommandLine::Action::Picture) {
+        return refused({UsageError::Kind::NeedsPicture, line.run ? "--run" : "--scale"});
+    }
+    if (!line.opening.refused.empty()) line.error = line.opening.refused.front().message;
     return line;
-}
-
-std::string usage_text(std::string_view program) {
-    const std::string p(program);
-    return "Usage: " + p + " [OPTION]... [ADDRESS]\n"
-           "Show two vectors turning about one centre and the waves they trace.\n"
-           "\n"
-           "ADDRESS is a page address of the program, or its query, such as\n"
-           "'r2=5&omega2=6': the program opens with that setup.\n"
-           "\n"
-           "      --r1=LENGTH          length of vector 1, a whole number from 1 to 15\n"
-           "      --r2=LENGTH          length of vector 2, likewise\n"
-           "      --omega1=N           angular frequency of vector 1, N pi per second,\n"
-           "                             from 1 to 10 in steps of the angular-frequency step\n"
-           "      --omega2=N           angular frequency of vector 2, likewise\n"
-           "      --time-step=SECONDS  0.01, 0.005 or 0.002\n"
-           "      --omega-step=STEP    1, 0.5 or 0.1\n"
-           "      --time=SECONDS       the time on show, in steps of the time step\n"
-           "      --lang=TAG           the language, such as de, es, fr or ja\n"
-           "      --picture=FILE       write a PNG picture of the three views and exit\n"
-           "      --run                  with --picture: after one whole run\n"
-           "      --scale=N              with --picture: N times the laid-out size (1 to 8)\n"
-           "      --help               display this help and exit\n"
-           "      --version            output version information and exit\n"
-           "\n"
-           "Numbers are written with a decimal point. The toolkit's own options, such\n"
-           "as -platform and -style, work too.\n";
-}
-
-std::string version_text(std::string_view program, std::string_view version) {
-    return std::string(program) + " " + std::string(version) +
-           "\nCopyright the Angular Frequency developers.\n"
-           "License MIT: <https://opensource.org/licenses/MIT>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 }  // namespace af

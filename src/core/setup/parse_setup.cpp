@@ -35,6 +35,13 @@ std::string shown_name(const QueryField& piece) {
 
 struct Refusals {
     const Language& language;  // what the sentences are said in
+    std::span<const std::string_view> named_by_option;
+
+    // A field as the user gave it: by its option where it came as one.
+    std::string_view shown(const SetupField& field) const {
+        const bool option = std::find(named_by_option.begin(), named_by_option.end(), field.name) != named_by_option.end();
+        return option ? field.option : field.name;
+    }
     std::vector<std::pair<std::size_t, SetupRefusal>> at;  // with the place of the piece it names
 
     void add(std::size_t place, std::string_view field, std::string message) {
@@ -64,45 +71,45 @@ std::vector<std::string_view> field_names() {
 // A step as one of its option buttons chooses it; stored in the state that
 // the values are then checked against.
 bool take_step(const SetupField& field, const std::string& value, Setup& setup, State& planned) {
-    const std::optional<std::int64_t> units = whole_units(value, units_per_shown(planned, field.target.quantity));
+    const Quantity quantity = stepped_quantity(field);
+    const std::optional<std::int64_t> units = whole_units(value, units_per_shown(planned, quantity));
     if (!units) return false;
-    for (const std::int16_t choice : step_choices(field.kind)) {
+    for (const std::int16_t choice : step_choices(field)) {
         if (*units != choice) continue;
-        if (field.kind == Kind::TimeStep) {
-            setup.time_step_ms = planned.time_step_ms = choice;
-        } else {
-            setup.frequency_step = planned.frequency_step = choice;
-        }
+        setup.steps.emplace_back(quantity, choice);
+        step_in(planned, quantity) = choice;
         return true;
     }
     return false;
 }
 
-std::string step_refusal(const SetupField& field, const State& planned, const Language& language) {
-    std::vector<std::string> shown;
-    for (const std::int16_t choice : step_choices(field.kind)) {
-        shown.push_back(units_text(choice, units_per_shown(planned, field.target.quantity)));
+std::string step_refusal(const SetupField& field, std::string_view shown, const State& planned,
+                         const Language& language) {
+    std::vector<std::string> choices;
+    for (const std::int16_t choice : step_choices(field)) {
+        choices.push_back(units_text(choice, units_per_shown(planned, stepped_quantity(field))));
     }
-    return not_a_choice_text(field.name, shown, language);
+    return not_a_choice_text(shown, choices, language);
 }
 
 // Takes the field's value into the setup, or refuses it with what it must be.
 void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed, State& planned, Refusals& refusals) {
     const std::optional<std::string>& value = given.piece->value;
+    const std::string_view shown = refusals.shown(field);
     switch (field.kind) {
-    case Kind::TimeStep:
-    case Kind::FrequencyStep:
+    case Kind::Step:
         if (!value || !take_step(field, *value, parsed.setup, planned)) {
-            refusals.add(given.place, field.name, step_refusal(field, planned, refusals.language));
+            refusals.add(given.place, field.name, step_refusal(field, shown, planned, refusals.language));
         }
         return;
     case Kind::Value: {
-        const ValueGrid grid = value_grid(planned, field.target);
+        const StepTarget target = value_target(field);
+        const ValueGrid grid = value_grid(planned, target);
         const std::optional<std::int64_t> units = value ? whole_units(*value, grid.per_unit) : std::nullopt;
         if (units && grid.holds(*units)) {
-            value_in(parsed.setup, field.target) = static_cast<float>(*units);
+            parsed.setup.values.emplace_back(target, static_cast<float>(*units));
         } else {
-            refusals.add(given.place, field.name, outside_grid_text(field.name, grid, refusals.language));
+            refusals.add(given.place, field.name, outside_grid_text(shown, grid, refusals.language));
         }
         return;
     }
@@ -110,7 +117,7 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
         if (value && is_language_tag(*value)) {
             parsed.setup.lang = *value;
         } else {
-            refusals.add(given.place, field.name, not_a_language_text(field.name, refusals.language));
+            refusals.add(given.place, field.name, not_a_language_text(shown, refusals.language));
         }
         return;
     }
@@ -140,7 +147,7 @@ std::vector<Given> given_fields(const std::vector<QueryField>& pieces, Refusals&
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
         if (given[k].times < 2) continue;
-        refusals.add(given[k].place, fields[k].name, repeated_text(fields[k].name, refusals.language));
+        refusals.add(given[k].place, fields[k].name, repeated_text(refusals.shown(fields[k]), refusals.language));
         given[k].piece = nullptr;
     }
     return given;
@@ -148,7 +155,8 @@ std::vector<Given> given_fields(const std::vector<QueryField>& pieces, Refusals&
 
 }  // namespace
 
-ParsedSetup parse_setup(std::string_view query_or_address, const Language& language) {
+ParsedSetup parse_setup(std::string_view query_or_address, const Language& language,
+                        std::span<const std::string_view> named_by_option) {
     ParsedSetup parsed;
     const std::string_view query = query_of(query_or_address);
     if (query.size() > kLongestSetup) {
@@ -156,7 +164,7 @@ ParsedSetup parse_setup(std::string_view query_or_address, const Language& langu
         return parsed;
     }
     const std::vector<QueryField> pieces = query_fields(query);
-    Refusals refusals{language, {}};
+    Refusals refusals{language, named_by_option, {}};
     const std::vector<Given> given = given_fields(pieces, refusals);
 
     // The steps first: the values are checked on the grids they draw.
@@ -164,7 +172,7 @@ ParsedSetup parse_setup(std::string_view query_or_address, const Language& langu
     State planned = start_state();
     for (const bool steps : {true, false}) {
         for (std::size_t k = 0; k < fields.size(); ++k) {
-            const bool is_step = fields[k].kind == Kind::TimeStep || fields[k].kind == Kind::FrequencyStep;
+            const bool is_step = fields[k].kind == Kind::Step;
             if (is_step == steps && given[k].piece) take_field(fields[k], given[k], parsed, planned, refusals);
         }
     }

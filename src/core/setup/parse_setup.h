@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "core/language/language.h"
@@ -16,7 +17,10 @@ namespace af {
 // repeated fields, empty values, broken %-escapes, text that is no plain
 // decimal number. A query over kLongestSetup characters is refused whole.
 // The work is bounded by the length of the query.
-// What is refused is said in `language`.
-ParsedSetup parse_setup(std::string_view query_or_address, const Language& language = Language());
+// What is refused is said in `language`, each field by its name, or by its
+// option where it is one of `named_by_option` (fields a command line gave
+// as options: "--r1: ...").
+ParsedSetup parse_setup(std::string_view query_or_address, const Language& language = Language(),
+                        std::span<const std::string_view> named_by_option = {});
 
 }  // namespace af

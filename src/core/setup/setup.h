@@ -1,24 +1,38 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "core/model/vocabulary.h"
 
 namespace af {
 
 // A lesson prepared in advance: the values the program opens with, as a link
-// or a command line gives them ("r2=5&omega2=6"). Each is in the state's own
-// units; a field left unset keeps its start value.
+// or a command line gives them ("r2=5&omega2=6"), each in the state's own
+// units; a field left unset keeps its start value. Kept by what each field
+// sets (a spin control's quantity, the step of a quantity), so that a new
+// field of the settings table needs no place of its own here.
 struct Setup {
-    std::array<std::optional<float>, 2> length;     // r1, r2
-    std::array<std::optional<float>, 2> frequency;  // omega1, omega2: counts, 10 to one π per second
-    std::optional<std::int16_t> time_step_ms;       // time_step
-    std::optional<std::int16_t> frequency_step;     // omega_step: counts per press
-    std::optional<float> time_ms;                   // t
-    std::optional<std::string> lang;                // a language tag; only carried so far
+    std::vector<std::pair<StepTarget, float>> values;      // spin controls: lengths, counts, ms
+    std::vector<std::pair<Quantity, std::int16_t>> steps;  // the step chosen for a quantity: ms, counts per press
+    std::optional<std::string> lang;                       // a language tag
+
+    std::optional<float> value(StepTarget target) const {
+        for (const auto& [t, v] : values) {
+            if (t == target) return v;
+        }
+        return std::nullopt;
+    }
+    std::optional<std::int16_t> step(Quantity quantity) const {
+        for (const auto& [q, s] : steps) {
+            if (q == quantity) return s;
+        }
+        return std::nullopt;
+    }
 
     bool operator==(const Setup&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "core/setup/setup_query.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/model/step_rule.h"
@@ -16,17 +17,13 @@ using Kind = SetupField::Kind;
 
 // Whether every value the step applies to lies on the grid the step draws
 // from the start values.
-bool step_holds(const State& s, Kind kind, std::int16_t step) {
+bool step_holds(const State& s, Quantity quantity, std::int16_t step) {
     State planned = start_state();
-    if (kind == Kind::TimeStep) planned.time_step_ms = step;
-    if (kind == Kind::FrequencyStep) planned.frequency_step = step;
+    step_in(planned, quantity) = step;
     for (const SetupField& field : setup_fields()) {
-        if (field.kind != Kind::Value) continue;
-        const bool stepped = kind == Kind::TimeStep ? field.target.quantity == Quantity::Time
-                                                    : field.target.quantity == Quantity::AngularFrequency;
-        if (!stepped) continue;
-        const std::optional<std::int64_t> units = units_in(s, field.target);
-        if (!units || !value_grid(planned, field.target).holds(*units)) return false;
+        if (field.kind != Kind::Value || value_target(field).quantity != quantity) continue;
+        const std::optional<std::int64_t> units = units_in(s, value_target(field));
+        if (!units || !value_grid(planned, value_target(field)).holds(*units)) return false;
     }
     return true;
 }
@@ -34,23 +31,44 @@ bool step_holds(const State& s, Kind kind, std::int16_t step) {
 // The step to write: the state's own where it holds the values, else the
 // coarsest option that does, else the state's own, the values it cannot
 // hold being left out.
-std::int16_t step_for(const State& s, Kind kind) {
-    const std::int16_t own = kind == Kind::TimeStep ? s.time_step_ms : s.frequency_step;
-    if (step_holds(s, kind, own)) return own;
+std::int16_t step_for(const State& s, const SetupField& field) {
+    const Quantity quantity = stepped_quantity(field);
+    const std::int16_t own = step_in(s, quantity);
+    if (step_holds(s, quantity, own)) return own;
     std::optional<std::int16_t> coarsest;
-    for (const std::int16_t choice : step_choices(kind)) {
-        if (step_holds(s, kind, choice) && (!coarsest || choice > *coarsest)) coarsest = choice;
+    for (const std::int16_t choice : step_choices(field)) {
+        if (step_holds(s, quantity, choice) && (!coarsest || choice > *coarsest)) coarsest = choice;
     }
     return coarsest.value_or(own);
 }
 
+// The setup that brings the start state to this one.
+Setup setup_of(const State& s, std::optional<std::string_view> lang) {
+    const State& start = start_state();
+    Setup setup;
+    std::vector<Quantity> unheld;  // quantities whose values no step writes
+    for (const SetupField& field : setup_fields()) {
+        if (field.kind != Kind::Step) continue;
+        const Quantity quantity = stepped_quantity(field);
+        const std::int16_t step = step_for(s, field);
+        if (step != step_in(start, quantity)) setup.steps.emplace_back(quantity, step);
+        if (!step_holds(s, quantity, step)) unheld.push_back(quantity);
+    }
+    for (const SetupField& field : setup_fields()) {
+        if (field.kind != Kind::Value) continue;
+        const StepTarget target = value_target(field);
+        if (std::find(unheld.begin(), unheld.end(), target.quantity) != unheld.end()) continue;
+        const std::optional<std::int64_t> units = units_in(s, target);
+        if (units && units != units_in(start, target)) setup.values.emplace_back(target, static_cast<float>(*units));
+    }
+    if (lang && is_language_tag(*lang)) setup.lang = std::string(*lang);
+    return setup;
+}
+
 }  // namespace
 
-std::string setup_query(const State& s, std::optional<std::string_view> lang) {
+std::string setup_query(const Setup& setup) {
     const State& start = start_state();
-    const std::int16_t time_step = step_for(s, Kind::TimeStep);
-    const std::int16_t frequency_step = step_for(s, Kind::FrequencyStep);
-    const bool time_held = step_holds(s, Kind::TimeStep, time_step);
     std::string query;
     const auto write = [&query](std::string_view name, const std::string& value) {
         query += query.empty() ? "" : "&";
@@ -61,32 +79,36 @@ std::string setup_query(const State& s, std::optional<std::string_view> lang) {
     for (const SetupField& field : setup_fields()) {
         switch (field.kind) {
         case Kind::Value: {
-            if (field.target.quantity == Quantity::Time && !time_held) break;
-            const std::optional<std::string> text = value_text(s, field.target);
-            if (text && text != value_text(start, field.target)) write(field.name, *text);
+            const StepTarget target = value_target(field);
+            if (const std::optional<float> value = setup.value(target)) {
+                write(field.name, units_text(static_cast<std::int64_t>(*value), units_per_shown(start, target.quantity)));
+            }
             break;
         }
-        case Kind::TimeStep:
-        case Kind::FrequencyStep: {
-            const std::int16_t step = field.kind == Kind::TimeStep ? time_step : frequency_step;
-            const std::int16_t start_step = field.kind == Kind::TimeStep ? start.time_step_ms : start.frequency_step;
-            if (step != start_step) write(field.name, units_text(step, units_per_shown(start, field.target.quantity)));
+        case Kind::Step: {
+            const Quantity quantity = stepped_quantity(field);
+            if (const std::optional<std::int16_t> step = setup.step(quantity)) {
+                write(field.name, units_text(*step, units_per_shown(start, quantity)));
+            }
             break;
         }
         case Kind::Language:
-            if (lang && is_language_tag(*lang)) write(field.name, std::string(*lang));
+            if (setup.lang && is_language_tag(*setup.lang)) write(field.name, *setup.lang);
             break;
         }
     }
     return query;
 }
 
+std::string setup_query(const State& s, std::optional<std::string_view> lang) { return setup_query(setup_of(s, lang)); }
+
 std::string picture_file_name(const State& s) {
     std::string name = "angular-frequency";
     for (const SetupField& field : setup_fields()) {
         if (field.kind != Kind::Value) continue;
-        const bool shown = field.target.quantity != Quantity::Time || s.time_ms != 0;
-        const std::optional<std::string> text = value_text(s, field.target);
+        const StepTarget target = value_target(field);
+        const bool shown = target.quantity != Quantity::Time || s.time_ms != 0;
+        const std::optional<std::string> text = value_text(s, target);
         if (shown && text) name += "-" + std::string(field.name) + "-" + *text;
     }
     return name + ".png";

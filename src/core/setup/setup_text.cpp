@@ -53,6 +53,8 @@ std::string not_a_choice_text(std::string_view field, const std::vector<std::str
     return field_text(field, fill(translate(l, "must be {choices}"), {{"choices", listed(choices, true, l)}}), l);
 }
 
+std::string choices_text(const std::vector<std::string>& choices, const Language& l) { return listed(choices, true, l); }
+
 std::string not_a_language_text(std::string_view field, const Language& l) {
     // TRANSLATORS: what the language setting allows; keep the tags as they are.
     return field_text(field, std::string(translate(l, "must be a language tag such as de, ja or pt-BR")), l);

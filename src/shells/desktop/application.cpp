@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdlib>
 #include <string_view>
 
@@ -23,13 +26,27 @@ std::string_view variable(const char* name) {
     return value ? value : "";
 }
 
+// The toolkit's own words, its dialogs' buttons and labels, in the window's
+// language, from the translations the system has of them (Debian's
+// qt6-translations-l10n); the toolkit's English where it has none.
+void translate_toolkit(const Language& language) {
+    if (language.is_layouts_own()) return;
+    QString tag = qstring(language.tag());
+    const QLocale locale(tag.replace('-', '_'));
+    QLocale::setDefault(locale);
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
 }  // namespace
 
-Language chosen_language(const std::optional<std::string>& asked) {
-    std::vector<std::string> preferred = preferred_from_environment(variable("LANGUAGE"), variable("LC_ALL"),
-                                                                    variable("LC_MESSAGES"), variable("LANG"));
-    if (asked) preferred.insert(preferred.begin(), *asked);
-    return choose_language(preferred);
+std::vector<std::string> environment_languages() {
+    return preferred_from_environment(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"),
+                                      variable("LANG"));
 }
 
 void prepare_application(const Language& language) {
@@ -43,6 +60,7 @@ void prepare_application(const Language& language) {
     if (QApplication::style()->name() != QLatin1String("fusion")) {
         if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
     }
+    translate_toolkit(language);
     // Before the first widget: the accessible factory must see every one made.
     install_accessibility();
     warn_if_no_fonts(language);

@@ -9,11 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/language/choose_language.h"
 #include "core/model/caption_size.h"
 #include "core/model/views_picture.h"
 #include "core/session/session.h"
-#include "core/setup/parse_setup.h"
+#include "core/setup/opening.h"
 #include "shells/page/canvas_pixels.h"
 #include "shells/page/page_json.h"
 
@@ -40,18 +39,6 @@ af::FitRequest room(int width, int height, double device_pixel_ratio) {
     return {{width, height}, af::laid_out_client(), device_pixel_ratio, 1.0};
 }
 
-// The tags of a comma-separated list, as the page gathers them.
-std::vector<std::string> tags(std::string_view list) {
-    std::vector<std::string> out;
-    while (!list.empty()) {
-        const std::size_t comma = list.find(',');
-        if (comma != 0) out.emplace_back(list.substr(0, comma));
-        if (comma == std::string_view::npos) break;
-        list.remove_prefix(comma + 1);
-    }
-    return out;
-}
-
 }  // namespace
 
 extern "C" {
@@ -61,14 +48,9 @@ extern "C" {
 // separated by commas. The core chooses the language: the setup's, then these.
 EMSCRIPTEN_KEEPALIVE void af_start(int width, int height, double device_pixel_ratio, const char* address,
                                    const char* languages) {
-    const af::ParsedSetup parsed = af::parse_setup(address ? address : "");
-    std::vector<std::string> preferred = tags(languages ? languages : "");
-    if (parsed.setup.lang) preferred.insert(preferred.begin(), *parsed.setup.lang);
-    const af::Language language = af::choose_language(preferred);
-    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), parsed.setup, language);
-    // What was not taken, said in the language the setup itself may have chosen.
-    refused_text = af::page::refused_json(parsed.refused.empty() ? parsed.refused
-                                                                 : af::parse_setup(address, language).refused);
+    const af::Opening opening = af::open_page(address ? address : "", languages ? languages : "");
+    session = std::make_unique<af::Session>(room(width, height, device_pixel_ratio), opening.setup, opening.language);
+    refused_text = af::page::refused_json(opening.refused);
 }
 
 // The language chosen: its tag and the page's own words in it, as JSON.

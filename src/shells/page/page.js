@@ -8,12 +8,33 @@
   const root = document.getElementById('window');
   const liveRegion = document.getElementById('announcements');
 
-  // The notice stands in the page in every language, since no core runs to choose one.
+  // A browser that cannot run the page's WebAssembly. The notice stands in
+  // the page in every language, since no core runs to choose one.
   function refuse(reason) {
     const notice = document.getElementById('no_webassembly');
     if (reason) notice.append(Object.assign(document.createElement('p'), { textContent: `(${reason})` }));
     notice.hidden = false;
   }
+
+  // Any other failure as the page starts says that it could not start, in
+  // the language the core chose where it got that far (else in every
+  // language), and leaves its cause in the console for whoever looks.
+  let chosenLanguage;
+  function couldNotStart(error) {
+    console.error('angular-frequency: the page could not start:', error);
+    const notice = document.getElementById('could_not_start');
+    const own = [...notice.children].filter((p) => p.lang === chosenLanguage);
+    if (own.length) for (const p of notice.children) p.hidden = !own.includes(p);
+    notice.hidden = false;
+  }
+  const failed = (error) => {
+    if (error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError) {
+      console.error('angular-frequency: this browser cannot run the page\'s WebAssembly:', error);
+      refuse(String(error.message || error));
+    } else {
+      couldNotStart(error);
+    }
+  };
 
   if (typeof WebAssembly !== 'object' || typeof createCore !== 'function') {
     refuse();
@@ -36,7 +57,13 @@
   window.angularFrequency = hooks;
 
   // The core compiles at once, so that the first frame is in the first paint.
-  const failed = (error) => refuse(String(error && error.message ? error.message : error));
+  const begin = (core) => {
+    try {
+      start(core);
+    } catch (error) {
+      failed(error);
+    }
+  };
   let core;
   try {
     core = createCore({ wasmBinary: coreBinary() });
@@ -44,8 +71,8 @@
     failed(error);
     return;
   }
-  if (typeof core.then === 'function') core.then(start, failed);
-  else start(core);
+  if (typeof core.then === 'function') core.then(begin, failed);
+  else begin(core);
 
   function start(core) {
     const api = {
@@ -90,6 +117,7 @@
     api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
+    chosenLanguage = words.lang;
     // The page is built in one language; the core may have chosen another.
     const translated = words.lang !== document.documentElement.lang;
 

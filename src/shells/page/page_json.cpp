@@ -109,7 +109,8 @@ void write_words(JsonText& json, const Language& language) {
     json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
     json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
     json.key("close").value(words.close).key("no_webassembly").value(words.no_webassembly);
-    json.key("no_javascript").value(words.no_javascript).end_object();
+    json.key("no_javascript").value(words.no_javascript).key("could_not_start").value(words.could_not_start);
+    json.end_object();
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ PageWords page_words(const Language& language) {
         // TRANSLATORS: shown in place of the page in a browser with JavaScript turned off.
         std::string(translate(language, "This page needs JavaScript. Turn JavaScript on for this page, or open it "
                                         "in another browser.")),
+        // TRANSLATORS: shown in place of the page when it failed to start for another reason than the browser;
+        // the browser's console is where web developers read errors.
+        std::string(translate(language, "This page could not start. Reload it; if it still does not start, the "
+                                        "browser's console says why.")),
     };
 }
 

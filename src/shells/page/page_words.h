@@ -9,8 +9,8 @@ namespace af::page {
 // The few words the page says of itself, beyond the program's: its title and
 // summary, the full-screen and picture buttons, the heading of what an
 // address's setup did not take, and the notices for a browser that
-// cannot run it (which the build writes into the page in every language,
-// since no core runs to choose one).
+// cannot run it and for a page that could not start (which the build
+// writes into the page in every language, since no core may run to choose one).
 struct PageWords {
     std::string title;
     std::string summary;
@@ -22,6 +22,7 @@ struct PageWords {
     std::string close;
     std::string no_webassembly;
     std::string no_javascript;
+    std::string could_not_start;
 };
 PageWords page_words(const Language& language);
 

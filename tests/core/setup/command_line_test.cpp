@@ -32,10 +32,11 @@ TEST(CommandLine, OptionsAndAddressesGiveTheSameSetup) {
         const af::CommandLine line = parse(c.arguments);
         ASSERT_FALSE(line.error) << c.arguments[0] << ": " << *line.error;
         EXPECT_EQ(line.action, Action::Open);
-        EXPECT_EQ(line.setup.length[0], c.r1) << c.arguments[0];
-        EXPECT_EQ(line.setup.frequency[1], c.omega2) << c.arguments[0];
-        EXPECT_EQ(line.setup.time_ms, c.time_ms) << c.arguments[0];
-        EXPECT_EQ(line.setup.frequency_step, c.frequency_step) << c.arguments[0];
+        const af::Setup& setup = line.opening.setup;
+        EXPECT_EQ(setup.value({af::Quantity::Length, 0}), c.r1) << c.arguments[0];
+        EXPECT_EQ(setup.value({af::Quantity::AngularFrequency, 1}), c.omega2) << c.arguments[0];
+        EXPECT_EQ(setup.value({af::Quantity::Time, 0}), c.time_ms) << c.arguments[0];
+        EXPECT_EQ(setup.step(af::Quantity::AngularFrequency), c.frequency_step) << c.arguments[0];
     }
 }
 
@@ -47,7 +48,7 @@ TEST(CommandLine, ActionsAndUsageErrors) {
     EXPECT_EQ(picture.picture_file, "out.png");
     EXPECT_TRUE(picture.run);
     EXPECT_EQ(picture.scale, 2);
-    EXPECT_EQ(picture.setup.length[1], 5.0f);
+    EXPECT_EQ(picture.opening.setup.value({af::Quantity::Length, 1}), 5.0f);
 
     const std::pair<std::vector<std::string_view>, std::string> errors[] = {
         {{"--bogus"}, "unknown option '--bogus'"},
@@ -63,6 +64,10 @@ TEST(CommandLine, ActionsAndUsageErrors) {
         {{"--picture"}, "--picture: needs the name of the PNG file to write"},
         {{"--help=yes"}, "--help: takes no value"},
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
+        {{"--bo\xcegus"}, "unknown option '--bo?gus'"},  // a byte that is no UTF-8
+        {{"--bogus", "--r1=16"}, "unknown option '--bogus'"},  // a usage error before a refused field
+        {{"--bogus", "--help=yes", "a", "b"}, "unknown option '--bogus'"},  // the first of several
+        {{"--scale=2"}, "--scale: goes with --picture FILE"},
     };
     for (const auto& [arguments, message] : errors) {
         const af::CommandLine line = parse(arguments);

@@ -3,6 +3,9 @@
 // writes the three views of a setup, equal to the reference images of that
 // state; Ctrl+C in the window leaves the views on the clipboard.
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -11,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/language/choose_language.h"
 #include "core/setup/parse_setup.h"
+#include "core/setup/usage_text.h"
 #include "shells/desktop/application.h"
 #include "shells/desktop/main_window.h"
 
@@ -22,8 +27,14 @@ struct Ran {
     QString out, err;
 };
 
-Ran run(const QStringList& arguments) {
+// The program run as from a desktop whose environment asks for `language`, if any.
+Ran run(const QStringList& arguments, const QString& language = {}) {
     QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) environment.remove(name);
+    environment.insert("LANG", "en_US.UTF-8");
+    if (!language.isEmpty()) environment.insert("LANGUAGE", language);
+    program.setProcessEnvironment(environment);
     program.start(AF_PROGRAM, arguments);
     if (!program.waitForFinished(20000)) {
         program.kill();
@@ -66,6 +77,23 @@ private slots:
             QCOMPARE(bad.err, first + "\nTry 'angular-frequency --help' for more information.\n");
             QVERIFY(bad.out.isEmpty());
         }
+        // In the language the environment or --lang asks for, with the same statuses.
+        const af::Language de = af::choose_language(std::vector<std::string>{"de"});
+        const std::string r1 = af::fill(af::translate(de, "{field}: {rule}"),
+                                        {{"field", "--r1"},
+                                         {"rule", af::fill(af::translate(de, "must be a whole number from {lowest} to {highest}"),
+                                                           {{"lowest", "1"}, {"highest", "15"}})}});
+        for (const auto& [arguments, language] : {std::pair{QStringList{"--r1=99"}, QString("de")},
+                                                  {QStringList{"--lang=de", "--r1=99"}, QString()}}) {
+            const Ran bad = run(arguments, language);
+            QCOMPARE(bad.status, 2);
+            QCOMPARE(bad.err, QString::fromStdString(af::usage_error_text(r1, de)));
+        }
+        const Ran german_help = run({"--help"}, "de");
+        QCOMPARE(german_help.status, 0);
+        QCOMPARE(german_help.out, QString::fromStdString(af::usage_text(de)));
+        QVERIFY(german_help.out.contains(QString::fromStdString(std::string(af::translate(de, "display this help and exit")))));
+        QVERIFY(!german_help.out.contains("display this help and exit"));
     }
 
     void pictures_equal_the_reference_images_data() {
@@ -134,6 +162,28 @@ private slots:
                                QImage::Format_RGB32);
             QCOMPARE(copied.copy(qRound(at.x() * ratio), qRound(at.y() * ratio), view.width(), view.height()), shown);
         }
+    }
+
+    // Last: the toolkit's words stay German for the rest of the program.
+    void ctrl_s_asks_in_the_windows_language() {
+        if (QLibraryInfo::path(QLibraryInfo::TranslationsPath).isEmpty() ||
+            !QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm")) {
+            QSKIP("the toolkit's translations (qt6-translations-l10n) are not installed");
+        }
+        const af::Language de = af::choose_language(std::vector<std::string>{"de"});
+        af::desktop::prepare_application(de);
+        af::desktop::MainWindow w({}, de);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = w.findChild<QFileDialog*>()) != nullptr);
+        QStringList buttons;
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>()) buttons << button->text().remove('&');
+        // The program's own words from its catalogue, the toolkit's from the toolkit's (as it writes them).
+        QCOMPARE(dialog->windowTitle(), QString::fromStdString(std::string(af::translate(de, "Save picture"))));
+        QVERIFY2(buttons.contains("Speichern") && buttons.contains("Abbrechen"), qPrintable(buttons.join(", ")));
+        dialog->reject();
     }
 };
 

@@ -93,5 +93,50 @@ for (const engine of engines()) {
       await close(session);
       assert.ok(text.trim().length > 10, `message "${text}"`);
     });
+
+    // A core that fails as the page starts: its call `failing` throws as
+    // WebAssembly's traps do. The page says it could not start, in the
+    // language the core chose where it got that far, and logs why.
+    for (const [failing, shown] of [['af_placed_as_built', ['de']], ['af_start', ['en', 'ja', 'de', 'es', 'fr']]]) {
+      test(`a core failing in ${failing}: the page could not start, said in ${shown.join(', ')}`,
+        { skip: engine === 'webkit' && 'no script before the page\'s' }, async () => {
+          const initScript = `(${(name) => {
+            window.loggedErrors = [];
+            const log = console.error.bind(console);
+            console.error = (...args) => { window.loggedErrors.push(args.map(String).join(' ')); log(...args); };
+            let real;
+            const failing = (core) => {
+              const cwrap = core.cwrap;
+              core.cwrap = (called, ...rest) => (called === name
+                ? () => { throw new WebAssembly.RuntimeError(`${name} trapped`); } : cwrap(called, ...rest));
+              return core;
+            };
+            Object.defineProperty(window, 'createCore', {
+              configurable: true,
+              get: () => real && ((options) => {
+                const core = real(options);
+                return typeof core.then === 'function' ? core.then(failing) : failing(core);
+              }),
+              set: (value) => { real = value; },
+            });
+          }})(${JSON.stringify(failing)})`;
+          const session = await open(browser, { ready: false, query: 'lang=de', initScript });
+          const seen = () => {
+            const notice = document.getElementById('could_not_start');
+            return notice.checkVisibility() && {
+              shown: [...notice.children].filter((p) => p.checkVisibility()).map((p) => p.lang),
+              texts: [...notice.children].map((p) => p.textContent),
+              other: document.getElementById('no_webassembly').checkVisibility(),
+              logged: window.loggedErrors.join('\n'),
+            };
+          };
+          const got = await waitFor(session, seen, null, 10000);
+          await close(session);
+          assert.deepEqual(got.shown, shown);
+          assert.equal(got.other, false);
+          assert.equal(new Set(got.texts).size, 5, 'a sentence of its own in each language');
+          assert.match(got.logged, new RegExp(`could not start.*${failing} trapped`));
+        });
+    }
   });
 }

@@ -42,6 +42,7 @@ const parts = {
   '@CLOSE@': escapeText(words.close).replace(/"/g, '&quot;'),
   '<!--@NO_WEBASSEMBLY@-->': inEveryLanguage('no_webassembly'),
   '<!--@NO_JAVASCRIPT@-->': inEveryLanguage('no_javascript'),
+  '<!--@COULD_NOT_START@-->': inEveryLanguage('could_not_start'),
   '/*@FONTS@*/': read(a.fonts),
   '/*@STYLE@*/': read(a.style),
   '<!--@CONTROLS@-->': vm.runInContext('windowMarkup(layout, texts, words)', markup),
