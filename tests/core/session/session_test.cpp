@@ -107,7 +107,7 @@ TEST(Session, TheDesktopAndThePageGetTheSamePixelsAndSentences) {
         EXPECT_EQ(desktop.model().state, page.model().state) << c.name;
         for (std::size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(af::named_views(desktop.model())[k].second->screen(), af::named_views(page.model())[k].second->screen())
-                << c.name << ": " << af::kViewNames[k];
+                << c.name << ": " << af::named_views(page.model())[k].first;
         }
     }
 }
@@ -148,7 +148,7 @@ TEST(Session, ALessonsSetupIsKeptWhenTheViewsAreDrawnAnew) {
     EXPECT_EQ(refitted.model().state.time_ms, 260.0f);
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(af::named_views(refitted.model())[k].second->screen(), af::named_views(born_large.model())[k].second->screen())
-            << af::kViewNames[k];
+            << af::named_views(born_large.model())[k].first;
     }
     EXPECT_EQ(refitted.setup_query(), "r2=5&omega2=6&t=0.26");
     EXPECT_EQ(refitted.chosen_options(), (std::vector<std::string_view>{"time_step_0.01", "omega_step_1"}));
