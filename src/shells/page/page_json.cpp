@@ -149,6 +149,24 @@ std::string layout_json(const Placement& placement, const Language& language) {
     return json.text();
 }
 
+std::string rows_json() {
+    const auto pair = [](JsonText& json, std::string_view key, TwipsSize size) {
+        json.key(key).begin_array().value(size.width).value(size.height).end_array();
+    };
+    JsonText json;
+    json.begin_object();
+    pair(json, "client_twips", kClientTwips);
+    pair(json, "outer_twips", kOuterTwipsAtStart);
+    json.key("controls").begin_array();
+    for (const ControlSpec& c : window_layout()) {
+        json.begin_object().key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
+        json.key("twips").begin_array().value(c.twips.left).value(c.twips.top).value(c.twips.width).value(c.twips.height);
+        json.end_array().key("focus").value(c.focus).key("selected").value(c.selected).end_object();
+    }
+    json.end_array().end_object();
+    return json.text();
+}
+
 std::string changes_json(const Session& session, const SessionChanges& changes) {
     JsonText json;
     json.begin_object().key("layout").value(changes.placement).key("frames").value(changes.frames_drawn);
