@@ -95,6 +95,14 @@ inline std::vector<int> random_events(std::uint32_t seed, int count) {
 
 inline bool whole(float v) { return std::isfinite(v) && v == std::floor(v); }
 
+// Whether an option of the layout chooses that step.
+inline bool offered(Act::Kind choice, std::int16_t step) {
+    for (const ControlSpec& c : window_layout()) {
+        if (c.kind == ControlKind::OptionButton && c.act && c.act->kind == choice && c.act->choice == step) return true;
+    }
+    return false;
+}
+
 // Scratch for the checks: a second window, and what the wave views held
 // after the last check, with their moving layers off.
 struct Reference : Started {
@@ -182,8 +190,8 @@ inline std::string broken_invariant(Model& model, Reference& ref) {
         if (model.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(kCountsPerUnit))) return "count label";
     }
     if (!whole(s.time_ms) || s.time_ms < 0) return "time not a whole number of ms";
-    if (s.time_step_ms != 10 && s.time_step_ms != 5 && s.time_step_ms != 2) return "time step";
-    if (s.frequency_step != 10 && s.frequency_step != 5 && s.frequency_step != 1) return "count step";
+    if (!offered(Act::Kind::ChooseTimeStep, s.time_step_ms)) return "time step";
+    if (!offered(Act::Kind::ChooseFrequencyStep, s.frequency_step)) return "count step";
     if (model.time_value.caption != plain_text(s.time_ms / static_cast<float>(kMsPerSecond))) return "time label";
 
     // With the moving layer taken off (where it is on screen), the circle view
