@@ -23,74 +23,74 @@ constexpr std::uint32_t kBlue = 0xFF0000, kWhite = 0xFFFFFF;
 // under the 4.5 : 1 that small text needs (on a projector, less still); this
 // red, a shade darker, reads at 4.8 : 1.
 constexpr std::uint32_t kRed = 0x0000E6;
-using K = ControlKind;
-using A = Align;
-constexpr auto Up = Direction::Up;
+using enum ControlKind;
+using enum Align;
+using enum Direction;
 
 // clang-format off
 constexpr ControlSpec kRows[] = {
-    {.name = "control_panel", .kind = K::Group, .twips = {120, 0, 2775, 4695},
+    {.name = "control_panel", .kind = Group, .twips = {120, 0, 2775, 4695},
      // TRANSLATORS: screen readers name the panel of buttons and spin buttons so.
      .spoken_name = NC_("accessible name", "controls")},
-    {.name = "wave_panel_1", .kind = K::Group, .twips = {2880, 0, 6375, 2415}, .vector = 0,
+    {.name = "wave_panel_1", .kind = Group, .twips = {2880, 0, 6375, 2415}, .vector = 0,
      // TRANSLATORS: screen readers name the frame around a wave view so.
      .spoken_name = NC_("accessible name", "wave of vector {vector}")},
-    {.name = "wave_panel_2", .kind = K::Group, .twips = {2880, 2280, 6375, 2415}, .vector = 1,
+    {.name = "wave_panel_2", .kind = Group, .twips = {2880, 2280, 6375, 2415}, .vector = 1,
      .spoken_name = NC_("accessible name", "wave of vector {vector}")},
 
-    {.name = "circle_view", .kind = K::Picture, .parent = "control_panel", .twips = {360, 240, 2052, 2052},
+    {.name = "circle_view", .kind = Picture, .parent = "control_panel", .twips = {360, 240, 2052, 2052},
      .back = kWhite, .shows = Shows::CircleView, .focus = 0,
      // TRANSLATORS: screen readers name the square view of the two rotating vectors so.
      .spoken_name = NC_("accessible name", "circle view")},
     {.name = "range_label", .parent = "circle_view", .twips = {480, 0, 375, 255}, .font = times(9.75),
-     .fore = kRed, .back = kWhite, .align = A::Right, .shows = Shows::Range,
+     .fore = kRed, .back = kWhite, .align = Right, .shows = Shows::Range,
      // TRANSLATORS: what a screen reader says of the caption "15" in the corner of the circle view.
      .description = NC_("accessible description", "the largest radius: each view reaches this far from its centre line")},
     {.name = "time_caption", .parent = "control_panel", .twips = {120, 2400, 252, 252}, .font = times(9, true),
      .caption = "t="},
     {.name = "time_value", .parent = "control_panel", .twips = {360, 2400, 492, 252}, .font = times(9),
-     .fore = kBlue, .align = A::Right, .shows = Shows::Time},
+     .fore = kBlue, .align = Right, .shows = Shows::Time},
     // Spin controls are named by their readings, after start-up and each change.
-    {.name = "time_spin", .kind = K::SpinControl, .parent = "control_panel", .twips = {960, 2400, 255, 255},
+    {.name = "time_spin", .kind = SpinControl, .parent = "control_panel", .twips = {960, 2400, 255, 255},
      .act = time_step_act(Up), .focus = 11,
      // TRANSLATORS: the description of the spin button that steps the time; Up and Down are the arrow keys.
      .description = NC_("accessible description", "Up and Down step the time on show")},
     {.name = "r1_caption", .parent = "control_panel", .twips = {120, 2760, 252, 252}, .font = times(9, true),
      .caption = "r1="},
     {.name = "r1_value", .parent = "control_panel", .twips = {600, 2760, 252, 252}, .font = times(9),
-     .fore = kBlue, .align = A::Right, .shows = Shows::Length, .vector = 0},
-    {.name = "r1_spin", .kind = K::SpinControl, .parent = "control_panel", .twips = {960, 2760, 255, 255},
+     .fore = kBlue, .align = Right, .shows = Shows::Length, .vector = 0},
+    {.name = "r1_spin", .kind = SpinControl, .parent = "control_panel", .twips = {960, 2760, 255, 255},
      .vector = 0, .act = length_step_act(0, Up), .focus = 12,
      // TRANSLATORS: the description of the spin buttons r1 and r2.
      .description = NC_("accessible description", "Up and Down change the length of vector {vector}")},
     {.name = "omega1_caption", .parent = "control_panel", .twips = {1320, 2760, 375, 255},
      .font = japanese(kPMincho, 9), .caption = "ω1="},
     {.name = "omega1_value", .parent = "control_panel", .twips = {1680, 2760, 255, 255}, .font = times(9),
-     .fore = kBlue, .align = A::Right, .shows = Shows::Frequency, .vector = 0},
+     .fore = kBlue, .align = Right, .shows = Shows::Frequency, .vector = 0},
     {.name = "omega1_pi", .parent = "control_panel", .twips = {2040, 2760, 255, 255}, .font = japanese(kMincho, 9),
      .fore = kBlue, .caption = "π"},
-    {.name = "omega1_spin", .kind = K::SpinControl, .parent = "control_panel", .twips = {2400, 2760, 255, 255},
+    {.name = "omega1_spin", .kind = SpinControl, .parent = "control_panel", .twips = {2400, 2760, 255, 255},
      .vector = 0, .act = frequency_step_act(0, Up), .focus = 14,
      // TRANSLATORS: the description of the spin buttons ω1 and ω2.
      .description = NC_("accessible description", "Up and Down change the angular frequency of vector {vector}")},
     {.name = "r2_caption", .parent = "control_panel", .twips = {120, 3120, 252, 252}, .font = times(9, true),
      .caption = "r2="},
     {.name = "r2_value", .parent = "control_panel", .twips = {600, 3120, 252, 252}, .font = times(9),
-     .fore = kBlue, .align = A::Right, .shows = Shows::Length, .vector = 1},
-    {.name = "r2_spin", .kind = K::SpinControl, .parent = "control_panel", .twips = {960, 3120, 255, 255},
+     .fore = kBlue, .align = Right, .shows = Shows::Length, .vector = 1},
+    {.name = "r2_spin", .kind = SpinControl, .parent = "control_panel", .twips = {960, 3120, 255, 255},
      .vector = 1, .act = length_step_act(1, Up), .focus = 13,
      .description = NC_("accessible description", "Up and Down change the length of vector {vector}")},
     {.name = "omega2_caption", .parent = "control_panel", .twips = {1320, 3120, 375, 255},
      .font = japanese(kPMincho, 9), .caption = "ω2="},
     {.name = "omega2_value", .parent = "control_panel", .twips = {1680, 3120, 255, 255}, .font = times(9),
-     .fore = kBlue, .align = A::Right, .shows = Shows::Frequency, .vector = 1},
+     .fore = kBlue, .align = Right, .shows = Shows::Frequency, .vector = 1},
     {.name = "omega2_pi", .parent = "control_panel", .twips = {2040, 3120, 255, 255}, .font = japanese(kMincho, 9),
      .fore = kBlue, .caption = "π"},
-    {.name = "omega2_spin", .kind = K::SpinControl, .parent = "control_panel", .twips = {2400, 3120, 255, 255},
+    {.name = "omega2_spin", .kind = SpinControl, .parent = "control_panel", .twips = {2400, 3120, 255, 255},
      .vector = 1, .act = frequency_step_act(1, Up), .focus = 15,
      .description = NC_("accessible description", "Up and Down change the angular frequency of vector {vector}")},
-    {.name = "run_button", .kind = K::PushButton, .parent = "control_panel", .twips = {120, 3720, 735, 375},
-     .font = japanese(kPGothic, 9.75), .align = A::Centre,
+    {.name = "run_button", .kind = PushButton, .parent = "control_panel", .twips = {120, 3720, 735, 375},
+     .font = japanese(kPGothic, 9.75), .align = Centre,
      // TRANSLATORS: the caption of the button that runs one second of animation: its box is 49 x 25
      // pixels, in a 13-pixel sans-serif face (about four capitals, or three Japanese characters).
      .caption = NC_("caption", "ANIM"),
@@ -98,8 +98,8 @@ constexpr ControlSpec kRows[] = {
      // TRANSLATORS: the description of the ANIM button.
      .description = NC_("accessible description", "runs one second of simulated time from zero"),
      .named_by_caption = true},
-    {.name = "reset_button", .kind = K::PushButton, .parent = "control_panel", .twips = {120, 4200, 732, 372},
-     .font = japanese(kPGothic, 9.75), .align = A::Centre,
+    {.name = "reset_button", .kind = PushButton, .parent = "control_panel", .twips = {120, 4200, 732, 372},
+     .font = japanese(kPGothic, 9.75), .align = Centre,
      // TRANSLATORS: the caption of the button that sets the time back to 0 and clears the traces: its box
      // is 49 x 25 pixels, in a 13-pixel sans-serif face (about five capitals, or three Japanese characters).
      .caption = NC_("caption", "RESET"),
@@ -107,50 +107,50 @@ constexpr ControlSpec kRows[] = {
      // TRANSLATORS: the description of the RESET button.
      .description = NC_("accessible description", "returns to time zero and clears the traces"),
      .named_by_caption = true},
-    {.name = "time_step_group", .kind = K::Group, .parent = "control_panel", .twips = {900, 3600, 915, 975},
+    {.name = "time_step_group", .kind = Group, .parent = "control_panel", .twips = {900, 3600, 915, 975},
      .font = japanese(kMincho, 9),
      // TRANSLATORS: the title of the options for the time step (0.01, 0.005, 0.002 s): the group is 61
      // pixels wide, its title a 12-pixel serif face from 8 pixels in (about eight letters).
      .caption = NC_("caption", "step t")},
-    {.kind = K::OptionButton, .parent = "time_step_group", .twips = {120, 240, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "time_step_group", .twips = {120, 240, 735, 210}, .font = times(8.25),
      .act = choose_time_step_act(10), .selected = true, .focus = 5},
-    {.kind = K::OptionButton, .parent = "time_step_group", .twips = {120, 480, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "time_step_group", .twips = {120, 480, 735, 210}, .font = times(8.25),
      .act = choose_time_step_act(5), .focus = 4},
-    {.kind = K::OptionButton, .parent = "time_step_group", .twips = {120, 720, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "time_step_group", .twips = {120, 720, 735, 210}, .font = times(8.25),
      .act = choose_time_step_act(2), .focus = 7},
-    {.name = "omega_step_group", .kind = K::Group, .parent = "control_panel", .twips = {1830, 3600, 915, 975},
+    {.name = "omega_step_group", .kind = Group, .parent = "control_panel", .twips = {1830, 3600, 915, 975},
      .font = japanese(kMincho, 9),
      // TRANSLATORS: the title of the options for the angular-frequency step (1, 0.5, 0.1 π per second):
      // the group is 61 pixels wide, its title a 12-pixel serif face from 8 pixels in (about eight letters).
      .caption = NC_("caption", "step ω")},
-    {.kind = K::OptionButton, .parent = "omega_step_group", .twips = {120, 240, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "omega_step_group", .twips = {120, 240, 735, 210}, .font = times(8.25),
      .act = choose_frequency_step_act(10), .selected = true, .focus = 8},
-    {.kind = K::OptionButton, .parent = "omega_step_group", .twips = {120, 480, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "omega_step_group", .twips = {120, 480, 735, 210}, .font = times(8.25),
      .act = choose_frequency_step_act(5), .focus = 9},
-    {.kind = K::OptionButton, .parent = "omega_step_group", .twips = {120, 720, 735, 210}, .font = times(8.25),
+    {.kind = OptionButton, .parent = "omega_step_group", .twips = {120, 720, 735, 210}, .font = times(8.25),
      .act = choose_frequency_step_act(1), .focus = 10},
 
-    {.name = "wave_view_1", .kind = K::Picture, .parent = "wave_panel_1", .twips = {360, 240, 5892, 2052},
+    {.name = "wave_view_1", .kind = Picture, .parent = "wave_panel_1", .twips = {360, 240, 5892, 2052},
      .back = kWhite, .shows = Shows::WaveView, .vector = 0, .focus = 1,
      // TRANSLATORS: screen readers name the strip view that traces a vector's height against time so.
      .spoken_name = NC_("accessible name", "wave view of vector {vector}")},
     {.name = "axis_label_1", .parent = "wave_view_1", .twips = {5160, 720, 612, 252}, .font = japanese(kMincho, 9.75),
-     .fore = kRed, .back = kWhite, .align = A::Right, .shows = Shows::TimeAxis, .vector = 0,
+     .fore = kRed, .back = kWhite, .align = Right, .shows = Shows::TimeAxis, .vector = 0,
      // TRANSLATORS: what a screen reader says of the caption " 1sec" on a wave view.
      .description = NC_("accessible description", "the time axis of one second")},
     {.name = "wave_caption_1", .parent = "wave_panel_1", .twips = {0, 1200, 375, 255}, .font = japanese(kPGothic, 9.75),
-     .align = A::Centre, .caption = "【S】", .vector = 0, .spoken_name = "S",
+     .align = Centre, .caption = "【S】", .vector = 0, .spoken_name = "S",
      // TRANSLATORS: what a screen reader says of the captions 【S】 and 【C】 beside the wave views.
      .description = NC_("accessible description", "the wave of vector {vector}: its height against time")},
 
-    {.name = "wave_view_2", .kind = K::Picture, .parent = "wave_panel_2", .twips = {360, 240, 5892, 2052},
+    {.name = "wave_view_2", .kind = Picture, .parent = "wave_panel_2", .twips = {360, 240, 5892, 2052},
      .back = kWhite, .shows = Shows::WaveView, .vector = 1, .focus = 6,
      .spoken_name = NC_("accessible name", "wave view of vector {vector}")},
     {.name = "axis_label_2", .parent = "wave_view_2", .twips = {5160, 720, 612, 252}, .font = japanese(kMincho, 9.75),
-     .fore = kRed, .back = kWhite, .align = A::Right, .shows = Shows::TimeAxis, .vector = 1,
+     .fore = kRed, .back = kWhite, .align = Right, .shows = Shows::TimeAxis, .vector = 1,
      .description = NC_("accessible description", "the time axis of one second")},
     {.name = "wave_caption_2", .parent = "wave_panel_2", .twips = {0, 1200, 375, 255}, .font = japanese(kPGothic, 9.75),
-     .align = A::Centre, .caption = "【C】", .vector = 1, .spoken_name = "C",
+     .align = Centre, .caption = "【C】", .vector = 1, .spoken_name = "C",
      .description = NC_("accessible description", "the wave of vector {vector}: its height against time")},
 };
 // clang-format on
