@@ -4,13 +4,15 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "core/model/layout.h"
+#include "core/pixels/twips.h"
 #include "first_frame.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle("Baseline");
-    window.setFixedSize(615, 346);  // 9225 x 5184 twips
+    window.setFixedSize(af::twips_to_px(af::kOuterTwipsAtStart.width), af::twips_to_px(af::kOuterTwipsAtStart.height));
     QLabel label("Angular Frequency", &window);
     label.move(20, 20);
     FirstFrame first_frame(window);

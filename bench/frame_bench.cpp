@@ -30,7 +30,7 @@ void BM_FrameWithStaticLayer(benchmark::State& state) {
     Started started(static_cast<double>(state.range(0)) / 100.0);
     af::Model& model = started.model;
     for (auto _ : state) {
-        model.state.static_layer_due = true;
+        model.state.on_show = af::OnShow::Cleared;
         af::draw_frame(model);
     }
 }

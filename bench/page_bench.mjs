@@ -31,6 +31,9 @@ const engines = (process.argv[3] || 'chromium,firefox,webkit').split(',');
 const canvasPagePath = join(dirname(pagePath), 'canvas-pacing.html');
 const blankPath = join(dirname(pagePath), 'blank-page.html');
 const LOADS = 31, REPEATS = 3;
+// The laid-out size and the views' sizes, from the layout's rows beside the page.
+const { laidOut, laidOutViews } = await import(pathToFileURL(join(repo, 'tests/shells/page/page.mjs')).href);
+const [laidOutWidth, laidOutHeight] = laidOut;
 
 const median = (values) => {
   const v = [...values].sort((a, b) => a - b);
@@ -44,7 +47,7 @@ const browser = await chromium.launch({
 });
 
 async function open(path) {
-  const context = await browser.newContext({ viewport: { width: 622, height: 319 }, offline: true });
+  const context = await browser.newContext({ viewport: { width: laidOutWidth, height: laidOutHeight }, offline: true });
   await context.route((url) => url.protocol !== 'file:' && url.protocol !== 'data:', (route) => route.abort());
   const page = await context.newPage();
   await page.goto(pathToFileURL(path).href);
@@ -163,7 +166,7 @@ console.log(`page size ${fmt(bytes / 1024)} KB (budget 400: ${verdict(bytes / 10
 // frame puts a small new patch into each, as a run's frame changes little.
 const canvasPage = `<!doctype html><meta charset="utf-8"><body style="margin:0">
 <script>
-const r = devicePixelRatio, sizes = [[137, 137], [393, 137], [393, 137]], times = [];
+const r = devicePixelRatio, sizes = ${JSON.stringify(laidOutViews.map(({ size }) => size))}, times = [];
 const canvases = sizes.map(([w, h]) => {
   const c = document.body.appendChild(document.createElement('canvas'));
   Object.assign(c, { width: Math.round(w * r), height: Math.round(h * r) });
@@ -197,7 +200,7 @@ const gapsOf = (times) => times.slice(1).map((t, k) => t - times[k]);
 
 writeFileSync(canvasPagePath, canvasPage);
 const enginePage = await import(pathToFileURL(join(repo, 'tests/shells/page/page.mjs')).href);
-console.log('pacing in each engine during a run of 101 frames at a time step of 0.01, 622x319 viewport, median of ' +
+console.log(`pacing in each engine during a run of 101 frames at a time step of 0.01, ${laidOutWidth}x${laidOutHeight} viewport, median of ` +
   `${REPEATS} runs: ms per frame (page's own work in a frame: median / 90th percentile); a canvas-only page's ms per frame`);
 for (const engine of engines) {
   const browser = await enginePage.launch(engine);
@@ -214,7 +217,7 @@ for (const engine of engines) {
       work.push(...done);
     }
     await enginePage.close(session);
-    const blank = await browser.open({ url: pathToFileURL(canvasPagePath).href, width: 622, height: 319, ratio });
+    const blank = await browser.open({ url: pathToFileURL(canvasPagePath).href, width: laidOutWidth, height: laidOutHeight, ratio });
     const blankPerFrame = median(gapsOf(await blank.evaluate(() => window.animate(121))));
     await blank.close();
     console.log(`  ${engine} at ratio ${ratio}: ${fmt(median(perFrame))} ms per frame (work ${fmt(median(work), 2)} / ` +

@@ -31,7 +31,7 @@ void BM_TimeSteps(benchmark::State& state) {
             said += af::spin_reading(model.state, target).text.size();
         }
         said += af::circle_description(model.state).size();
-        for (int i = 0; i < af::kWaveViews; ++i) said += narrator.wave_description(model.state, i).size();
+        for (int i = 0; i < af::kVectors; ++i) said += narrator.wave_description(model.state, i).size();
     };
     for (auto _ : state) {
         step(af::time_step_act(af::Direction::Up));

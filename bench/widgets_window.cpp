@@ -9,6 +9,8 @@
 #include <QRadioButton>
 
 #include "core/model/layout.h"
+#include "core/model/shown_caption.h"
+#include "core/model/window_fit.h"
 #include "core/pixels/twips.h"
 #include "first_frame.h"
 #include "shells/desktop/application.h"
@@ -22,21 +24,23 @@ int main(int argc, char* argv[]) {
     af::desktop::prepare_application();
     QWidget window;
     window.setWindowTitle("Same widgets");
-    window.setFixedSize(615, 346);  // 9225 x 5184 twips
+    const af::Size outer = af::outer_size_at_start();
+    window.setFixedSize(outer.width, outer.height);
     QHash<QString, QWidget*> made{{af::desktop::qstring(af::kWindowName), &window}};
     for (const af::ControlSpec& c : af::window_layout()) {
         QWidget* parent = made.value(qstring(c.parent));
         QWidget* widget = nullptr;
+        const QString caption = qstring(af::shown_caption(c, af::Language()));
         switch (c.kind) {
-        case af::ControlKind::Group: widget = new QGroupBox(qstring(c.caption), parent); break;
-        case af::ControlKind::Label: widget = new QLabel(qstring(c.caption), parent); break;
-        case af::ControlKind::PushButton: widget = new QPushButton(qstring(c.caption), parent); break;
-        case af::ControlKind::OptionButton: widget = new QRadioButton(qstring(c.caption), parent); break;
+        case af::ControlKind::Group: widget = new QGroupBox(caption, parent); break;
+        case af::ControlKind::Label: widget = new QLabel(caption, parent); break;
+        case af::ControlKind::PushButton: widget = new QPushButton(caption, parent); break;
+        case af::ControlKind::OptionButton: widget = new QRadioButton(caption, parent); break;
         case af::ControlKind::SpinControl:
         case af::ControlKind::Picture: widget = new QWidget(parent); break;
         }
-        widget->setGeometry(af::twips_to_px(c.left), af::twips_to_px(c.top), af::twips_to_px(c.width),
-                            af::twips_to_px(c.height));
+        widget->setGeometry(af::twips_to_px(c.twips.left), af::twips_to_px(c.twips.top), af::twips_to_px(c.twips.width),
+                            af::twips_to_px(c.twips.height));
         if (c.font) widget->setFont(af::desktop::layout_font(*c.font));
         made.insert(qstring(c.name), widget);
     }

@@ -95,6 +95,14 @@ inline std::vector<int> random_events(std::uint32_t seed, int count) {
 
 inline bool whole(float v) { return std::isfinite(v) && v == std::floor(v); }
 
+// Whether an option of the layout chooses that step.
+inline bool offered(Act::Kind choice, std::int16_t step) {
+    for (const ControlSpec& c : window_layout()) {
+        if (c.kind == ControlKind::OptionButton && c.act && c.act->kind == choice && c.act->choice == step) return true;
+    }
+    return false;
+}
+
 // Scratch for the checks: a second window, and what the wave views held
 // after the last check, with their moving layers off.
 struct Reference : Started {
@@ -110,7 +118,7 @@ namespace detail {
 // time on show.
 inline void draw_cleared(Model& scratch, const State& s) {
     scratch.state = s;
-    scratch.state.static_layer_due = true;
+    scratch.state.on_show = OnShow::Cleared;
     for (Surface& wave : scratch.wave_views) wave.clear();
     draw_frame_settled(scratch);
 }
@@ -118,7 +126,7 @@ inline void draw_cleared(Model& scratch, const State& s) {
 // ... and as a whole run leaves them: the axis and a dot at every step.
 inline void draw_run(Model& scratch, const State& s) {
     draw_cleared(scratch, s);
-    for (int ms = s.time_step_ms; ms <= s.span_seconds * s.ms_per_second; ms += s.time_step_ms) {
+    for (int ms = s.time_step_ms; ms <= kSpanSeconds * kMsPerSecond; ms += s.time_step_ms) {
         scratch.state.time_ms = static_cast<float>(ms);
         draw_frame_settled(scratch);
     }
@@ -153,7 +161,7 @@ inline std::string broken_wave(Model& model, Reference& ref) {
             if (now != cleared) broken = "wave view not cleared to its axis and one dot";
             continue;
         }
-        if (s.static_layer_due) {
+        if (s.on_show == OnShow::RunsEnd) {
             if (now == ref.waves[i]) continue;
             draw_run(ref.model, s);
             if (now != ref.model.wave_views[i].screen()) broken = "wave view is not the whole run's trace";
@@ -179,25 +187,26 @@ inline std::string broken_invariant(Model& model, Reference& ref) {
         if (!whole(s.length[i]) || s.length[i] < 1 || s.length[i] > 15) return "radius out of range";
         if (!whole(s.frequency[i]) || s.frequency[i] < 1 || s.frequency[i] > 100) return "count out of range";
         if (model.length_values[i].caption != plain_text(s.length[i])) return "radius label";
-        if (model.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(s.counts_per_unit))) return "count label";
+        if (model.frequency_values[i].caption != plain_text(s.frequency[i] / static_cast<float>(kCountsPerUnit))) return "count label";
     }
     if (!whole(s.time_ms) || s.time_ms < 0) return "time not a whole number of ms";
-    if (s.time_step_ms != 10 && s.time_step_ms != 5 && s.time_step_ms != 2) return "time step";
-    if (s.frequency_step != 10 && s.frequency_step != 5 && s.frequency_step != 1) return "count step";
-    if (model.time_value.caption != plain_text(s.time_ms / static_cast<float>(s.ms_per_second))) return "time label";
+    if (!offered(Act::Kind::ChooseTimeStep, s.time_step_ms)) return "time step";
+    if (!offered(Act::Kind::ChooseFrequencyStep, s.frequency_step)) return "count step";
+    if (model.time_value.caption != plain_text(s.time_ms / static_cast<float>(kMsPerSecond))) return "time label";
 
-    // With the moving layer taken off (unless static_layer_due says none is on
-    // screen), the circle view must be exactly a fresh static layer, and each
-    // wave view what the last event must have left on it.
+    // With the moving layer taken off (where it is on screen), the circle view
+    // must be exactly a fresh static layer, and each wave view what the last
+    // event must have left on it.
     Model& scratch = ref.model;
     scratch.state = s;
-    scratch.state.static_layer_due = true;
+    scratch.state.on_show = OnShow::Cleared;
     draw_frame(scratch);
     draw_frame(scratch);
-    if (!s.static_layer_due) draw_frame(model);
+    const bool vectors_on = s.on_show == OnShow::Vectors;
+    if (vectors_on) draw_frame(model);
     const bool exact = model.circle_view.screen() == scratch.circle_view.screen();
     std::string wave = detail::broken_wave(model, ref);
-    if (!s.static_layer_due) draw_frame(model);
+    if (vectors_on) draw_frame(model);
     if (!exact) return "circle view is not a static layer plus one frame";
     return wave;
 }

@@ -13,15 +13,14 @@ void restart_picture(Model& m) {
     clear_views(m);
     m.state.time_ms = 0;
     show_time(m);
-    m.state.static_layer_due = true;
     draw_frame(m);
 }
 
 // A step of the time keeps the traces: the moving layer for the old time is
-// taken off (unless none is on screen) and drawn for the new one.
+// taken off (where it is on screen) and drawn for the new one.
 void step_time(Model& m, float new_ms) {
     State& s = m.state;
-    if (!s.static_layer_due) draw_frame(m);
+    if (s.on_show == OnShow::Vectors) draw_frame(m);
     s.time_ms = new_ms;
     show_time(m);
     draw_frame(m);

@@ -18,7 +18,7 @@ std::string Narrator::end(const State& before, const State& after, const Act& ac
     refused_.reset();
     switch (act.kind) {
     case Act::Kind::Run:
-        reach_ = {true, static_cast<float>(after.span_seconds) * after.ms_per_second};
+        reach_ = {true, static_cast<float>(kSpanSeconds) * kMsPerSecond};
         return run_end_text(after, language_);
     case Act::Kind::Reset:
         reach_ = {};
@@ -44,9 +44,9 @@ std::string Narrator::wave_description(const State& s, int vector) const {
 }
 
 std::array<std::pair<std::string_view, std::string>, 3> Narrator::view_descriptions(const State& s) const {
-    return {{{kViewNames[0], circle_description(s, language_)},
-             {kViewNames[1], wave_description(s, 0)},
-             {kViewNames[2], wave_description(s, 1)}}};
+    return {{{view_control(0).name, circle_description(s, language_)},
+             {view_control(1).name, wave_description(s, 0)},
+             {view_control(2).name, wave_description(s, 1)}}};
 }
 
 }  // namespace af

@@ -8,10 +8,9 @@ AnimationRun::AnimationRun(Model& m, Frames frames)
     : model_(m),
       frames_(frames),
       // Both fixed before the first step: 1000 ms in steps of 10, 5 or 2.
-      end_ms_(static_cast<std::int16_t>(m.state.span_seconds * m.state.ms_per_second)),
+      end_ms_(static_cast<std::int16_t>(kSpanSeconds * kMsPerSecond)),
       step_ms_(m.state.time_step_ms) {
     clear_views(m);
-    m.state.static_layer_due = true;
 }
 
 bool AnimationRun::step() {
@@ -45,7 +44,7 @@ void AnimationRun::end() {
     next_ms_ = end_ms_ + 1;  // no step follows an end
     model_.state.time_ms = 0;
     show_time(model_);
-    model_.state.static_layer_due = true;
+    model_.state.on_show = OnShow::RunsEnd;
 }
 
 }  // namespace af

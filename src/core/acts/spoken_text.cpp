@@ -15,50 +15,6 @@ namespace af {
 
 namespace {
 
-// Controls whose captions say too little: name (empty keeps the caption) and
-// description, in the contexts "accessible name" and "accessible
-// description"; {vector} in them is the control's vector number.
-struct ControlEntry {
-    std::string_view control;
-    std::string_view name;
-    std::string_view description;
-    int vector = 0;
-    bool named_by_caption = false;  // named by its caption, which its element does not hold alone
-};
-constexpr ControlEntry kControls[] = {
-    // TRANSLATORS: screen readers name the panel of buttons and spin buttons so.
-    {"control_panel", NC_("accessible name", "controls"), ""},
-    // TRANSLATORS: screen readers name the frame around a wave view so.
-    {"wave_panel_1", NC_("accessible name", "wave of vector {vector}"), "", 1},
-    {"wave_panel_2", NC_("accessible name", "wave of vector {vector}"), "", 2},
-    // TRANSLATORS: screen readers name the square view of the two rotating vectors so.
-    {"circle_view", NC_("accessible name", "circle view"), ""},
-    // TRANSLATORS: screen readers name the strip view that traces a vector's height against time so.
-    {"wave_view_1", NC_("accessible name", "wave view of vector {vector}"), "", 1},
-    {"wave_view_2", NC_("accessible name", "wave view of vector {vector}"), "", 2},
-    // TRANSLATORS: what a screen reader says of the caption "15" in the corner of the circle view.
-    {"range_label", "", NC_("accessible description", "the largest radius: each view reaches this far from its centre line")},
-    // TRANSLATORS: what a screen reader says of the caption " 1sec" on a wave view.
-    {"axis_label_1", "", NC_("accessible description", "the time axis of one second")},
-    {"axis_label_2", "", NC_("accessible description", "the time axis of one second")},
-    // TRANSLATORS: what a screen reader says of the captions 【S】 and 【C】 beside the wave views.
-    {"wave_caption_1", "S", NC_("accessible description", "the wave of vector {vector}: its height against time"), 1},
-    {"wave_caption_2", "C", NC_("accessible description", "the wave of vector {vector}: its height against time"), 2},
-    // Spin controls are named by their reading, after start-up and each change.
-    // TRANSLATORS: the description of the spin button that steps the time; Up and Down are the arrow keys.
-    {"time_spin", "", NC_("accessible description", "Up and Down step the time on show")},
-    // TRANSLATORS: the description of the spin buttons r1 and r2.
-    {"r1_spin", "", NC_("accessible description", "Up and Down change the length of vector {vector}"), 1},
-    {"r2_spin", "", NC_("accessible description", "Up and Down change the length of vector {vector}"), 2},
-    // TRANSLATORS: the description of the spin buttons ω1 and ω2.
-    {"omega1_spin", "", NC_("accessible description", "Up and Down change the angular frequency of vector {vector}"), 1},
-    {"omega2_spin", "", NC_("accessible description", "Up and Down change the angular frequency of vector {vector}"), 2},
-    // TRANSLATORS: the description of the ANIM button.
-    {"run_button", "", NC_("accessible description", "runs one second of simulated time from zero"), 0, true},
-    // TRANSLATORS: the description of the RESET button.
-    {"reset_button", "", NC_("accessible description", "returns to time zero and clears the traces"), 0, true},
-};
-
 // Whole numbers up to ten are read as words: "one period", "two periods".
 constexpr std::array<std::string_view, 11> kNumberWords{
     // TRANSLATORS: whole counts from 0 to 10 as they are read out before a
@@ -88,14 +44,14 @@ constexpr std::array<std::string_view, 11> kNumberWords{
     NC_("number word", "ten"),
 };
 
-double seconds(const State& s) { return s.time_ms / s.ms_per_second; }
+double seconds(const State& s) { return s.time_ms / kMsPerSecond; }
 
 // Turns of vector i in the wave views' time span, which are also the periods
 // its trace shows: at n pi per second (as its label reads) a vector turns
 // n / 2 times a second, one turn being 2 pi.
 double turns_in_span(const State& s, int i) {
-    const double omega_over_pi = s.frequency.at(i) / static_cast<float>(s.counts_per_unit);
-    return omega_over_pi / 2 * s.span_seconds;
+    const double omega_over_pi = s.frequency.at(i) / static_cast<float>(kCountsPerUnit);
+    return omega_over_pi / 2 * kSpanSeconds;
 }
 
 bool whole(double n) { return n >= 0 && n == std::floor(n); }
@@ -168,29 +124,14 @@ std::string sine_text(const State& s, int vector, const Language& l) {
     return fill(translate(l, "sine curve, amplitude {amplitude}, {periods} in {span}, starting at 0 and rising"),
                 {{"amplitude", plain_text(s.length.at(vector), l)},
                  {"periods", periods_text(turns_in_span(s, vector), l)},
-                 {"span", seconds_text(s.span_seconds, true, l)}});
-}
-
-// The value a number caption shows, written with a point ("0.005").
-double caption_number(std::string_view text) {
-    double value = 0, scale = 1;
-    bool fraction = false;
-    for (const char c : text) {
-        if (c == '.') {
-            fraction = true;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            if (fraction) scale *= 10;
-        }
-    }
-    return value / scale;
+                 {"span", seconds_text(kSpanSeconds, true, l)}});
 }
 
 }  // namespace
 
 SpinReading spin_reading(const State& s, StepTarget target, const Language& language) {
     const StepRule rule = step_rule(s, target);
-    const double unit = units_per_shown(s, target.quantity);
+    const double unit = units_per_shown(target.quantity);
     SpinReading reading{"",
                         "",
                         rule.value / unit,
@@ -217,7 +158,7 @@ SpinReading spin_reading(const State& s, StepTarget target, const Language& lang
 }
 
 std::string bound_text(const State& s, StepTarget target, Direction direction, const Language& language) {
-    const double unit = units_per_shown(s, target.quantity);
+    const double unit = units_per_shown(target.quantity);
     std::string value = plain_text(step_rule(s, target).value / unit, language);
     if (target.quantity == Quantity::AngularFrequency) {
         // TRANSLATORS: an angular frequency at its bound, a number of π: "10 π".
@@ -230,47 +171,46 @@ std::string bound_text(const State& s, StepTarget target, Direction direction, c
 }
 
 ControlSpeech control_speech(std::string_view control, const Language& language) {
-    for (const ControlEntry& e : kControls) {
-        if (e.control != control) continue;
-        const std::string vector = std::to_string(e.vector);
-        ControlSpeech speech{fill(translate(language, "accessible name", e.name), {{"vector", vector}}),
-                             fill(translate(language, "accessible description", e.description), {{"vector", vector}})};
-        if (e.named_by_caption) speech.name = shown_caption(*layout_control(control), language);
-        return speech;
-    }
-    // An option says its group and unit: "step t, 0.005 seconds".
     const ControlSpec* c = layout_control(control);
-    if (!c || c->kind != ControlKind::OptionButton || !c->act) return {};
-    const ControlSpec* group = layout_control(c->parent);
-    if (!group) return {};
-    const bool time = c->act->kind == Act::Kind::ChooseTimeStep;
-    const std::string value = time ? seconds_text(caption_number(c->caption), false, language)
-                                   : frequency_text(shown_caption(*c, language), language);
-    // TRANSLATORS: a screen reader's name for an option: its group's caption and the option's value with its
-    // unit: "step t, 0.005 seconds".
-    return {fill(translate(language, "{group}, {value}"), {{"group", shown_caption(*group, language)}, {"value", value}}),
-            ""};
+    if (!c) return {};
+    if (c->kind == ControlKind::OptionButton && c->act) {
+        // An option says its group and unit: "step t, 0.005 seconds".
+        const ControlSpec* group = layout_control(c->parent);
+        if (!group) return {};
+        const bool time = chosen_quantity(*c->act) == Quantity::Time;
+        const std::string value = time ? seconds_text(chosen_step(*c->act), false, language)
+                                       : frequency_text(shown_caption(*c, language), language);
+        // TRANSLATORS: a screen reader's name for an option: its group's caption and the option's value with its
+        // unit: "step t, 0.005 seconds".
+        return {fill(translate(language, "{group}, {value}"), {{"group", shown_caption(*group, language)}, {"value", value}}),
+                ""};
+    }
+    const std::string vector = std::to_string(c->vector + 1);
+    ControlSpeech speech;
+    if (c->named_by_caption) {
+        speech.name = shown_caption(*c, language);
+    } else if (!c->spoken_name.empty()) {
+        speech.name = fill(translate(language, "accessible name", c->spoken_name), {{"vector", vector}});
+    }
+    if (!c->description.empty()) {
+        speech.description = fill(translate(language, "accessible description", c->description), {{"vector", vector}});
+    }
+    return speech;
 }
 
 std::string circle_description(const State& s, const Language& language) {
     // TRANSLATORS: the first sentence of the circle view's description: the time on show, in seconds.
     std::string text = fill(translate(language, "t {time} s."), {{"time", plain_text(seconds(s), language)}});
-    if (s.static_layer_due) {
+    if (s.on_show == OnShow::RunsEnd) {
         // A run ends with the moving layer taken off: only the circles are left.
         const std::string first = plain_text(s.length.at(0), language);
-        if (s.last_vector == 0) {
-            const std::string_view circle =
-                // TRANSLATORS: the circle view after a run with one vector in use: only its circle is drawn.
-                translate(language, "Circles of radius {radius_1}; the vectors show again at the next step.");
-            return text + " " + fill(circle, {{"radius_1", first}});
-        }
         const std::string_view circles =
             // TRANSLATORS: the circle view after a run: only the two circles are drawn; the sentence
             // follows "t 0 s.".
             translate(language, "Circles of radius {radius_1} and {radius_2}; the vectors show again at the next step.");
         return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", plain_text(s.length.at(1), language)}});
     }
-    for (int i = 0; i <= s.last_vector; ++i) {
+    for (int i = 0; i < kVectors; ++i) {
         double degrees = std::fmod(vector_angle(s, i) * 180.0 / std::numbers::pi, 360.0);
         degrees = std::round(degrees);
         if (degrees >= 360) degrees -= 360;
@@ -290,7 +230,7 @@ std::string circle_description(const State& s, const Language& language) {
 }
 
 std::string wave_description(const State& s, int vector, TraceReach trace, const Language& language) {
-    const float span_ms = static_cast<float>(s.span_seconds) * s.ms_per_second;
+    const float span_ms = static_cast<float>(kSpanSeconds) * kMsPerSecond;
     const std::string amplitude = plain_text(s.length.at(vector), language);
     std::string text;
     // Dots past the view's right edge are not on it.
@@ -300,28 +240,24 @@ std::string wave_description(const State& s, int vector, TraceReach trace, const
     } else if (latest > 0) {
         // TRANSLATORS: a wave view after steps by hand: how far the dots reach, in seconds.
         text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time} s"),
-                    {{"amplitude", amplitude}, {"time", plain_text(latest / s.ms_per_second, language)}});
+                    {{"amplitude", amplitude}, {"time", plain_text(latest / kMsPerSecond, language)}});
     } else {
         // TRANSLATORS: a wave view with its one dot at time 0.
         text = fill(translate(language, "amplitude {amplitude}; traced at 0 s only"), {{"amplitude", amplitude}});
     }
     // After a run the marker is off until the next step.
-    if (s.static_layer_due) return text;
+    if (s.on_show == OnShow::RunsEnd) return text;
     // TRANSLATORS: a wave view's description: what it has traced, then where its marker is.
     return fill(translate(language, "{trace}; {marker}"), {{"trace", text}, {"marker", marker_text(s, vector, language)}});
 }
 
-std::string run_start_text(const State& s, const Language& language) {
+std::string run_start_text(const State&, const Language& language) {
     // TRANSLATORS: said as ANIM starts a run; {span} as in "one second".
-    return fill(translate(language, "running {span} of time"), {{"span", seconds_text(s.span_seconds, true, language)}});
+    return fill(translate(language, "running {span} of time"), {{"span", seconds_text(kSpanSeconds, true, language)}});
 }
 
 std::string run_end_text(const State& s, const Language& language) {
     const std::string first = times_text(turns_in_span(s, 0), language);
-    if (s.last_vector == 0) {
-        // TRANSLATORS: said at the end of a run with one vector in use; {turns_1} as in "once", "1.5 times".
-        return fill(translate(language, "run ended: vector 1 turned {turns_1}; time back to 0"), {{"turns_1", first}});
-    }
     // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times".
     return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 {turns_2}; time back to 0"),
                 {{"turns_1", first}, {"turns_2", times_text(turns_in_span(s, 1), language)}});

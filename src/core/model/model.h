@@ -5,8 +5,10 @@
 #include <string_view>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "core/language/language.h"
+#include "core/model/layout.h"
 #include "core/model/state.h"
 #include "core/model/window_host.h"
 #include "core/pixels/surface.h"
@@ -18,11 +20,8 @@ struct Label {
     std::string caption;
 };
 
-// Layout sizes of the views, in twips.
-inline constexpr int kCircleViewTwips = 2052;
-inline constexpr int kWaveViewWidthTwips = 5892;
-inline constexpr int kWaveViewHeightTwips = 2052;
-inline constexpr int kWaveViews = 2;
+// The views: the circle view, then one wave view per vector.
+inline constexpr int kViews = 1 + kVectors;
 
 // The window as the acts see it: the state, the three views and the labels
 // they write. It knows nothing of the toolkit that shows it.
@@ -32,14 +31,14 @@ public:
 
     State state;
     Surface circle_view;
-    std::array<Surface, kWaveViews> wave_views;
+    std::array<Surface, kVectors> wave_views;
 
-    // The captions as laid out; start-up replaces each before the window shows.
+    // The labels the acts write, empty until start-up writes them.
     Label time_value;
-    std::array<Label, kWaveViews> length_values;
-    std::array<Label, kWaveViews> frequency_values;
-    Label range_label{"max_range"};
-    std::array<Label, kWaveViews> axis_labels{Label{"axis_s"}, Label{"axis_s2"}};
+    std::array<Label, kVectors> length_values;
+    std::array<Label, kVectors> frequency_values;
+    Label range_label;
+    std::array<Label, kVectors> axis_labels;
 
     WindowHost& host;
     // The language the captions are written in.
@@ -58,33 +57,50 @@ private:
     double device_pixel_ratio_;
 };
 
-// The captions and views of the model under the names of the controls that
-// show them; the one place that pairs window controls with model members.
-// Works on a Model or a const Model.
+// The control of the layout that shows view k (0 the circle view, then the
+// wave views) and its size there.
+const ControlSpec& view_control(int k);
+
+// The label a control shows, where the acts write it; none for a control
+// that shows its laid-out caption. Works on a Model or a const Model.
+template <class M>
+auto written_label(M& m, const ControlSpec& c) {
+    using L = std::conditional_t<std::is_const_v<M>, const Label, Label>;
+    L* label = nullptr;
+    const auto i = static_cast<std::size_t>(c.vector);
+    switch (c.shows) {
+    case Shows::Time: label = &m.time_value; break;
+    case Shows::Length: label = &m.length_values.at(i); break;
+    case Shows::Frequency: label = &m.frequency_values.at(i); break;
+    case Shows::Range: label = &m.range_label; break;
+    case Shows::TimeAxis: label = &m.axis_labels.at(i); break;
+    case Shows::Caption:
+    case Shows::CircleView:
+    case Shows::WaveView: break;
+    }
+    return label;
+}
+
+// The labels the acts write, under the names of the controls that show
+// them, in the layout's order.
 template <class M>
 auto named_captions(M& m) {
     using L = std::conditional_t<std::is_const_v<M>, const Label, Label>;
-    return std::array<std::pair<std::string_view, L*>, 8>{{
-        {"time_value", &m.time_value},
-        {"r1_value", &m.length_values[0]},
-        {"r2_value", &m.length_values[1]},
-        {"omega1_value", &m.frequency_values[0]},
-        {"omega2_value", &m.frequency_values[1]},
-        {"range_label", &m.range_label},
-        {"axis_label_1", &m.axis_labels[0]},
-        {"axis_label_2", &m.axis_labels[1]},
-    }};
+    std::vector<std::pair<std::string_view, L*>> named;
+    for (const ControlSpec& c : window_layout()) {
+        if (L* label = written_label(m, c)) named.emplace_back(c.name, label);
+    }
+    return named;
 }
 
-// The controls that show the views: the circle view, then the wave views.
-inline constexpr std::array<std::string_view, 3> kViewNames{"circle_view", "wave_view_1", "wave_view_2"};
-
+// The views under the names of the controls that show them, circle view first.
 template <class M>
 auto named_views(M& m) {
     using S = std::conditional_t<std::is_const_v<M>, const Surface, Surface>;
     using Named = std::pair<std::string_view, S*>;
-    return std::array<Named, 3>{Named{kViewNames[0], &m.circle_view}, Named{kViewNames[1], &m.wave_views[0]},
-                                Named{kViewNames[2], &m.wave_views[1]}};
+    std::array<Named, kViews> named{Named{view_control(0).name, &m.circle_view}};
+    for (int i = 0; i < kVectors; ++i) named[1 + i] = Named{view_control(1 + i).name, &m.wave_views[i]};
+    return named;
 }
 
 // Writes the time on show into its label, in seconds.
@@ -93,7 +109,7 @@ void show_time(Model& m);
 void show_length(Model& m, int i);
 void show_frequency(Model& m, int i);
 
-// Clears the circle view, then each wave view in use.
+// Clears every view: nothing is on show.
 void clear_views(Model& m);
 // Turns retained drawing on or off, circle view first.
 void set_retained_drawing(Model& m, bool on);

@@ -18,13 +18,13 @@ std::vector<const ControlSpec*> reading_order() {
     // can sit half a place before or after them.
     std::map<std::string_view, double> place;
     for (const ControlSpec& c : layout) {
-        if (c.tab_index >= 0) place[c.name] = c.tab_index;
+        if (c.focus != kNoFocus) place[c.name] = c.focus;
     }
     for (const ControlSpec& holder : layout) {
         if (!holds_children(holder)) continue;
         std::optional<int> first;
         for (const ControlSpec& c : layout) {
-            if (c.parent == holder.name && c.tab_index >= 0) first = std::min(first.value_or(c.tab_index), c.tab_index);
+            if (c.parent == holder.name && c.focus != kNoFocus) first = std::min(first.value_or(c.focus), c.focus);
         }
         if (first) place[holder.name] = *first;
     }
@@ -51,7 +51,7 @@ std::vector<const ControlSpec*> reading_order() {
 std::vector<const ControlSpec*> focus_order() {
     std::vector<const ControlSpec*> order;
     for (const ControlSpec* c : reading_order()) {
-        if (c->tab_index >= 0) order.push_back(c);
+        if (c->focus != kNoFocus) order.push_back(c);
     }
     return order;
 }

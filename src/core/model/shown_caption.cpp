@@ -1,17 +1,14 @@
 #include "core/model/shown_caption.h"
 
+#include "core/model/number_text.h"
+#include "core/model/step_rule.h"
+
 namespace af {
 
 std::string shown_caption(const ControlSpec& control, const Language& language) {
-    const std::string_view caption = control.caption;
-    if (control.kind == ControlKind::OptionButton) {
-        std::string number(caption);
-        if (const std::size_t point = number.find('.'); point != std::string::npos) {
-            number.replace(point, 1, language.decimal_separator());
-        }
-        return number;
-    }
-    return std::string(translate(language, "caption", caption));
+    if (control.kind == ControlKind::OptionButton && control.act) return plain_text(chosen_step(*control.act), language);
+    if (control.caption.empty()) return {};
+    return std::string(translate(language, "caption", control.caption));
 }
 
 }  // namespace af

@@ -20,10 +20,9 @@ StepRule step_rule(const State& s, StepTarget target) {
     constexpr float kNoBound = std::numeric_limits<float>::infinity();
     switch (target.quantity) {
     case Quantity::Length:
-        return {s.length.at(i), static_cast<float>(s.length_step), 0, false, static_cast<float>(s.view_extent)};
+        return {s.length.at(i), static_cast<float>(kLengthStep), 0, false, static_cast<float>(kViewExtent)};
     case Quantity::AngularFrequency:
-        return {s.frequency.at(i), static_cast<float>(s.frequency_step), 0, false,
-                static_cast<float>(s.max_frequency)};
+        return {s.frequency.at(i), static_cast<float>(s.frequency_step), 0, false, static_cast<float>(kMaxFrequency)};
     case Quantity::Time:
         break;
     }
@@ -50,16 +49,26 @@ double reach(const StepRule& rule, Direction direction) {
     return value_after(presses);
 }
 
-int units_per_shown(const State& s, Quantity quantity) {
+int units_per_shown(Quantity quantity) {
     switch (quantity) {
     case Quantity::Time:
-        return s.ms_per_second;
+        return kMsPerSecond;
     case Quantity::AngularFrequency:
-        return s.counts_per_unit;
+        return kCountsPerUnit;
     case Quantity::Length:
         break;
     }
     return 1;
+}
+
+int units_per_shown(const State&, Quantity quantity) { return units_per_shown(quantity); }
+
+Quantity chosen_quantity(const Act& choice) {
+    return choice.kind == Act::Kind::ChooseFrequencyStep ? Quantity::AngularFrequency : Quantity::Time;
+}
+
+double chosen_step(const Act& choice) {
+    return static_cast<double>(choice.choice) / units_per_shown(chosen_quantity(choice));
 }
 
 }  // namespace af

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/model/act.h"
 #include "core/model/state.h"
 #include "core/model/vocabulary.h"
 
@@ -19,8 +20,8 @@ struct StepRule {
     float highest = 0;            // infinity where there is no upper bound
 };
 
-// Lengths stay within 0 < length <= view_extent, angular-frequency counts
-// within 0 < count <= max_frequency, and the time at or above 0 with no upper
+// Lengths stay within 0 < length <= kViewExtent, angular-frequency counts
+// within 0 < count <= kMaxFrequency, and the time at or above 0 with no upper
 // bound.
 StepRule step_rule(const State& s, StepTarget target);
 
@@ -34,6 +35,16 @@ double reach(const StepRule& rule, Direction direction);
 
 // The state's units of a quantity in one unit its label shows: ms in a
 // second, counts in one π per second, and 1 for a length.
+int units_per_shown(Quantity quantity);
+// The same; the state no longer changes them.
 int units_per_shown(const State& s, Quantity quantity);
+
+// The quantity whose step a choice of step chooses: the time's or the
+// angular frequency's; the time for an act that chooses none.
+Quantity chosen_quantity(const Act& choice);
+
+// The step a choice chooses, in the unit its label shows: 0.005 (seconds),
+// 0.5 (π per second).
+double chosen_step(const Act& choice);
 
 }  // namespace af

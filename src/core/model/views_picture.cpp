@@ -11,10 +11,10 @@ namespace {
 
 // A control's corner in the window, in twips: its own place plus each parent's.
 Point corner_twips(const ControlSpec& control) {
-    Point at{control.left, control.top};
+    Point at{control.twips.left, control.twips.top};
     for (const ControlSpec* parent = layout_control(control.parent); parent; parent = layout_control(parent->parent)) {
-        at.x += parent->left;
-        at.y += parent->top;
+        at.x += parent->twips.left;
+        at.y += parent->twips.top;
     }
     return at;
 }
@@ -27,7 +27,7 @@ ViewsPicture views_picture(const Model& model) {
     // Each corner in device pixels, rounded as the views' sizes are.
     std::array<Point, 3> at{};
     for (std::size_t k = 0; k < views.size(); ++k) {
-        const Point twips = corner_twips(*layout_control(views[k].first));
+        const Point twips = corner_twips(view_control(static_cast<int>(k)));
         at[k] = {twips_to_px(twips.x, ratio), twips_to_px(twips.y, ratio)};
     }
     const int left = std::min({at[0].x, at[1].x, at[2].x});

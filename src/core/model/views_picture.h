@@ -15,7 +15,7 @@ namespace af {
 struct ViewsPicture {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels;
-    // Where each view's top-left pixel stands in the picture (kViewNames order).
+    // Where each view's top-left pixel stands in the picture (circle view first, as named_views gives them).
     std::array<Point, 3> corners{};
 };
 

@@ -29,7 +29,9 @@ Size grown(Size s, const Margins& m) { return {s.width + m.left + m.right, s.hei
 
 }  // namespace
 
-Size laid_out_client() { return {twips_to_px(kClientWidthTwips), twips_to_px(kClientHeightTwips)}; }
+Size laid_out_client() { return {twips_to_px(kClientTwips.width), twips_to_px(kClientTwips.height)}; }
+
+Size outer_size_at_start() { return {twips_to_px(kOuterTwipsAtStart.width), twips_to_px(kOuterTwipsAtStart.height)}; }
 
 double fit_zoom(Size client, Size base, double device_pixel_ratio, double asked_zoom) {
     if (base.width <= 0 || base.height <= 0) return 1.0;
@@ -53,8 +55,8 @@ Point layout_offset(Size client, Size base, double zoom) {
 }
 
 Rect control_box(const ControlSpec& c, double zoom, Point offset) {
-    Rect box{twips_to_px(c.left, zoom), twips_to_px(c.top, zoom), twips_to_px(c.width, zoom),
-             twips_to_px(c.height, zoom)};
+    Rect box{twips_to_px(c.twips.left, zoom), twips_to_px(c.twips.top, zoom), twips_to_px(c.twips.width, zoom),
+             twips_to_px(c.twips.height, zoom)};
     if (c.parent == kWindowName) {
         box.x += offset.x;
         box.y += offset.y;

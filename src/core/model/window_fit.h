@@ -28,6 +28,8 @@ struct Margins {
 
 // The client area the layout was made for, in logical pixels.
 Size laid_out_client();
+// The outer size, decoration included, that start-up asks for, in logical pixels.
+Size outer_size_at_start();
 
 // The zoom at which the layout, laid out for `base` (the client area at the
 // laid-out outer size), fits into `client`, limited so that the views stay

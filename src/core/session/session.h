@@ -39,7 +39,7 @@ struct Placement {
 struct SessionChanges {
     bool placement = false;       // the zoom or the corner: place the controls anew
     bool views_redrawn = false;   // the views were drawn anew at another resolution
-    std::array<PixelRect, 3> views{};  // what changed on each view (kViewNames order); whole when redrawn
+    std::array<PixelRect, kViews> views{};  // what changed on each view (named_views order); whole when redrawn
     std::vector<std::pair<std::string_view, std::string>> captions;  // labels with a new caption
     bool readings = false;        // spin readings and view descriptions may be new
     std::vector<std::string> said;  // sentences to say, in order

@@ -33,9 +33,8 @@ void press_to(Model& m, StepTarget target, float value) {
 // Whether a trace dot at this time lies a whole view width past the right
 // edge of every wave view, where no pen can reach back into it.
 bool dots_past_the_views(const Model& m, float ms) {
-    const float seconds = ms / static_cast<float>(m.state.ms_per_second);
-    for (std::int16_t i = 0; i <= m.state.last_vector && i < kWaveViews; ++i) {
-        const Surface& wave = m.wave_views.at(static_cast<std::size_t>(i));
+    const float seconds = ms / static_cast<float>(kMsPerSecond);
+    for (const Surface& wave : m.wave_views) {
         if (wave.device_x(seconds) < 2.0 * wave.width()) return false;
     }
     return true;
@@ -54,7 +53,7 @@ void press_time_to(Model& m, float target_ms) {
     if (step <= 0 || presses < 1 || presses != std::floor(presses)) return;
     if (!stepped(step_rule(s, {Quantity::Time, 0}), Direction::Up)) return;
     if (presses > 1) {
-        if (!s.static_layer_due) draw_frame(m);  // the frame on show, taken off
+        if (s.on_show == OnShow::Vectors) draw_frame(m);  // the frame on show, taken off
         const double from = s.time_ms;
         for (double k = 1; k < presses - 1; ++k) {
             const auto ms = static_cast<float>(from + k * step);

@@ -69,10 +69,8 @@ WindowControls::WindowControls(QWidget& window, const Model& model) : model_(mod
 
 QWidget* WindowControls::widget_for(const ControlSpec& c, QWidget* parent) {
     QString caption = qstring(shown_caption(c, model_.language));
-    // A label the acts write shows what start-up wrote, never the layout's stand-in.
-    for (const auto& [name, label] : named_captions(model_)) {
-        if (name == c.name) caption = QString::fromStdString(label->caption);
-    }
+    // A label the acts write shows what start-up wrote.
+    if (const Label* label = written_label(model_, c)) caption = QString::fromStdString(label->caption);
     switch (c.kind) {
     case ControlKind::Group:
         return new QGroupBox(caption, parent);

@@ -58,7 +58,7 @@ private:
     const Model& model_;
     QHash<QString, QWidget*> by_name_;
     std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
-    std::vector<SurfaceView*> views_;  // in the order of kViewNames
+    std::vector<SurfaceView*> views_;  // in the order of named_views
     ZoomStyle* style_ = nullptr;  // draws every control but the views at the zoom
 };
 

@@ -56,10 +56,10 @@ std::string_view align_name(Align align) {
 // Buttons the page adds for what the window has in its keys, in the control
 // panel's empty top-right corner, each a spin control's size: full screen
 // (F11), and a picture of the views (Ctrl+S) below it.
-constexpr ControlSpec kFullScreenButton{"full_screen", ControlKind::PushButton, "control_panel", "",
-                                        2460, 120, 255, 255, std::nullopt, std::nullopt, std::nullopt};
-constexpr ControlSpec kPictureButton{"picture_button", ControlKind::PushButton, "control_panel", "",
-                                     2460, 420, 255, 255, std::nullopt, std::nullopt, std::nullopt};
+constexpr ControlSpec kFullScreenButton{
+    .name = "full_screen", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 120, 255, 255}};
+constexpr ControlSpec kPictureButton{
+    .name = "picture_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 420, 255, 255}};
 
 void write_box(JsonText& json, const Rect& box) {
     json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
@@ -136,7 +136,7 @@ std::string layout_json(const Placement& placement, const Language& language) {
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
         if (c.back) json.key("back").value(css_colour(*c.back));
         json.key("order").value(place_of(c)).key("holds").value(holds_children(c));
-        json.key("tab").value(c.tab_index).key("selected").value(c.selected);
+        json.key("tab").value(c.focus).key("selected").value(c.selected);
         if (c.act) write_held_press(json, c.kind);
         json.key("speech").begin_object().key("name").value(speech.name);
         json.key("description").value(speech.description).end_object();
@@ -149,6 +149,24 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.end_object();
     }
     json.end_object();
+    return json.text();
+}
+
+std::string rows_json() {
+    const auto pair = [](JsonText& json, std::string_view key, TwipsSize size) {
+        json.key(key).begin_array().value(size.width).value(size.height).end_array();
+    };
+    JsonText json;
+    json.begin_object();
+    pair(json, "client_twips", kClientTwips);
+    pair(json, "outer_twips", kOuterTwipsAtStart);
+    json.key("controls").begin_array();
+    for (const ControlSpec& c : window_layout()) {
+        json.begin_object().key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
+        json.key("twips").begin_array().value(c.twips.left).value(c.twips.top).value(c.twips.width).value(c.twips.height);
+        json.end_array().key("focus").value(c.focus).key("selected").value(c.selected).end_object();
+    }
+    json.end_array().end_object();
     return json.text();
 }
 

@@ -15,6 +15,10 @@ namespace af::page {
 // full-screen button.
 std::string layout_json(const Placement& placement, const Language& language = Language());
 
+// The layout's rows as laid out, in twips, with the window's client area and
+// outer size at start: what the page's tests check the page against.
+std::string rows_json();
+
 // What changed: whether the layout moved, frames drawn, the captions that
 // changed, the spin readings and views' descriptions where an act may have
 // changed them, and the sentences to say.

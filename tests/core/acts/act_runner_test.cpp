@@ -58,7 +58,7 @@ TEST(ActRunner, StopEndsTheRunAtOnceAndDropsWhatWaits) {
     EXPECT_EQ(d.frames, 21);
     EXPECT_EQ(d.w.model.state.length[0], 10.0f);
     EXPECT_EQ(d.w.model.state.time_ms, 0.0f);
-    EXPECT_TRUE(d.w.model.state.static_layer_due);
+    EXPECT_EQ(d.w.model.state.on_show, OnShow::RunsEnd);
     d.runner.frame_due();  // a late tick of the clock does nothing
     EXPECT_EQ(d.frames, 21);
 }

@@ -104,7 +104,7 @@ TEST(AnimationRun, LeavesTheStaticLayerAndWholeTraces) {
 
     EXPECT_EQ(model.state.time_ms, 0.0f);
     EXPECT_EQ(model.time_value.caption, "0");
-    EXPECT_TRUE(model.state.static_layer_due);
+    EXPECT_EQ(model.state.on_show, OnShow::RunsEnd);
     EXPECT_EQ(model.state.length[0], 9.0f);
     EXPECT_EQ(model.state.time_step_ms, 10);
     EXPECT_TRUE(model.circle_view.retained_drawing);
@@ -227,7 +227,7 @@ TEST(AnimationRun, AWindowThatIsGoingStopsTheRunAtThatFrame) {
     // Ended as any run ends: time 0, no moving layer on show, retained drawing on.
     EXPECT_EQ(w.model.state.time_ms, 0.0f);
     EXPECT_EQ(w.model.time_value.caption, "0");
-    EXPECT_TRUE(w.model.state.static_layer_due);
+    EXPECT_EQ(w.model.state.on_show, OnShow::RunsEnd);
     EXPECT_TRUE(w.model.circle_view.retained_drawing);
     EXPECT_EQ(count_color(w.model.circle_view, kBlue) + count_color(w.model.circle_view, kRed), 0);
 }
@@ -251,7 +251,7 @@ TEST(Reset, RestoresTheStartUpPicture) {
     EXPECT_EQ(screen_hash(w.model.wave_views[0]), wave0);
     EXPECT_EQ(screen_hash(w.model.wave_views[1]), wave1);
     EXPECT_EQ(screen_hash(w.model.circle_view), circle);
-    EXPECT_FALSE(w.model.state.static_layer_due);
+    EXPECT_EQ(w.model.state.on_show, OnShow::Vectors);
 
     for (int k = 0; k < 7; ++k) apply(w.model, time_step_act(Direction::Up));
     EXPECT_EQ(w.model.time_value.caption, "0.07");

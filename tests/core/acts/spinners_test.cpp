@@ -105,7 +105,7 @@ TEST(Spinners, TakenStepRestartsAtZeroRefusedStepKeepsTheTime) {
         apply(w.model, act);
         EXPECT_EQ(w.model.state.time_ms, 0.0f);
         EXPECT_EQ(w.model.time_value.caption, "0");
-        EXPECT_FALSE(w.model.state.static_layer_due);
+        EXPECT_EQ(w.model.state.on_show, OnShow::Vectors);
     }
     Started w;
     w.model.state.length[0] = 1;

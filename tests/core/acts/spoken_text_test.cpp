@@ -63,9 +63,9 @@ TEST(SpokenText, FixedTexts) {
     EXPECT_EQ(run_end_text(started()), "run ended: vector 1 turned once, vector 2 twice; time back to 0");
     EXPECT_EQ(run_end_text(started([](State& s) { s.frequency = {30, 1}; })),
               "run ended: vector 1 turned 1.5 times, vector 2 0.05 times; time back to 0");
-    // After a run the marker is off (the static layer is due): the curve alone.
+    // After a run the marker is off: the curve alone.
     const auto after_run = [](State s) {
-        s.static_layer_due = true;
+        s.on_show = OnShow::RunsEnd;
         return s;
     };
     EXPECT_EQ(wave_description(after_run(started()), 1, {true, 1000}),
@@ -81,18 +81,18 @@ TEST(SpokenText, CircleDescriptionGivesAnglesAndHeights) {
     // Angles from omega t with omega = n pi per second; heights r sin(angle), to one decimal.
     struct Case {
         float time_ms, r0, r1;
-        bool static_layer_due;
+        OnShow on_show;
         const char* text;
     } cases[] = {
-        {250, 10, 7, false, "t 0.25 s. Vector 1: length 10, at 90 degrees, height 10. Vector 2: length 7, at 180 degrees, height 0."},
-        {20, 10, 10, false, "t 0.02 s. Vector 1: length 10, at 7 degrees, height 1.3. Vector 2: length 10, at 14 degrees, height 2.5."},
-        {750, 4, 10, false, "t 0.75 s. Vector 1: length 4, at 270 degrees, height -4. Vector 2: length 10, at 180 degrees, height 0."},
-        {1000, 10, 10, false, "t 1 s. Vector 1: length 10, at 0 degrees, height 0. Vector 2: length 10, at 0 degrees, height 0."},
-        {0, 12, 3, true, "t 0 s. Circles of radius 12 and 3; the vectors show again at the next step."},
+        {250, 10, 7, OnShow::Vectors, "t 0.25 s. Vector 1: length 10, at 90 degrees, height 10. Vector 2: length 7, at 180 degrees, height 0."},
+        {20, 10, 10, OnShow::Vectors, "t 0.02 s. Vector 1: length 10, at 7 degrees, height 1.3. Vector 2: length 10, at 14 degrees, height 2.5."},
+        {750, 4, 10, OnShow::Vectors, "t 0.75 s. Vector 1: length 4, at 270 degrees, height -4. Vector 2: length 10, at 180 degrees, height 0."},
+        {1000, 10, 10, OnShow::Vectors, "t 1 s. Vector 1: length 10, at 0 degrees, height 0. Vector 2: length 10, at 0 degrees, height 0."},
+        {0, 12, 3, OnShow::RunsEnd, "t 0 s. Circles of radius 12 and 3; the vectors show again at the next step."},
     };
     for (const Case& c : cases) {
         State s = started();
-        s.time_ms = c.time_ms, s.length[0] = c.r0, s.length[1] = c.r1, s.static_layer_due = c.static_layer_due;
+        s.time_ms = c.time_ms, s.length[0] = c.r0, s.length[1] = c.r1, s.on_show = c.on_show;
         EXPECT_EQ(circle_description(s), c.text);
     }
 }

@@ -92,7 +92,7 @@ TEST(TimeStepping, RightAfterARunNothingIsErasedFirst) {
     apply(model, time_step_act(Direction::Up));
     EXPECT_EQ(model.state.time_ms, 10.0f);
     EXPECT_EQ(model.time_value.caption, "0.01");
-    EXPECT_FALSE(model.state.static_layer_due);
+    EXPECT_EQ(model.state.on_show, OnShow::Vectors);
 
     // The circle view equals a fresh static layer with the frame at 10 ms.
     Started ref;

@@ -87,7 +87,7 @@ TEST(Languages, SayEverythingInTheStudentsLanguage) {
         EXPECT_EQ(run_end_text(started(), l), c.run_end);
         EXPECT_EQ(reset_text(l), c.reset);
         // After a run the marker is off (the static layer is due): the curve alone.
-        const State quarter = started([](State& s) { s.frequency[0] = 5, s.length[0] = 3, s.static_layer_due = true; });
+        const State quarter = started([](State& s) { s.frequency[0] = 5, s.length[0] = 3, s.on_show = OnShow::RunsEnd; });
         EXPECT_EQ(wave_description(quarter, 0, {true, 1000}, l), c.quarter_period);
         EXPECT_EQ(control_speech("time_step_0.005", l).name, c.option);
         EXPECT_EQ(time_caption_after_a_step(l), c.time_caption);

@@ -30,7 +30,8 @@ TEST(FrameGeometry, CirclesBarsDottedLineAndTimeAxisWhereTheyBelong) {
         Started w(ratio);
         Model& model = w.model;
         const View circle{model.circle_view};
-        ASSERT_EQ(model.circle_view.width(), std::lround(137 * ratio));
+        ASSERT_EQ(model.circle_view.width(),
+                  std::lround(static_cast<double>(std::lround(layout_control("circle_view")->twips.width / 15.0)) * ratio));
 
         // Radius 10 of 15: at height 5 the circle is at x = ±sqrt(100 - 25).
         const int y5 = circle.row(5);

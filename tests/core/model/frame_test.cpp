@@ -52,7 +52,7 @@ TEST(FrameDrawing, SecondCallTakesTheMovingLayerOff) {
         EXPECT_EQ(differing_pixels(circle, model.circle_view.screen()), 0);
         // The only change two calls leave on a wave view is the one-pixel trace dot.
         EXPECT_LE(differing_pixels(wave0, model.wave_views[0].screen()), 1);
-        EXPECT_FALSE(model.state.static_layer_due);
+        EXPECT_EQ(model.state.on_show, OnShow::Vectors);
     }
 }
 
@@ -106,10 +106,10 @@ TEST(FrameDrawing, ADueStaticLayerClearsTheCircleViewButNotTheWaves) {
     draw_frame(model);  // takes start-up's moving layer off: only traces remain
     const int trace_before = count_color(model.wave_views[0], kBlack);
     const std::vector<std::uint32_t> wave1 = model.wave_views[1].screen();
-    model.state.static_layer_due = true;
+    model.state.on_show = OnShow::Cleared;
     draw_frame(model);
     draw_frame(model);  // moving layer off again: only the static layer remains
-    EXPECT_FALSE(model.state.static_layer_due);
+    EXPECT_EQ(model.state.on_show, OnShow::Circles);
     EXPECT_EQ(count_color(model.circle_view, kBlue), 0);
     EXPECT_EQ(count_color(model.wave_views[0], kBlack), trace_before);
     EXPECT_EQ(differing_pixels(wave1, model.wave_views[1].screen()), 0);

@@ -3,6 +3,7 @@
 // control makes, and the size a caption is set in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -19,13 +20,24 @@ std::vector<std::string> names(const std::vector<const af::ControlSpec*>& contro
     return out;
 }
 
-TEST(SharedRules, TabFollowsTheLaidOutTabStops) {
-    // The laid-out tab stops, lowest first: 1, 4, 7, 8, 10, 15, 16, 18, 26-28, 33-37.
-    const std::vector<std::string> expected{
-        "circle_view",    "wave_view_1",  "run_button",     "reset_button", "time_step_0.005", "time_step_0.01",
-        "wave_view_2",    "time_step_0.002", "omega_step_1", "omega_step_0.5", "omega_step_0.1", "time_spin",
-        "r1_spin",        "r2_spin",      "omega1_spin",    "omega2_spin"};
-    EXPECT_EQ(names(af::focus_order()), expected);
+TEST(SharedRules, TabFollowsTheRowsFocusPlacesWhichAreDense) {
+    // Every place from 0 up is some row's, once; Tab goes through them in that order.
+    std::vector<std::string> by_place;
+    for (const af::ControlSpec& c : af::window_layout()) {
+        if (c.focus == af::kNoFocus) continue;
+        ASSERT_GE(c.focus, 0) << c.name;
+        if (by_place.size() <= static_cast<std::size_t>(c.focus)) by_place.resize(static_cast<std::size_t>(c.focus) + 1);
+        EXPECT_EQ(by_place[static_cast<std::size_t>(c.focus)], "") << c.name << " shares its place";
+        by_place[static_cast<std::size_t>(c.focus)] = c.name;
+    }
+    EXPECT_EQ(std::count(by_place.begin(), by_place.end(), ""), 0) << "a place no row has";
+    EXPECT_EQ(names(af::focus_order()), by_place);
+    // Every control that acts, and every view, takes focus.
+    for (const af::ControlSpec& c : af::window_layout()) {
+        if (c.act || c.kind == af::ControlKind::Picture) {
+            EXPECT_NE(c.focus, af::kNoFocus) << c.name;
+        }
+    }
 }
 
 TEST(SharedRules, EachCaptionIsReadNextToItsControl) {

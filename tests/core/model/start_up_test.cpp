@@ -25,37 +25,27 @@ TEST(StartUp, WritesEveryCaptionBeforeTheWindowShows) {
 TEST(StartUp, GivesEveryFieldItsStartValue) {
     Started w;
     const State& s = w.model.state;
-    EXPECT_EQ(s.view_extent, 15);
-    EXPECT_EQ(s.span_seconds, 1);
-    EXPECT_EQ(s.max_frequency, 100);
     EXPECT_EQ(s.time_ms, 0.0f);
-    EXPECT_EQ(s.axis_periods, 1.0f);
-    EXPECT_EQ(s.pi, 3.14159012f);
-    EXPECT_NE(s.pi, static_cast<float>(3.14159265358979));
     EXPECT_EQ(s.time_step_ms, 10);
-    EXPECT_EQ(s.length_step, 1);
     EXPECT_EQ(s.frequency_step, 10);
-    EXPECT_EQ(s.ms_per_second, 1000);
-    EXPECT_EQ(s.counts_per_unit, 10);
-    EXPECT_EQ(s.last_vector, 1);
     EXPECT_EQ(s.length[0], 10.0f);
     EXPECT_EQ(s.length[1], 10.0f);
     EXPECT_EQ(s.frequency[0], 20.0f);
     EXPECT_EQ(s.frequency[1], 40.0f);
-    for (int i = 2; i < kVectorSlots; ++i) {
-        EXPECT_EQ(s.length[i], 0.0f);
-        EXPECT_EQ(s.frequency[i], 0.0f);
-    }
-    // The first frame has been drawn, which clears static_layer_due again.
-    EXPECT_FALSE(s.static_layer_due);
+    // The first frame has been drawn.
+    EXPECT_EQ(s.on_show, OnShow::Vectors);
+    // The pi the drawing uses is the single-precision 3.14159, not the float nearest pi.
+    EXPECT_EQ(kPi, 3.14159012f);
+    EXPECT_NE(kPi, static_cast<float>(3.14159265358979));
 }
 
 TEST(StartUp, SizesAndCentresTheWindowAsReadBack) {
     Started w;
-    EXPECT_EQ(w.host.width_twips, 9225);
-    EXPECT_EQ(w.host.height_twips, 5184);
-    EXPECT_FLOAT_EQ(w.host.left, 4987.5f);  // (19200 - 9225) / 2: half twips are kept
-    EXPECT_FLOAT_EQ(w.host.top, 2808.0f);
+    EXPECT_EQ(w.host.width_twips, kOuterTwipsAtStart.width);
+    EXPECT_EQ(w.host.height_twips, kOuterTwipsAtStart.height);
+    // Half twips are kept.
+    EXPECT_FLOAT_EQ(w.host.left, (w.host.screen_w - kOuterTwipsAtStart.width) / 2.0f);
+    EXPECT_FLOAT_EQ(w.host.top, (w.host.screen_h - kOuterTwipsAtStart.height) / 2.0f);
 
     // A window system that gives another size: the given size is centred.
     struct Adjusting : FakeHost {
@@ -68,12 +58,15 @@ TEST(StartUp, SizesAndCentresTheWindowAsReadBack) {
 }
 
 TEST(StartUp, ViewsGetTheirLayoutSizeInDevicePixels) {
+    // Whole layout pixels (15 twips each), then scaled.
+    const auto px = [](int twips, double ratio) { return static_cast<int>(std::lround(static_cast<double>(std::lround(twips / 15.0)) * ratio)); };
     for (const double ratio : {1.0, 1.5, 2.0}) {
         Started w(ratio);
-        EXPECT_EQ(w.model.circle_view.width(), static_cast<int>(std::lround(137 * ratio)));
-        EXPECT_EQ(w.model.circle_view.height(), static_cast<int>(std::lround(137 * ratio)));
-        EXPECT_EQ(w.model.wave_views[1].width(), static_cast<int>(std::lround(393 * ratio)));
-        EXPECT_EQ(w.model.wave_views[1].height(), static_cast<int>(std::lround(137 * ratio)));
+        for (const auto& [name, view] : named_views(w.model)) {
+            const TwipsBox& laid = layout_control(name)->twips;
+            EXPECT_EQ(view->width(), px(laid.width, ratio)) << name;
+            EXPECT_EQ(view->height(), px(laid.height, ratio)) << name;
+        }
     }
 }
 

@@ -2,32 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace af {
 namespace {
 
-// The layout at zoom 1: 615 x 346 logical pixels.
-constexpr Size kBase{615, 346};
+// The client area at zoom 1, as the shells give it.
+const Size kBase = laid_out_client();
+
+Size scaled(Size s, double by) {
+    return {static_cast<int>(std::lround(s.width * by)), static_cast<int>(std::lround(s.height * by))};
+}
 
 TEST(WindowFit, ZoomFitsTheRoomWithinItsLimits) {
+    const Size dragged = scaled(kBase, 1.1);  // a size the keys ask for, rounded to whole pixels
+    const double dragged_fit = std::min(static_cast<double>(dragged.width) / kBase.width,
+                                        static_cast<double>(dragged.height) / kBase.height);
+    ASSERT_NE(dragged_fit, 1.1);
     struct Case {
         Size client;
         double ratio, asked, zoom;
     } cases[] = {
-        {{615, 346}, 1, 1, 1.0},
-        {{1230, 692}, 1, 1, 2.0},
-        {{1230, 346}, 1, 1, 1.0},              // the narrower side decides
-        {{50, 30}, 1, 1, 0.25},                // never below a quarter
-        {{8000, 8000}, 1, 1, 8.0},             // at most 8 pixels a layout pixel
-        {{8000, 8000}, 2, 1, 4.0},             // counted in device pixels
-        {{677, 381}, 1, 1.1, 1.1},             // the step the keys asked for, not 1.1008
-        {{677, 381}, 1, 1.0, 677.0 / 615.0},  // the same size, dragged by hand
+        {kBase, 1, 1, 1.0},
+        {scaled(kBase, 2), 1, 1, 2.0},
+        {{kBase.width * 2, kBase.height}, 1, 1, 1.0},  // the narrower side decides
+        {{50, 30}, 1, 1, 0.25},                        // never below a quarter
+        {{8000, 8000}, 1, 1, 8.0},                     // at most 8 pixels a layout pixel
+        {{8000, 8000}, 2, 1, 4.0},                     // counted in device pixels
+        {dragged, 1, 1.1, 1.1},                        // the step the keys asked for, not its rounding
+        {dragged, 1, 1.0, dragged_fit},                // the same size, dragged by hand
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(fit_zoom(c.client, kBase, c.ratio, c.asked), c.zoom) << c.client.width;
     }
-    EXPECT_EQ(client_at(kBase, 1.1), (Size{677, 381}));
-    EXPECT_EQ(layout_offset({1000, 346}, kBase, 1.0), (Point{193, 0}));  // (1000 - 615) / 2, rounded
-    EXPECT_EQ(layout_offset({100, 100}, kBase, 0.25), (Point{0, 7}));   // never off the left edge
+    EXPECT_EQ(client_at(kBase, 1.1), dragged);
+    // The spare room shared on both sides, rounded; never off the left edge.
+    EXPECT_EQ(layout_offset({1000, kBase.height}, kBase, 1.0), (Point{static_cast<int>(std::lround((1000 - kBase.width) / 2.0)), 0}));
+    EXPECT_EQ(layout_offset({100, 100}, kBase, 0.25), (Point{0, static_cast<int>(std::lround((100 - kBase.height * 0.25) / 2))}));
 }
 
 TEST(WindowFit, ZoomStepsUpAndDown) {
@@ -57,11 +69,17 @@ TEST(WindowFit, WindowsAreMovedAndShrunkOntoTheScreen) {
 }
 
 TEST(WindowFit, ControlBoxesScaleAndTopLevelOnesMove) {
-    const ControlSpec panel{"control_panel", ControlKind::Group, kWindowName, "", 120, 0, 2775, 4695, {}, {}, {}};
-    const ControlSpec view{"circle_view", ControlKind::Picture, "control_panel", "", 360, 240, 2052, 2052, {}, {}, {}};
-    EXPECT_EQ(control_box(panel, 1.0, {0, 0}), (Rect{8, 0, 185, 313}));
-    EXPECT_EQ(control_box(panel, 2.0, {10, 20}), (Rect{26, 20, 370, 626}));
-    EXPECT_EQ(control_box(view, 2.0, {10, 20}), (Rect{48, 32, 274, 274}));
+    // Whole layout pixels (15 twips each), then scaled; the offset moves top-level controls alone.
+    const auto px = [](int twips, double zoom) { return static_cast<int>(std::lround(static_cast<double>(std::lround(twips / 15.0)) * zoom)); };
+    const auto expected = [&](const TwipsBox& t, double zoom, Point offset) {
+        return Rect{px(t.left, zoom) + offset.x, px(t.top, zoom) + offset.y, px(t.width, zoom), px(t.height, zoom)};
+    };
+    const ControlSpec& panel = *layout_control("control_panel");
+    const ControlSpec& view = *layout_control("circle_view");
+    EXPECT_EQ(control_box(panel, 1.0, {0, 0}), expected(panel.twips, 1.0, {0, 0}));
+    EXPECT_EQ(control_box(panel, 2.0, {10, 20}), expected(panel.twips, 2.0, {10, 20}));
+    EXPECT_EQ(control_box(view, 2.0, {10, 20}), expected(view.twips, 2.0, {0, 0}));
+    EXPECT_EQ(control_box(view, 1.5, {10, 20}), expected(view.twips, 1.5, {0, 0}));
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 // waits for a run's end.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "core/model/layout.h"
 #include "core/session/session.h"
 #include "core/setup/parse_setup.h"
 
@@ -16,8 +18,10 @@ namespace {
 using af::ControlPart;
 using af::Session;
 
-constexpr af::Size kLaidOut{622, 319};  // 9330 x 4785 twips at 15 twips a pixel
+const af::Size kLaidOut = af::laid_out_client();
 const af::FitRequest kRoom{kLaidOut, kLaidOut, 1.0, 1.0};
+// The circle view's width at zoom 1, 15 twips to a pixel.
+const int kCircleWidth = static_cast<int>(std::lround(af::layout_control("circle_view")->twips.width / 15.0));
 
 struct Press {
     const char* control;
@@ -107,7 +111,7 @@ TEST(Session, TheDesktopAndThePageGetTheSamePixelsAndSentences) {
         EXPECT_EQ(desktop.model().state, page.model().state) << c.name;
         for (std::size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(af::named_views(desktop.model())[k].second->screen(), af::named_views(page.model())[k].second->screen())
-                << c.name << ": " << af::kViewNames[k];
+                << c.name << ": " << af::named_views(page.model())[k].first;
         }
     }
 }
@@ -124,7 +128,7 @@ TEST(Session, APressSaysWhetherItBeganARun) {
 TEST(Session, ARefitWaitsForTheRunAndRedrawsAtTheNewResolution) {
     Session s(kRoom);
     EXPECT_EQ(s.placement(), af::Placement{}) << "laid out at zoom 1 in its own room";
-    EXPECT_EQ(s.model().circle_view.width(), 137);
+    EXPECT_EQ(s.model().circle_view.width(), kCircleWidth);
     s.take_changes();
     s.press("run_button");
     s.refit({{2 * kLaidOut.width, 2 * kLaidOut.height}, kLaidOut, 1.0, 1.0});
@@ -133,8 +137,8 @@ TEST(Session, ARefitWaitsForTheRunAndRedrawsAtTheNewResolution) {
     const af::SessionChanges c = s.take_changes();
     EXPECT_TRUE(c.placement && c.views_redrawn && c.idle);
     EXPECT_EQ(s.placement().zoom, 2.0);
-    EXPECT_EQ(s.model().circle_view.width(), 274) << "drawn afresh at twice the resolution";
-    EXPECT_EQ(c.views[0].x1, 274) << "the whole view changed";
+    EXPECT_EQ(s.model().circle_view.width(), 2 * kCircleWidth) << "drawn afresh at twice the resolution";
+    EXPECT_EQ(c.views[0].x1, 2 * kCircleWidth) << "the whole view changed";
 }
 
 TEST(Session, ALessonsSetupIsKeptWhenTheViewsAreDrawnAnew) {
@@ -148,7 +152,7 @@ TEST(Session, ALessonsSetupIsKeptWhenTheViewsAreDrawnAnew) {
     EXPECT_EQ(refitted.model().state.time_ms, 260.0f);
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(af::named_views(refitted.model())[k].second->screen(), af::named_views(born_large.model())[k].second->screen())
-            << af::kViewNames[k];
+            << af::named_views(born_large.model())[k].first;
     }
     EXPECT_EQ(refitted.setup_query(), "r2=5&omega2=6&t=0.26");
     EXPECT_EQ(refitted.chosen_options(), (std::vector<std::string_view>{"time_step_0.01", "omega_step_1"}));

@@ -179,7 +179,7 @@ TEST(SetupFuzz, AQueryLeavesTheStartStateWithOnlyItsValidFields) {
         if (broken.empty()) {
             std::vector<std::string> names;
             for (const SetupRefusal& r : parsed.refused) names.push_back(r.field);
-            const bool as_meant = s.length == std::array<float, kVectorSlots>{expected.length[0], expected.length[1]} &&
+            const bool as_meant = s.length == std::array<float, kVectors>{expected.length[0], expected.length[1]} &&
                                   s.frequency[0] == expected.frequency[0] && s.frequency[1] == expected.frequency[1] &&
                                   s.time_ms == expected.time_ms && s.time_step_ms == expected.time_step &&
                                   s.frequency_step == expected.frequency_step &&

@@ -14,6 +14,7 @@
 
 #include "core/language/choose_language.h"
 #include "core/model/layout.h"
+#include "core/model/window_fit.h"
 #include "shells/desktop/application.h"
 #include "shells/desktop/main_window.h"
 
@@ -164,6 +165,12 @@ double ink_top(QWidget* widget) {
 }
 
 // The window resized to show the layout at a zoom of its start-up size.
+// The outer size start-up asks for, in logical pixels.
+QSize outer_at_start() {
+    const af::Size outer = af::outer_size_at_start();
+    return {outer.width, outer.height};
+}
+
 void zoom_to(MainWindow& w, QSize start, double zoom) {
     const QSize size(int(std::lround(start.width() * zoom)), int(std::lround(start.height() * zoom)));
     w.resize(size);
@@ -209,8 +216,8 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::qWait(50);  // the window system's answer to the start-up size
-        // Start-up asks for an outer size of 9225 x 5184 twips: 615 x 346 pixels, frame included.
-        const QSize start = QSize(615, 346) - (w.frameGeometry().size() - w.size());
+        // The outer size start-up asks for, frame included.
+        const QSize start = outer_at_start() - (w.frameGeometry().size() - w.size());
         zoom_to(w, start, 1.0);
         QCOMPARE(w.zoom(), 1.0);
         auto* option = w.findChild<QRadioButton*>("time_step_0.005");
@@ -292,7 +299,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::qWait(50);
-        const QSize start = QSize(615, 346) - (w.frameGeometry().size() - w.size());
+        const QSize start = outer_at_start() - (w.frameGeometry().size() - w.size());
         struct Depth {
             double into_option;  // from the option's first drawn row down to the line
             double above_caption;  // from the line down to the caption's ink

@@ -57,7 +57,8 @@ private slots:
         QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(48, 48)));
         // The laid-out size where the screen has room for it; scaled down to fit where not.
         const QRect room = w->screen()->availableGeometry();
-        if (room.width() >= 615 && room.height() >= 346) {
+        const af::Size outer = af::outer_size_at_start();
+        if (room.width() >= outer.width && room.height() >= outer.height) {
             QCOMPARE(w->zoom(), 1.0);
         } else {
             QVERIFY2(w->zoom() < 1.0, qPrintable(QString::number(w->zoom())));
@@ -68,17 +69,17 @@ private slots:
             auto* widget = w->findChild<QWidget*>(qstring(c.name));
             QVERIFY2(widget, c.name.data());
             QCOMPARE(widget->parentWidget()->objectName(), qstring(c.parent));
-            QRect expected(af::twips_to_px(c.left, z), af::twips_to_px(c.top, z), af::twips_to_px(c.width, z),
-                           af::twips_to_px(c.height, z));
+            QRect expected(af::twips_to_px(c.twips.left, z), af::twips_to_px(c.twips.top, z),
+                           af::twips_to_px(c.twips.width, z), af::twips_to_px(c.twips.height, z));
             if (c.parent == af::kWindowName) expected.translate(w->layout_origin());
             QCOMPARE(widget->geometry(), expected);
         }
-        // The circle view is 137 pixels square at the laid-out size; its labels sit inside it.
-        QCOMPARE(w->findChild<QWidget*>("circle_view")->size(), QSize(137, 137) * z);
         // The views draw at the screen's resolution, whatever its scale factor.
         const double ratio = w->devicePixelRatioF() * z;
-        QCOMPARE(w->model().circle_view.width(), static_cast<int>(std::lround(137 * ratio)));
-        QCOMPARE(w->model().wave_views[1].height(), static_cast<int>(std::lround(137 * ratio)));
+        const int circle = af::twips_to_px(af::layout_control("circle_view")->twips.width);
+        const int wave = af::twips_to_px(af::layout_control("wave_view_2")->twips.height);
+        QCOMPARE(w->model().circle_view.width(), static_cast<int>(std::lround(circle * ratio)));
+        QCOMPARE(w->model().wave_views[1].height(), static_cast<int>(std::lround(wave * ratio)));
         QVERIFY(qobject_cast<SpinButton*>(w->findChild<QWidget*>("omega2_spin")));
         QCOMPARE(w->findChild<QGroupBox*>("omega_step_group")->title(), QString("step ω"));
         QCOMPARE(w->findChild<QAbstractButton*>("reset_button")->text(), QString("RESET"));
@@ -277,7 +278,7 @@ private slots:
         const double elapsed = static_cast<double>(clock.elapsed());
         QVERIFY(!w->busy());
         QCOMPARE(w->presented_frames(), 202L);
-        QVERIFY(!w->model().state.static_layer_due);
+        QCOMPARE(w->model().state.on_show, af::OnShow::Vectors);
         QCOMPARE(label_text(*w, "time_value"), QString("0"));
         // Two paced runs of 101 frames; generous bounds for a shared machine.
         const double paced = 202 * w->frame_interval_ms();
@@ -366,7 +367,7 @@ private slots:
         QVERIFY(w->presented_frames() > 0 && w->presented_frames() < 101);
         // Ended as any run ends: time 0, no moving layer on show.
         QCOMPARE(w->model().time_value.caption, std::string("0"));
-        QVERIFY(w->model().state.static_layer_due);
+        QCOMPARE(w->model().state.on_show, af::OnShow::RunsEnd);
     }
 };
 

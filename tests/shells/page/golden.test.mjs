@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { decodePng, encodePng, crop } from './png.mjs';
-import { engines, launch, open, close, idle, act, canvasPixels, deviceBox, goldenDir, outputDir } from './page.mjs';
+import { engines, launch, open, close, idle, act, canvasPixels, deviceBox, goldenDir, outputDir, laidOutViews } from './page.mjs';
 
 // The states of tests/core/model/golden_frames_test.cpp that a person can reach
 // (not those shown halfway through a run), done with keys and clicks.
@@ -25,9 +25,8 @@ const states = {
   'reset-after-run-then-steps-30': [['click', 'run_button'], ['click', 'reset_button'], ['key', 'time_spin', 'ArrowUp', 30]],
 };
 
-// Stacked in the reference images in this order; sizes at zoom 1 from the
-// layout: 2052 twips = 137 px, 5892 twips = 393 px.
-const views = [['circle_view', 137, 137], ['wave_view_1', 393, 137], ['wave_view_2', 393, 137]];
+// Stacked in the reference images in this order, at their laid-out sizes.
+const views = laidOutViews.map(({ name, size: [width, height] }) => [name, width, height]);
 
 function differing(actual, expected) {
   const diff = { width: actual.width, height: actual.height, data: new Uint8Array(actual.data.length).fill(255) };

@@ -5,9 +5,11 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { decodePng, crop } from './png.mjs';
-import { engines, launch, open, close, deviceBox } from './page.mjs';
+import { engines, launch, open, close, deviceBox, layoutRows, laidOut as laidOutSize } from './page.mjs';
 
-const options = ['time_step_0.01', 'time_step_0.005', 'time_step_0.002', 'omega_step_1', 'omega_step_0.5', 'omega_step_0.1'];
+const optionRows = layoutRows.controls.filter((row) => row.kind === 'option');
+const options = optionRows.map((row) => row.name);
+const chosenAtStart = new Set(optionRows.filter((row) => row.selected).map((row) => row.name));
 const spins = ['time_spin', 'omega2_spin'];
 const gray = (image, x, y) => {
   const i = (y * image.width + x) * 4;
@@ -58,22 +60,24 @@ for (const engine of engines()) {
     let browser, laidOut;
     before(async () => {
       browser = await launch(engine);
-      laidOut = await measure(browser, 622, 319);
+      laidOut = await measure(browser, ...laidOutSize);
     });
     after(() => browser.close());
 
     // viewport: zoom 1, about 0.8 and 2
-    for (const [width, height] of [[622, 319], [498, 255], [1244, 638]]) {
+    const [w0, h0] = laidOutSize;
+    for (const [width, height] of [[w0, h0], [Math.round(w0 * 0.8), Math.round(h0 * 0.8)], [w0 * 2, h0 * 2]]) {
+      const atLaidOutSize = width === w0;
       test(`at ${width}x${height}`, async () => {
-        const seen = width === 622 ? laidOut : await measure(browser, width, height);
+        const seen = atLaidOutSize ? laidOut : await measure(browser, width, height);
         const faults = [];
         for (const [id, { darkest, middle, width: w }] of Object.entries(seen.options)) {
-          const chosen = id === 'time_step_0.01' || id === 'omega_step_1';
+          const chosen = chosenAtStart.has(id);
           if (darkest > 128) faults.push(`${id}: its ring no darker than ${darkest}`);
           if (chosen ? middle > 90 : middle < 200) faults.push(`${id}: ${middle} in the middle, ${chosen ? 'chosen' : 'not chosen'}`);
           const expected = laidOut.options[id].width * seen.zoom;
           if (Math.abs(w - expected) > 1.5) faults.push(`${id}: ${w} px across, ${expected.toFixed(1)} in proportion`);
-          if (width === 622 && !(w >= 10 && w <= 16)) faults.push(`${id}: ${w} px across at the laid-out size`);
+          if (atLaidOutSize && !(w >= 10 && w <= 16)) faults.push(`${id}: ${w} px across at the laid-out size`);
         }
         for (const [id, halves] of Object.entries(seen.spins)) {
           halves.forEach((side, k) => {

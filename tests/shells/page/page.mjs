@@ -2,6 +2,7 @@
 // (engines/*.mjs, one module per engine): open the page at a viewport size
 // and device pixel ratio, evaluate script in it, press keys, click, take a
 // screenshot. The helpers here are the same in every engine.
+import { existsSync, readFileSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
@@ -11,6 +12,27 @@ export const pageUrl = pathToFileURL(pagePath).href;
 export const outputDir = join(repo, 'build/web/test-output');
 // The reference images of tests/core/model/golden_frames_test.cpp (another folder for a trial).
 export const goldenDir = resolve(process.env.AF_GOLDEN || join(repo, 'tests/golden'));
+
+// The layout's rows in twips, as the core prints them when the page is built
+// (beside the page, or in the web build for a page from elsewhere), and the
+// laid-out client area in CSS pixels, 15 twips to a pixel.
+const rowsPath = [join(dirname(pagePath), 'layout-rows.json'), join(repo, 'build/web/layout-rows.json')].find(existsSync);
+if (!rowsPath) throw new Error(`no layout-rows.json beside ${pagePath} or in build/web: build the page first`);
+export const layoutRows = JSON.parse(readFileSync(rowsPath, 'utf8'));
+export const twipsToPx = (twips) => Math.round(twips / 15);
+export const laidOut = layoutRows.client_twips.map(twipsToPx);
+// The views (picture controls, circle view first, in the rows' order): each
+// one's corner in the window, its twips summed over its parents, and its
+// size, in layout pixels.
+export const laidOutViews = layoutRows.controls.filter((row) => row.kind === 'picture').map((view) => {
+  let [x, y] = view.twips;
+  for (let row = view; row.parent !== 'window';) {
+    row = layoutRows.controls.find((r) => r.name === row.parent);
+    x += row.twips[0];
+    y += row.twips[1];
+  }
+  return { name: view.name, corner: [twipsToPx(x), twipsToPx(y)], size: view.twips.slice(2).map(twipsToPx) };
+});
 
 // The engines to test in: AF_ENGINES (comma-separated) or all three. A test
 // file that runs in fewer names them.
@@ -27,7 +49,7 @@ export async function launch(engine = 'chromium') {
 // is ready. `initScript` runs before the page's own scripts.
 // `query` is the address's query, a lesson's setup; `locale` the browser's
 // language, where the engine lets a test choose it (chromium).
-export async function open(browser, { width = 622, height = 319, ratio = 1, initScript, ready = true, query, locale } = {}) {
+export async function open(browser, { width = laidOut[0], height = laidOut[1], ratio = 1, initScript, ready = true, query, locale } = {}) {
   const url = query === undefined ? pageUrl : `${pageUrl}?${query}`;
   const session = await browser.open({ url, width, height, ratio, initScript, locale });
   if (ready) {

@@ -10,7 +10,7 @@
 
 namespace {
 
-const af::FitRequest kRoom{{622, 319}, {622, 319}, 1.0, 1.0};
+const af::FitRequest kRoom{af::laid_out_client(), af::laid_out_client(), 1.0, 1.0};
 
 TEST(PageCore, CanvasPixelsAreRedGreenBlueAlpha) {
     af::Session session(kRoom);

@@ -4,7 +4,7 @@
 // way is invisible).
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { engines, launch, open, close, waitFor } from './page.mjs';
+import { engines, launch, open, close, waitFor, laidOut } from './page.mjs';
 
 // In the page: what is wrong with the captions now.
 function captionFaults() {
@@ -50,7 +50,7 @@ for (const engine of engines()) {
     // WebDriver classic runs no script before the page's own: there the
     // captions are read as soon as the test sees the page ready.
     const early = engine !== 'webkit';
-    for (const [width, height] of [[622, 319], [1000, 400], [500, 260]]) {
+    for (const [width, height] of [laidOut, [1000, 400], [500, 260]]) {
       test(`at ${width}x${height}: fonts loaded and captions shown at ready`, async () => {
         const session = await open(browser, { width, height, initScript: early ? atReady : undefined });
         const faults = early ? await waitFor(session, () => window.faultsAtReady) : await session.evaluate(captionFaults);

@@ -5,7 +5,7 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { engines, launch, open, close, idle, clickOn, attribute, waitFor, goldenDir } from './page.mjs';
+import { engines, launch, open, close, idle, clickOn, attribute, waitFor, goldenDir, laidOutViews } from './page.mjs';
 import { decodePng, crop } from './png.mjs';
 
 const text = (session, id) => session.evaluate((id) => document.getElementById(id).textContent, id);
@@ -82,13 +82,18 @@ for (const engine of engines(['chromium'])) {
       const page = await open(browser, { query: 'r1=9' });
       const picture = decodePng(Buffer.from(await page.evaluate(() => window.angularFrequency.picture())));
       const reference = decodePng(readFileSync(join(goldenDir, 'r1-down@1x.png')));
-      assert.equal(picture.width, 577);
-      assert.equal(picture.height, 289);
-      // Where each view stands in the picture (as the window lays them out)
-      // and in the reference (stacked, circle view on top).
-      for (const [x, y, width, row] of [[0, 0, 137, 0], [184, 0, 393, 137], [184, 152, 393, 274]]) {
-        const seen = Buffer.from(crop(picture, x, y, width, 137).data);
-        assert.ok(seen.equals(Buffer.from(crop(reference, 0, row, width, 137).data)), `the view at ${x}, ${y}`);
+      // Where each view stands in the picture (as the window lays them out,
+      // from the top-left view's corner) and in the reference (stacked, circle
+      // view on top).
+      const left = Math.min(...laidOutViews.map(({ corner }) => corner[0]));
+      const top = Math.min(...laidOutViews.map(({ corner }) => corner[1]));
+      assert.equal(picture.width, Math.max(...laidOutViews.map(({ corner, size }) => corner[0] - left + size[0])));
+      assert.equal(picture.height, Math.max(...laidOutViews.map(({ corner, size }) => corner[1] - top + size[1])));
+      let row = 0;
+      for (const { corner: [x, y], size: [width, height] } of laidOutViews) {
+        const seen = Buffer.from(crop(picture, x - left, y - top, width, height).data);
+        assert.ok(seen.equals(Buffer.from(crop(reference, 0, row, width, height).data)), `the view at ${x - left}, ${y - top}`);
+        row += height;
       }
       await close(page);
     });

@@ -2,9 +2,11 @@
 // resize, a browser without WebAssembly.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { engines, launch, open, close, idle, act, framesShown, pause, waitFor } from './page.mjs';
+import { engines, launch, open, close, idle, act, framesShown, pause, waitFor, layoutRows, laidOut, twipsToPx } from './page.mjs';
 
 const views = ['circle_view', 'wave_view_1', 'wave_view_2'];
+// Each view's size in layout pixels, from its row.
+const viewSizes = views.map((id) => layoutRows.controls.find((row) => row.name === id).twips.slice(2).map(twipsToPx));
 
 // Each view's canvas: its pixel size, its CSS size and how many pixels are
 // not the first one's colour (a drawn view has axes, at least).
@@ -43,7 +45,7 @@ for (const engine of engines()) {
 
     // viewport, device pixel ratio, zoom: clamped at a quarter, and at 8
     // canvas pixels to a layout pixel.
-    for (const [width, height, ratio, zoom] of [[100, 60, 1, 0.25], [4000, 3000, 1, 4000 / 622], [4000, 3000, 2, 4]]) {
+    for (const [width, height, ratio, zoom] of [[100, 60, 1, 0.25], [4000, 3000, 1, 4000 / laidOut[0]], [4000, 3000, 2, 4]]) {
       // MiniBrowser's window is no narrower than its toolbar.
       const narrow = { skip: engine === 'webkit' && width < 500 && 'no window that narrow' };
       test(`at ${width}x${height}, ratio ${ratio}: zoom ${zoom.toFixed(3)}, views drawn`, narrow, async () => {
@@ -52,12 +54,11 @@ for (const engine of engines()) {
         const shown = await canvases(session);
         await close(session);
         assert.ok(Math.abs(seen - zoom) < 1e-9, `zoom ${seen}`);
-        // 137 and 393 layout pixels wide, 137 high.
-        for (const [{ id, width: w, height: h, cssWidth, cssHeight, drawn }, layoutWidth] of shown.map((c, k) => [c, k ? 393 : 137])) {
+        for (const [{ id, width: w, height: h, cssWidth, cssHeight, drawn }, [layoutWidth, layoutHeight]] of shown.map((c, k) => [c, viewSizes[k]])) {
           assert.ok(drawn > 0, `${id} blank (${w}x${h})`);
           assert.equal(w, Math.round(cssWidth * ratio), `${id} width`);
           assert.equal(h, Math.round(cssHeight * ratio), `${id} height`);
-          assert.ok(w <= 8 * layoutWidth && h <= 8 * 137, `${id}: ${w}x${h}`);
+          assert.ok(w <= 8 * layoutWidth && h <= 8 * layoutHeight, `${id}: ${w}x${h}`);
         }
       });
     }
@@ -65,14 +66,14 @@ for (const engine of engines()) {
     test('a resize draws the views anew at the new size', async () => {
       const session = await open(browser);
       const before = await canvases(session);
-      await session.resize(1244, 638);
+      await session.resize(laidOut[0] * 2, laidOut[1] * 2);
       await waitFor(session, () => window.angularFrequency.zoom() === 2);
       await idle(session);
       await session.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
       const after = await canvases(session);
       await close(session);
-      assert.deepEqual(before.map((c) => [c.width, c.height]), [[137, 137], [393, 137], [393, 137]]);
-      assert.deepEqual(after.map((c) => [c.width, c.height]), [[274, 274], [786, 274], [786, 274]]);
+      assert.deepEqual(before.map((c) => [c.width, c.height]), viewSizes);
+      assert.deepEqual(after.map((c) => [c.width, c.height]), viewSizes.map(([w, h]) => [w * 2, h * 2]));
       for (const c of after) {
         assert.equal(c.cssWidth, c.width, c.id);
         // Drawn at the new size: more pixels drawn (lines twice as long, areas four times).

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "core/acts/apply.h"
+#include "core/model/window_fit.h"
 #include "shells/desktop/application.h"
 #include "shells/desktop/main_window.h"
 #include "support/fake_host.h"
@@ -73,7 +74,8 @@ class WindowFitTest : public QObject {
 
     static bool screen_has_room(const MainWindow& w) {
         const QSize room = w.screen()->availableGeometry().size();
-        return room.width() >= 615 && room.height() >= 346;
+        const af::Size outer = af::outer_size_at_start();
+        return room.width() >= outer.width && room.height() >= outer.height;
     }
 
 private slots:
@@ -94,7 +96,8 @@ private slots:
         // The manager may take a moment to report its decoration; then the outer size is the laid-out size.
         const auto laid_out = [&] {
             const QSize size = w->frameGeometry().size();
-            return std::abs(size.width() - 615) <= 2 && std::abs(size.height() - 346) <= 2;
+            const af::Size outer = af::outer_size_at_start();
+            return std::abs(size.width() - outer.width) <= 2 && std::abs(size.height() - outer.height) <= 2;
         };
         QTRY_VERIFY2_WITH_TIMEOUT(laid_out(), qPrintable(QString("%1x%2").arg(w->frameGeometry().width())
                                                              .arg(w->frameGeometry().height())), 3000);
