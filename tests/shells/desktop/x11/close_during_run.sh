@@ -1,7 +1,7 @@
 #!/bin/sh
 # The program closed through the window manager in the middle of a paced run
 # at step 0.002, as a teacher closes it: the process must end with status 0
-# at once, also with three more runs queued behind the one under way.
+# without waiting for the run, also with three more runs queued behind it.
 # Usage: close_during_run.sh PROGRAM [TRIALS]  (on an X display with a window manager)
 set -eu
 program=$1
@@ -54,7 +54,11 @@ for queued in 0 3; do
   med=$(echo "$times" | tr ' ' '\n' | grep . | median)
   worst=$(echo "$times" | tr ' ' '\n' | grep . | sort -n | tail -n 1)
   echo "close during a run, $queued more runs queued: median $med ms, worst $worst ms (trials:$times)"
-  # The median must be within the budget; no single trial may wait for a run.
-  if [ "$med" -gt 100 ] || [ "$worst" -gt 500 ]; then failed=1; fi
+  # No trial may wait for the run: at 0.002 a run has about 7.8 s left when
+  # the close comes (501 frames from half a second in), and three more runs
+  # behind it 33 s. How fast a close is belongs to the benchmarks; this
+  # bound holds on a loaded machine and in the sanitizers' build, yet any
+  # wait for a run's frames breaks it.
+  if [ "$worst" -gt 2000 ]; then failed=1; fi
 done
 exit "$failed"
