@@ -1,5 +1,8 @@
 // A plain Qt window with the program's 38 widgets at their laid-out places,
-// in the same style and fonts, that draws nothing and wires nothing: the
+// in the same style and fonts, with the same captions in the language the
+// environment asks for (the labels the acts write show a digit, so that
+// their fonts are loaded as the program's are) and Qt's own translation
+// loaded as the program loads it, that draws nothing and wires nothing: the
 // yardstick that tells the program's own start-up cost from the widgets'.
 #include <QApplication>
 #include <QGroupBox>
@@ -8,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/language/choose_language.h"
 #include "core/model/layout.h"
 #include "core/model/shown_caption.h"
 #include "core/model/window_fit.h"
@@ -21,7 +25,8 @@ using af::desktop::qstring;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    af::desktop::prepare_application();
+    const af::Language language = af::choose_language(af::desktop::environment_languages());
+    af::desktop::prepare_application(language);
     QWidget window;
     window.setWindowTitle("Same widgets");
     const af::Size outer = af::outer_size_at_start();
@@ -30,7 +35,7 @@ int main(int argc, char* argv[]) {
     for (const af::ControlSpec& c : af::window_layout()) {
         QWidget* parent = made.value(qstring(c.parent));
         QWidget* widget = nullptr;
-        const QString caption = qstring(af::shown_caption(c, af::Language()));
+        const QString caption = c.shows == af::Shows::Caption ? qstring(af::shown_caption(c, language)) : QString("0");
         switch (c.kind) {
         case af::ControlKind::Group: widget = new QGroupBox(caption, parent); break;
         case af::ControlKind::Label: widget = new QLabel(caption, parent); break;

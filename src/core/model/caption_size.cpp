@@ -1,50 +1,59 @@
 #include "core/model/caption_size.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace af {
 
 namespace {
 
 constexpr double kSmallest = 1.0;
-constexpr double kPrecision = 0.05;  // the search stops once low and high are this close
+constexpr double kPrecision = 0.05;  // the search stops once the largest size that fits is known this closely
 
-CaptionProbe halve(double low, double high) {
-    if (high - low <= kPrecision) return {CaptionProbe::Stage::Done, low, low, high};
-    return {CaptionProbe::Stage::Halve, (low + high) / 2, low, high};
-}
+CaptionProbe done(double size, double step) { return {CaptionProbe::Stage::Done, size, size, size, step}; }
 
 }  // namespace
 
-CaptionProbe first_caption_probe(double laid_out_size, double zoom, const Language& language) {
+CaptionProbe first_caption_probe(double laid_out_size, double zoom, bool as_laid_out, double step) {
     const double scaled = laid_out_size * zoom;
     // At the laid-out size a caption of the layout is exactly as laid out.
-    if (zoom == 1.0 && language.is_layouts_own()) return {CaptionProbe::Stage::Done, scaled, scaled, scaled};
-    return {CaptionProbe::Stage::First, scaled, 0, scaled};
+    if (zoom == 1.0 && as_laid_out) return done(scaled, step);
+    return {CaptionProbe::Stage::First, scaled, 0, scaled, step};
 }
 
+// Each probe costs a shell a measure (on the desktop, a font of a size not
+// used before), so the search goes where the measure puts the answer: text
+// grows nearly in proportion to its size, so the size times room over need
+// is close to the largest size that fits. From a size that fits, the next
+// probe is at least a step larger, so that a caption already at the edge
+// of its box is known to be after one more; where the measure would not
+// narrow what is known, the sizes between are halved, so that it ends.
 CaptionProbe next_caption_probe(const CaptionProbe& probe, bool fits, double room_over_need) {
-    switch (probe.stage) {
-    case CaptionProbe::Stage::First: {
-        if (fits) return {CaptionProbe::Stage::Done, probe.size, probe.size, probe.size};
-        // Text scales nearly in proportion: start from the proportional guess
-        // and shrink to a size that fits, then halve up to the largest that does.
-        const double guess = std::max(kSmallest, probe.size * std::min(room_over_need, 1.0));
-        if (guess <= kSmallest) return halve(kSmallest, probe.high);
-        return {CaptionProbe::Stage::Shrink, guess, 0, probe.high};
-    }
-    case CaptionProbe::Stage::Shrink: {
-        if (fits) return halve(probe.size, probe.high);
-        const double smaller = std::max(kSmallest, probe.size * 0.95);
-        if (smaller <= kSmallest) return halve(kSmallest, probe.high);
-        return {CaptionProbe::Stage::Shrink, smaller, 0, probe.high};
-    }
-    case CaptionProbe::Stage::Halve:
-        return fits ? halve(probe.size, probe.high) : halve(probe.low, probe.size);
-    case CaptionProbe::Stage::Done:
-        break;
-    }
-    return probe;
+    if (probe.stage == CaptionProbe::Stage::Done) return probe;
+    const double step = probe.step;
+    if (probe.stage == CaptionProbe::Stage::First && fits) return done(probe.size, step);
+    // What the shell showed: a shell that sets sizes in steps shows the nearest.
+    const auto shown = [step](double size) { return step > 0 ? std::round(size / step) * step : size; };
+    const double tried = shown(probe.size);
+    if (!fits && tried <= kSmallest) return done(kSmallest, step);  // never smaller
+    const double low = fits ? tried : probe.low;  // 0: no size known to fit yet
+    const double high = fits ? probe.high : tried;
+    const double precision = std::max(kPrecision, step);
+    // In steps, the largest size the shell still shows as the step that fits,
+    // as a search in finer sizes would find.
+    const auto settled = [step](double fitting) { return done(step > 0 ? fitting + 0.49 * step : fitting, step); };
+    if (low > 0 && high - low <= precision * 1.0001) return settled(low);
+    // A step up from a size that fits leaves what is known within the precision when it fails.
+    const double up = 0.99 * precision;
+    const double measured = tried * room_over_need;
+    double next = fits ? std::min(std::max(measured, low + up), high - precision / 2) : std::max(measured, kSmallest);
+    if ((low > 0 && next <= low + precision / 2) || next >= high) next = low > 0 ? (low + high) / 2 : tried / 2;
+    next = shown(std::max(next, kSmallest));
+    // A step shows no size between two steps: the next is one of them, strictly between what is known.
+    if (step > 0 && next >= high) next = high - step;
+    if (step > 0 && low > 0 && next <= low) next = low + step;
+    if (step > 0 && next >= high) return low > 0 ? settled(low) : done(kSmallest, step);
+    return {CaptionProbe::Stage::Search, std::max(next, kSmallest), low, high, step};
 }
 
 }  // namespace af

@@ -11,4 +11,9 @@ std::string shown_caption(const ControlSpec& control, const Language& language) 
     return std::string(translate(language, "caption", control.caption));
 }
 
+bool shows_layouts_text(const ControlSpec& control, const Language& language) {
+    if (language.is_layouts_own()) return true;
+    return control.shows == Shows::Caption && shown_caption(control, language) == shown_caption(control, Language());
+}
+
 }  // namespace af

@@ -46,27 +46,44 @@ QStyleOptionButton button_option(const QAbstractButton& button) {
 
 }  // namespace
 
+namespace {
+
+// The width ink at `ink` takes where the alignment puts text `advance` wide.
+double aligned_width(const QRectF& ink, double advance, Qt::Alignment align) {
+    if (align & Qt::AlignRight) return std::max(advance, ink.right()) - ink.left();
+    if (align & Qt::AlignHCenter) return std::max(advance - 2 * ink.left(), 2 * ink.right() - advance);
+    return ink.right() - std::min(0.0, ink.left());  // from the left edge
+}
+
+// An extent no smaller than the caption's, from the glyphs' metrics alone,
+// rounded out to whole pixels: where it fits, the text fits, and the glyphs
+// it loads are the ones painting needs next.
+QSizeF caption_bound(const QFont& font, const QString& text, Qt::Alignment align) {
+    const QFontMetricsF metrics(font);
+    return {aligned_width(metrics.boundingRect(text), metrics.horizontalAdvance(text), align), metrics.height()};
+}
+
+}  // namespace
+
 QSizeF caption_extent(const QFont& font, const QString& text, Qt::Alignment align) {
     const QFontMetricsF metrics(font);
     // The glyphs' outlines, not the metrics' bounding box: that is rounded
     // out to whole pixels, a pixel too wide at sizes between them.
     QPainterPath outline;
     outline.addText(0, 0, font, text);
-    const QRectF ink = outline.boundingRect();
-    const double advance = metrics.horizontalAdvance(text);
-    double width = ink.right() - std::min(0.0, ink.left());  // from the left edge
-    if (align & Qt::AlignRight) width = std::max(advance, ink.right()) - ink.left();
-    if (align & Qt::AlignHCenter) width = std::max(advance - 2 * ink.left(), 2 * ink.right() - advance);
-    return {width, metrics.height()};
+    return {aligned_width(outline.boundingRect(), metrics.horizontalAdvance(text), align), metrics.height()};
 }
 
 QFont caption_font(const QFont& laid_out, double zoom, const QString& text, QSizeF room, Qt::Alignment align,
-                   const Language& language) {
+                   bool as_laid_out, double dpi) {
     QFont font = laid_out;
-    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom, language);
+    CaptionProbe probe = first_caption_probe(laid_out.pointSizeF(), zoom, as_laid_out, 72.0 / dpi);
     while (!probe.done() && !text.isEmpty()) {
         font.setPointSizeF(probe.size);
-        const QSizeF need = caption_extent(font, text, align);
+        // Most captions fit with room to spare: the glyphs' outlines, dearer
+        // to read, are measured only where the bound does not fit.
+        QSizeF need = caption_bound(font, text, align);
+        if (!fits(need, room)) need = caption_extent(font, text, align);
         const double room_over_need = std::min(room.width() / need.width(), room.height() / need.height());
         probe = next_caption_probe(probe, fits(need, room), room_over_need);
     }
@@ -94,7 +111,7 @@ QSizeF caption_room(const QWidget& control) {
     return control.contentsRect().size();
 }
 
-void fit_caption(QWidget& control, const QFont& laid_out, double zoom, const Language& language) {
+void fit_caption(QWidget& control, const QFont& laid_out, double zoom, bool as_laid_out) {
     const QString text = caption_text(control);
     // The window is placed more than once as it opens, mostly at the same zoom
     // and size: a caption fitted for them already keeps its font.
@@ -108,17 +125,18 @@ void fit_caption(QWidget& control, const QFont& laid_out, double zoom, const Lan
     if (control.property(kFittedFor).toString() == fitted_for) return;
     control.setProperty(kLaidOutFont, laid_out);
     control.setProperty(kZoom, zoom);
-    control.setFont(caption_font(laid_out, zoom, text, caption_room(control), caption_alignment(control), language));
+    control.setFont(caption_font(laid_out, zoom, text, caption_room(control), caption_alignment(control),
+                                 as_laid_out, control.logicalDpiY()));
     control.setProperty(kFittedFor, fitted_for);
 }
 
-void refit_caption(QWidget& control, const Language& language) {
+void refit_caption(QWidget& control, bool as_laid_out) {
     const QVariant laid_out = control.property(kLaidOutFont);
     if (!laid_out.isValid()) return;
     // Most new captions fit the scaled font: then no search runs.
     const QFont font = caption_font(laid_out.value<QFont>(), control.property(kZoom).toDouble(),
                                     caption_text(control), caption_room(control),
-                                    caption_alignment(control), language);
+                                    caption_alignment(control), as_laid_out, control.logicalDpiY());
     if (font != control.font()) control.setFont(font);
     control.setProperty(kFittedFor, QVariant());
 }

@@ -123,7 +123,7 @@ void WindowControls::place(const Placement& placement) {
     style_->set_zoom(placement.zoom);
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
-        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom, model_.language);
+        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom, shows_layouts_text(*c, model_.language));
     }
 }
 
@@ -136,7 +136,7 @@ void WindowControls::show_caption(std::string_view name, const std::string& capt
     const QString text = QString::fromStdString(caption);
     if (label->text() == text) return;
     label->setText(text);
-    refit_caption(*label, model_.language);
+    refit_caption(*label, shows_layouts_text(*layout_control(name), model_.language));
     if (now) label->repaint();
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/model/caption_size.h"
+#include "core/model/layout.h"
+#include "core/model/shown_caption.h"
 #include "core/model/views_picture.h"
 #include "core/session/session.h"
 #include "core/setup/opening.h"
@@ -27,10 +29,10 @@ std::array<std::int32_t, 3> picture_record{};
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
 std::array<std::int32_t, 7> view_record{};
 
-std::array<double, 4> probe_values{};
+std::array<double, 5> probe_values{};
 
 const double* probe_record(const af::CaptionProbe& probe) {
-    probe_values = {static_cast<double>(probe.stage), probe.size, probe.low, probe.high};
+    probe_values = {static_cast<double>(probe.stage), probe.size, probe.low, probe.high, probe.done() ? 1.0 : 0.0};
     return probe_values.data();
 }
 
@@ -147,16 +149,19 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(int view) {
     return view_record.data();
 }
 
-// The caption sizing search, a probe at a time: its stage, size, low and
-// high, four numbers that stay valid until the next call of either.
-EMSCRIPTEN_KEEPALIVE const double* af_caption_first(double laid_out_size, double zoom) {
-    return probe_record(af::first_caption_probe(laid_out_size, zoom, session->language()));
+// The caption sizing search for a control, a probe at a time: its stage,
+// size, low, high and whether it is done, five numbers that stay valid until the next call
+// of either.
+EMSCRIPTEN_KEEPALIVE const double* af_caption_first(const char* control, double laid_out_size, double zoom) {
+    const af::ControlSpec* row = af::layout_control(control ? control : "");
+    const bool as_laid_out = row && af::shows_layouts_text(*row, session->language());
+    return probe_record(af::first_caption_probe(laid_out_size, zoom, as_laid_out));
 }
 
 EMSCRIPTEN_KEEPALIVE const double* af_caption_next(double stage, double size, double low, double high, int fits,
                                                    double room_over_need) {
     const int known = static_cast<int>(stage);
-    if (known < 0 || known > 3) return probe_record(af::CaptionProbe{af::CaptionProbe::Stage::Done, size, low, high});
+    if (known < 0 || known > static_cast<int>(af::CaptionProbe::Stage::Done)) return probe_record(af::CaptionProbe{af::CaptionProbe::Stage::Done, size, low, high});
     const af::CaptionProbe probe{static_cast<af::CaptionProbe::Stage>(known), size, low, high};
     return probe_record(af::next_caption_probe(probe, fits != 0, room_over_need));
 }

@@ -93,17 +93,17 @@
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
-      captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
+      captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
     };
     const parts = { whole: 0, up: 1, down: 2 };
-    // The core's caption sizing search: a probe is its stage, size, low and high.
+    // The core's caption sizing search: a probe is its stage, size, low and high, and whether it is done.
     const readProbe = (at) => {
-      const [stage, size, low, high] = core.HEAPF64.subarray(at >> 3, (at >> 3) + 4);
-      return { stage, size, low, high, done: stage === 3 };
+      const [stage, size, low, high, done] = core.HEAPF64.subarray(at >> 3, (at >> 3) + 5);
+      return { stage, size, low, high, done: done !== 0 };
     };
     const captionSize = {
-      first: (px, zoom) => readProbe(api.captionFirst(px, zoom)),
+      first: (name, px, zoom) => readProbe(api.captionFirst(name, px, zoom)),
       next: (probe, fits, roomOverNeed) =>
         readProbe(api.captionNext(probe.stage, probe.size, probe.low, probe.high, fits ? 1 : 0, roomOverNeed)),
     };
