@@ -1,6 +1,7 @@
 #include "core/session/session.h"
 
 #include "core/acts/spoken_text.h"
+#include "core/model/frame.h"
 #include "core/model/layout.h"
 #include "core/setup/apply_setup.h"
 #include "core/setup/setup_query.h"
@@ -27,12 +28,15 @@ Session::Session(WindowHost& host, const FitRequest& room, const Setup& setup, L
                        [this] {
                            ++frames_drawn_;
                            ++changes_.frames_drawn;
+                           if (sound_on_) soundtrack_.frame(heights(), frame_seconds_);
                        },
                        [this] {
                            if (fit_due_) place(room_);
                            changes_.idle = true;
                        }}),
-      narrator_(language) {
+      narrator_(language),
+      sound_on_(setup.sound.value_or(false)),
+      voice_on_(setup.voice.value_or(false)) {
     start_up(model_);
     apply_setup(model_, setup_);
     for (auto& [name, caption] : captions()) shown_captions_.push_back(std::move(caption));
@@ -65,12 +69,66 @@ void Session::applied(const State& before, const Act& act, const ActResult& resu
     log_.record(before, act, result);
     changes_.readings = true;
     if (!seen) return;
+    if (sound_on_) sound_after(act, result);
     std::string said = narrator_.end(before, model_.state, act, result);
     if (!said.empty()) changes_.said.push_back(std::move(said));
 }
 
 void Session::picture_taken(PictureTaken where) {
     changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text(language()) : picture_saved_text(language()));
+}
+
+// Each vector's height as the frame on show draws it, over the view's extent.
+HeightShares Session::heights() const {
+    const State& s = model_.state;
+    const double extent = s.view_extent > 0 ? s.view_extent : 1;
+    return {static_cast<float>(vector_tip(s, 0).y) / extent, static_cast<float>(vector_tip(s, 1).y) / extent};
+}
+
+void Session::sound_after(const Act& act, const ActResult& result) {
+    switch (act.kind) {
+    case Act::Kind::Run:
+        soundtrack_.end_tone();
+        return;
+    case Act::Kind::Reset:
+        soundtrack_.cue(Cue::Reset);
+        return;
+    case Act::Kind::Step:
+        if (!result.taken) {
+            soundtrack_.cue(Cue::Bound);
+        } else if (act.target.quantity == Quantity::Time) {
+            soundtrack_.cue(Cue::Step, heights());
+        } else {
+            soundtrack_.cue(Cue::Restart);
+        }
+        return;
+    case Act::Kind::ChooseTimeStep:
+    case Act::Kind::ChooseFrequencyStep:
+        return;
+    }
+}
+
+void Session::turn(Extra extra, bool on) {
+    if (extra != Extra::Sound && extra != Extra::Voice) return;
+    bool& flag = extra == Extra::Sound ? sound_on_ : voice_on_;
+    if (flag == on) return;
+    flag = on;
+    // A tone under way fades out rather than stop with a click.
+    if (extra == Extra::Sound && !on) soundtrack_.end_tone();
+    changes_.switches = true;
+    changes_.said.push_back(switched_text(extra, on, language()));
+}
+
+void Session::no_sound_device() {
+    if (no_sound_device_said_) return;
+    no_sound_device_said_ = true;
+    changes_.said.push_back(no_sound_device_text(language()));
+}
+
+void Session::no_voice() {
+    if (no_voice_said_) return;
+    no_voice_said_ = true;
+    changes_.said.push_back(no_voice_text(language()));
 }
 
 void Session::refit(const FitRequest& room) {
@@ -92,13 +150,16 @@ void Session::place(const FitRequest& room) {
     changes_.placement = true;
 }
 
-std::string Session::setup_query() const { return af::setup_query(model_.state, setup_.lang); }
+std::string Session::setup_query() const {
+    return af::setup_query(model_.state, setup_.lang, {sound_on_, voice_on_});
+}
 
 std::string Session::picture_file_name() const { return af::picture_file_name(model_.state); }
 
 SessionChanges Session::take_changes() {
     SessionChanges changes = std::move(changes_);
     changes_ = {};
+    changes.sound = soundtrack_.take();
     std::size_t k = 0;
     for (auto& [name, caption] : captions()) {
         if (shown_captions_[k] != caption) {

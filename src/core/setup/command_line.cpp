@@ -17,14 +17,16 @@ struct FieldOption {
     std::string_view option;
     std::string_view field;
 };
-constexpr std::array<FieldOption, 8> kFieldOptions{{{"--r1", "r1"},
+constexpr std::array<FieldOption, 10> kFieldOptions{{{"--r1", "r1"},
                                                      {"--r2", "r2"},
                                                      {"--omega1", "omega1"},
                                                      {"--omega2", "omega2"},
                                                      {"--time-step", "time_step"},
                                                      {"--omega-step", "omega_step"},
                                                      {"--time", "t"},
-                                                     {"--lang", "lang"}}};
+                                                     {"--lang", "lang"},
+                                                     {"--sound", "sound"},
+                                                     {"--voice", "voice"}}};
 
 // A value as a query holds it: every byte but letters, digits and '.' '-'
 // escaped, so that no value can reach another field.
@@ -116,6 +118,10 @@ CommandLine parse_command_line(std::span<const std::string_view> arguments) {
         } else if (name == "--scale") {
             scale = take_value();
             if (!scale) return refused("--scale: needs a whole number from 1 to 8");
+        } else if ((name == "--sound" || name == "--voice") && no_value()) {
+            // A switch named alone is turned on; --sound=off says it the other way.
+            if (!options_query.empty()) options_query += '&';
+            options_query += std::string(name.substr(2)) + "=on";
         } else if (const auto field = std::find_if(kFieldOptions.begin(), kFieldOptions.end(),
                                                    [&](const FieldOption& f) { return f.option == name; });
                    field != kFieldOptions.end()) {
@@ -181,6 +187,8 @@ std::string usage_text(std::string_view program) {
            "      --omega-step=STEP    1, 0.5 or 0.1\n"
            "      --time=SECONDS       the time on show, in steps of the time step\n"
            "      --lang=TAG           the language, such as de, es, fr or ja\n"
+           "      --sound              hear each vector's height as a tone during a run\n"
+           "      --voice              speak what a screen reader would be told\n"
            "      --picture=FILE       write a PNG picture of the three views and exit\n"
            "      --run                  with --picture: after one whole run\n"
            "      --scale=N              with --picture: N times the laid-out size (1 to 8)\n"

@@ -106,6 +106,13 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
         }
         return;
     }
+    case Kind::Switch:
+        if (value && (*value == "on" || *value == "off")) {
+            switch_in(parsed.setup, field.name) = *value == "on";
+        } else {
+            refusals.add(given.place, field.name, not_on_or_off_text(field.name, refusals.language));
+        }
+        return;
     case Kind::Language:
         if (value && is_language_tag(*value)) {
             parsed.setup.lang = *value;

@@ -19,8 +19,16 @@ struct Setup {
     std::optional<std::int16_t> frequency_step;     // omega_step: counts per press
     std::optional<float> time_ms;                   // t
     std::optional<std::string> lang;                // a language tag; only carried so far
+    std::optional<bool> sound;                      // sound: on or off
+    std::optional<bool> voice;                      // voice: on or off
 
     bool operator==(const Setup&) const = default;
+};
+
+// The switches a setup can turn on, as they stand.
+struct Switches {
+    bool sound = false;
+    bool voice = false;
 };
 
 // A field left out of a setup, and why, in one sentence that names it. The

@@ -18,6 +18,8 @@ constexpr SetupField kFields[] = {
     {"omega_step", Kind::FrequencyStep, {Quantity::AngularFrequency, 0}},
     {"t", Kind::Value, {Quantity::Time, 0}},
     {"lang", Kind::Language, {}},
+    {"sound", Kind::Switch, {}},
+    {"voice", Kind::Switch, {}},
 };
 
 }  // namespace
@@ -42,6 +44,10 @@ auto& value_slot(S& setup, StepTarget target) {
         break;
     }
     return setup.time_ms;
+}
+
+std::optional<bool>& switch_in(Setup& setup, std::string_view field) {
+    return field == "voice" ? setup.voice : setup.sound;
 }
 
 std::optional<float>& value_in(Setup& setup, StepTarget target) { return value_slot(setup, target); }

@@ -14,7 +14,7 @@ namespace af {
 
 // The fields of a setup, by the name a query gives them.
 struct SetupField {
-    enum class Kind : std::uint8_t { Value, TimeStep, FrequencyStep, Language };
+    enum class Kind : std::uint8_t { Value, TimeStep, FrequencyStep, Language, Switch };
     std::string_view name;
     Kind kind;
     StepTarget target{};  // a value: the spin control it sets; a step: the quantity it steps
@@ -25,6 +25,9 @@ std::span<const SetupField> setup_fields();
 
 // The field of that name; none for a name that is no field.
 const SetupField* setup_field(std::string_view name);
+
+// The switch's place in a Setup; only for a switch.
+std::optional<bool>& switch_in(Setup& setup, std::string_view field);
 
 // The field's place in a Setup; only for a value.
 std::optional<float>& value_in(Setup& setup, StepTarget target);

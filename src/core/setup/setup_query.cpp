@@ -46,7 +46,7 @@ std::int16_t step_for(const State& s, Kind kind) {
 
 }  // namespace
 
-std::string setup_query(const State& s, std::optional<std::string_view> lang) {
+std::string setup_query(const State& s, std::optional<std::string_view> lang, Switches on) {
     const State& start = start_state();
     const std::int16_t time_step = step_for(s, Kind::TimeStep);
     const std::int16_t frequency_step = step_for(s, Kind::FrequencyStep);
@@ -75,6 +75,9 @@ std::string setup_query(const State& s, std::optional<std::string_view> lang) {
         }
         case Kind::Language:
             if (lang && is_language_tag(*lang)) write(field.name, std::string(*lang));
+            break;
+        case Kind::Switch:
+            if (field.name == "voice" ? on.voice : on.sound) write(field.name, "on");
             break;
         }
     }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/model/state.h"
+#include "core/setup/setup.h"
 
 namespace af {
 
@@ -14,7 +15,8 @@ namespace af {
 // values need it: the state's own step when they lie on its grid, else the
 // coarsest option that holds them. A time that no single time step reaches
 // (5 ms, then steps of 2) is left out, and so is a language that is no tag.
-std::string setup_query(const State& s, std::optional<std::string_view> lang = std::nullopt);
+// A switch that is on is written "sound=on".
+std::string setup_query(const State& s, std::optional<std::string_view> lang = std::nullopt, Switches on = {});
 
 // A name for a picture of this state that says what it shows:
 // "angular-frequency-r1-10-r2-10-omega1-2-omega2-4.png", with "-t-0.25"

@@ -58,6 +58,11 @@ std::string not_a_language_text(std::string_view field, const Language& l) {
     return field_text(field, std::string(translate(l, "must be a language tag such as de, ja or pt-BR")), l);
 }
 
+std::string not_on_or_off_text(std::string_view field, const Language& l) {
+    // TRANSLATORS: what the sound and voice settings allow; keep "on" and "off" as they are, since they are what to type.
+    return field_text(field, std::string(translate(l, "must be on or off")), l);
+}
+
 std::string repeated_text(std::string_view field, const Language& l) {
     // TRANSLATORS: a setting given twice in one link or command line.
     return field_text(field, std::string(translate(l, "is given more than once")), l);

@@ -21,6 +21,8 @@ std::string not_a_choice_text(std::string_view field, const std::vector<std::str
                               const Language& language = Language());
 // "lang: must be a language tag such as de, ja or pt-BR"
 std::string not_a_language_text(std::string_view field, const Language& language = Language());
+// "sound: must be on or off"
+std::string not_on_or_off_text(std::string_view field, const Language& language = Language());
 // "r1: is given more than once"
 std::string repeated_text(std::string_view field, const Language& language = Language());
 // "colour: is not a setting; the settings are r1, r2, ... and lang"
