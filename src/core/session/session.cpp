@@ -78,6 +78,11 @@ void Session::picture_taken(PictureTaken where) {
     changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text(language()) : picture_saved_text(language()));
 }
 
+void Session::frame_due(double shown_seconds) {
+    if (sound_on_ && shown_seconds > frame_seconds_) soundtrack_.hold(shown_seconds - frame_seconds_);
+    runner_.frame_due();
+}
+
 // Each vector's height as the frame on show draws it, over the view's extent.
 HeightShares Session::heights() const {
     const State& s = model_.state;

@@ -67,6 +67,21 @@ void Soundtrack::frame(const HeightShares& heights, double seconds) {
     tone_[1].hz = to[1];
 }
 
+void Soundtrack::hold(double seconds) {
+    if (!sounding_) return;
+    const double held = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestFrameSeconds) : 0.0;
+    const double exact = held * rate_ + owed_samples_;
+    const int n = static_cast<int>(std::floor(exact));
+    owed_samples_ = exact - n;
+    const double rise = 1.0 / std::max(1, samples_in(kFadeInSeconds, rate_));
+    for (int k = 0; k < n; ++k) {
+        const double left = level_ * kPeakLevel * advance(tone_[0], tone_[0].hz, kSideTimbre[0]);
+        const double right = level_ * kPeakLevel * advance(tone_[1], tone_[1].hz, kSideTimbre[1]);
+        put(left, right);
+        level_ = std::min(1.0, level_ + rise);
+    }
+}
+
 void Soundtrack::end_tone() {
     if (!sounding_) return;
     const int n = std::max(1, samples_in(kFadeOutSeconds, rate_));

@@ -37,6 +37,9 @@ public:
     // fades in. Frames of fractions
     // of a sample add up, so a run lasts as long as its frames are seen.
     void frame(const HeightShares& heights, double seconds);
+    // The frame on show stays on longer than the frame said: its tone goes
+    // on at the pitch it reached for `seconds` more.
+    void hold(double seconds);
     // The run's tone fades out; nothing where none sounds.
     void end_tone();
     bool sounding() const { return sounding_; }

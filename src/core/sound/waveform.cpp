@@ -29,7 +29,10 @@ double timbre_wave(Timbre timbre, double turns) {
     if (timbre == Timbre::Pure) return unit_sine(turns);
     // sin x + sin 2x / 2 + sin 3x / 4 peaks at 1.38757 (x = 0.8274): scaled to 1.
     constexpr double kBrightPeak = 1.3875704;
-    const double wave = unit_sine(turns) + 0.5 * unit_sine(2.0 * turns) + 0.25 * unit_sine(3.0 * turns);
+    // sin 2x = 2 sin x cos x and sin 3x = sin x (3 - 4 sin^2 x): two series, not three.
+    const double s = unit_sine(turns);
+    const double c = unit_sine(turns + 0.25);
+    const double wave = s + 0.5 * (2.0 * s * c) + 0.25 * (s * (3.0 - 4.0 * s * s));
     return wave / kBrightPeak;
 }
 

@@ -86,6 +86,7 @@ struct RunCase {
     const char* time_step;
     int step_ms;
     double display_hz;
+    int late_every = 0;  // every so many frames stays on show 7 ms longer
 };
 
 class RunSound : public ::testing::TestWithParam<RunCase> {};
@@ -96,26 +97,44 @@ TEST_P(RunSound, EachSideFollowsItsHeightForAsLongAsTheFramesAreSeen) {
     s.set_sample_rate(kRate);
     s.set_frame_seconds(1 / c.display_hz);
     press_and_listen(s, c.time_step);
-    const Heard heard = press_and_listen(s, "run_button");
-
     const int frames = 1000 / c.step_ms + 1;
     const double frame_samples = kRate / c.display_hz;
-    // The frames as long as they are seen, then a fade of 20 ms.
-    EXPECT_NEAR(static_cast<double>(heard.left.size()), frames * frame_samples + 0.020 * kRate, 2);
+    // Where each frame's samples start: after the frames before, each as
+    // long as it was on show.
+    std::vector<double> starts{0};
+    Heard heard;
+    s.press("run_button");
+    heard.add(s.take_changes());
+    for (int call = 1; s.busy(); ++call) {
+        const bool late = c.late_every > 0 && call % c.late_every == 0;
+        starts.push_back(starts.back() + frame_samples + (late ? 0.007 * kRate : 0));
+        s.frame_due(1 / c.display_hz + (late ? 0.007 : 0));
+        heard.add(s.take_changes());
+    }
+    ASSERT_EQ(starts.size(), static_cast<std::size_t>(frames + 1));
+    // The frames as long as they were seen, then a fade of 20 ms.
+    EXPECT_NEAR(static_cast<double>(heard.left.size()), starts.back() + 0.020 * kRate, 2);
 
     // Each frame glides from the pitch of the last frame's height to its
     // own, so its pitch at any moment lies that far between the two.
     double worst_cents = 0;
-    for (int k = 1; k < frames; ++k) {
-        const double from = k * frame_samples;
+    for (std::size_t k = 1; k < static_cast<std::size_t>(frames); ++k) {
+        const double from = starts[k];
         for (int vector = 0; vector < 2; ++vector) {
             const Pitch heard_pitch = pitch_between(vector == 0 ? heard.left : heard.right,
                                                     static_cast<std::size_t>(from) + 1,
                                                     static_cast<std::size_t>(from + frame_samples));
-            const double last = expected_pitch(vector, (k - 1) * c.step_ms / 1000.0);
-            const double own = expected_pitch(vector, k * c.step_ms / 1000.0);
+            const double last = expected_pitch(vector, static_cast<double>(k - 1) * c.step_ms / 1000.0);
+            const double own = expected_pitch(vector, static_cast<double>(k) * c.step_ms / 1000.0);
             const double expected = last + (own - last) * (heard_pitch.at - from) / frame_samples;
             worst_cents = std::max(worst_cents, std::abs(cents(heard_pitch.hz, expected)));
+            // A frame on show for longer holds the pitch it reached.
+            if (starts[k + 1] > from + frame_samples + 1) {
+                const Pitch held = pitch_between(vector == 0 ? heard.left : heard.right,
+                                                 static_cast<std::size_t>(from + frame_samples) + 1,
+                                                 static_cast<std::size_t>(starts[k + 1]));
+                worst_cents = std::max(worst_cents, std::abs(cents(held.hz, own)));
+            }
         }
     }
     EXPECT_LT(worst_cents, 3) << "a frame's pitch is off its height";
@@ -146,7 +165,7 @@ TEST_P(RunSound, EachSideFollowsItsHeightForAsLongAsTheFramesAreSeen) {
 INSTANTIATE_TEST_SUITE_P(TimeStepsAndDisplays, RunSound,
                          ::testing::Values(RunCase{"time_step_0.01", 10, 60}, RunCase{"time_step_0.005", 5, 60},
                                            RunCase{"time_step_0.002", 2, 60}, RunCase{"time_step_0.002", 2, 75},
-                                           RunCase{"time_step_0.01", 10, 144}));
+                                           RunCase{"time_step_0.01", 10, 144}, RunCase{"time_step_0.01", 10, 60, 3}));
 
 TEST(Cues, EachPressOutsideARunHasAShortSoundOfItsOwn) {
     Session s(kRoom, with_sound());
