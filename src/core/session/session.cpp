@@ -78,8 +78,8 @@ void Session::picture_taken(PictureTaken where) {
     changes_.said.push_back(where == PictureTaken::Copied ? picture_copied_text(language()) : picture_saved_text(language()));
 }
 
-void Session::frame_due(double shown_seconds) {
-    if (sound_on_ && shown_seconds > frame_seconds_) soundtrack_.hold(shown_seconds - frame_seconds_);
+void Session::frame_due(double run_seconds) {
+    if (sound_on_) soundtrack_.keep_up_with(run_seconds);
     runner_.frame_due();
 }
 

@@ -75,10 +75,10 @@ public:
     bool press(std::string_view control, ControlPart part = ControlPart::Whole);
     bool act(const Act& act);
     // The frame on show has had its time: the next one, or the run's end
-    // and then what waited for it. `shown_seconds`, where the shell knows
-    // it: how long the frame was on show; a frame on show longer than the
-    // shell said a frame lasts sounds that much longer.
-    void frame_due(double shown_seconds = 0);
+    // and then what waited for it. `run_seconds`, where the shell knows it:
+    // how long since the run's first frame went on show; where frames stayed
+    // on show longer than the shell said a frame lasts, the sound keeps up.
+    void frame_due(double run_seconds = 0);
     // The focus moved: a refused press is said again.
     void focus_moved() { narrator_.focus_moved(); }
     // Fits the layout to new room; a run under way keeps its size to its end.

@@ -31,6 +31,7 @@ void Soundtrack::set_sample_rate(int rate) { rate_ = std::clamp(rate, 8000, 1920
 void Soundtrack::put(double left, double right) {
     samples_.push_back(sample_of(left));
     samples_.push_back(sample_of(right));
+    if (sounding_) ++tone_samples_;
 }
 
 double Soundtrack::advance(Oscillator& o, double hz, Timbre timbre) const {
@@ -50,6 +51,7 @@ void Soundtrack::frame(const HeightShares& heights, double seconds) {
         // A new tone starts at its pitch, from silence.
         tone_ = {Oscillator{0, to[0]}, Oscillator{0, to[1]}};
         level_ = 0;
+        tone_samples_ = 0;
         sounding_ = true;
     }
     const std::array<double, 2> from{tone_[0].hz, tone_[1].hz};
@@ -67,12 +69,10 @@ void Soundtrack::frame(const HeightShares& heights, double seconds) {
     tone_[1].hz = to[1];
 }
 
-void Soundtrack::hold(double seconds) {
-    if (!sounding_) return;
-    const double held = std::isfinite(seconds) ? std::clamp(seconds, 0.0, kLongestFrameSeconds) : 0.0;
-    const double exact = held * rate_ + owed_samples_;
-    const int n = static_cast<int>(std::floor(exact));
-    owed_samples_ = exact - n;
+void Soundtrack::keep_up_with(double seconds) {
+    if (!sounding_ || !std::isfinite(seconds)) return;
+    const double behind = seconds * rate_ - static_cast<double>(tone_samples_);
+    const int n = static_cast<int>(std::floor(std::min(behind, kLongestFrameSeconds * rate_)));
     const double rise = 1.0 / std::max(1, samples_in(kFadeInSeconds, rate_));
     for (int k = 0; k < n; ++k) {
         const double left = level_ * kPeakLevel * advance(tone_[0], tone_[0].hz, kSideTimbre[0]);

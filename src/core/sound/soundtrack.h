@@ -37,9 +37,10 @@ public:
     // fades in. Frames of fractions
     // of a sample add up, so a run lasts as long as its frames are seen.
     void frame(const HeightShares& heights, double seconds);
-    // The frame on show stays on longer than the frame said: its tone goes
-    // on at the pitch it reached for `seconds` more.
-    void hold(double seconds);
+    // The tone has been on show for `seconds` since its first frame: where
+    // its samples so far last less (a frame stayed on show longer than the
+    // frame said), it holds the pitch it reached until they last as long.
+    void keep_up_with(double seconds);
     // The run's tone fades out; nothing where none sounds.
     void end_tone();
     bool sounding() const { return sounding_; }
@@ -64,6 +65,7 @@ private:
     std::array<Oscillator, 2> tone_{};
     double level_ = 0;         // the run tone's loudness, 0 to 1, as it fades in
     double owed_samples_ = 0;  // the fraction of a sample the frames so far have not made
+    long tone_samples_ = 0;    // made since the tone began
     std::vector<std::int16_t> samples_;
 };
 

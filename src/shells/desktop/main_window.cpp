@@ -31,8 +31,8 @@ MainWindow::MainWindow(const Setup& setup, const Language& language, QWidget* pa
       session_(fit_, laid_out_room(), setup, language),
       controls_(*this, session_.model()),
       pacer_(*this, [this] {
-          // A frame on screen longer than an interval (the window was held up) sounds as long.
-          session_.frame_due(static_cast<double>(frame_on_show_.nsecsElapsed()) / 1e9);
+          // Frames on screen longer than an interval (the window was held up) sound as long.
+          session_.frame_due(static_cast<double>(run_on_show_.nsecsElapsed()) / 1e9);
           show_changes();
       }),
       speech_(*this, session_, controls_),
@@ -82,10 +82,8 @@ void MainWindow::show_changes() {
     controls_.show(changes, changes.frames_drawn > 0);
     sound_and_voice_.show(changes, speech_.show(changes));
     if (changes.run_began) pacer_.begin_run();
-    if (changes.frames_drawn > 0) {
-        frame_on_show_.start();
-        pacer_.frame_shown();
-    }
+    if (changes.run_began) run_on_show_.start();
+    if (changes.frames_drawn > 0) pacer_.frame_shown();
     if (changes.idle) emit idle();
 }
 

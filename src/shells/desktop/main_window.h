@@ -58,7 +58,7 @@ private:
     Session session_;
     WindowControls controls_;
     FramePacer pacer_;  // the clock of a run's frames
-    QElapsedTimer frame_on_show_;  // since the frame on show was put on screen
+    QElapsedTimer run_on_show_;  // since the run's first frame was put on screen
     Speech speech_;
     SoundAndVoice sound_and_voice_;
     std::function<void(Extra)> extra_;  // what each extra does here

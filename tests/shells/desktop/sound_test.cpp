@@ -215,16 +215,18 @@ private slots:
             QVERIFY2(std::abs(cents(high, 440 * std::pow(2.0, 2.0 / 3))) < 30, qPrintable(QString::number(high)));
             QVERIFY2(std::abs(cents(low, 440 / std::pow(2.0, 2.0 / 3))) < 30, qPrintable(QString::number(low)));
         }
-        // As long as the run was on screen: 101 frames of the display's interval, give or take a frame or two.
+        // As long as the run was on screen: 101 frames of the display's
+        // interval at least, and as long as they took if the window was held up.
         std::size_t first = l.size(), last = 0;
         for (std::size_t k = 0; k < l.size(); ++k) {
             if (l[k] > 0) first = std::min(first, k), last = k;
         }
         const double heard_seconds = static_cast<double>(last - first + 1) * window_samples / kRate;
         const double shown_seconds = 101 * window.frame_interval_ms() / 1000;
-        QVERIFY2(std::abs(heard_seconds - shown_seconds) < 0.08,
-                 qPrintable(QString("heard %1 s, shown %2 s").arg(heard_seconds).arg(shown_seconds)));
-        QVERIFY2(heard_seconds < run_seconds + 0.05, qPrintable(QString("run took %1 s").arg(run_seconds)));
+        const QString times = QString("heard %1 s, run on screen %2 s, 101 intervals %3 s")
+                                  .arg(heard_seconds).arg(run_seconds).arg(shown_seconds);
+        QVERIFY2(std::abs(heard_seconds - run_seconds) < 0.08, qPrintable(times));
+        QVERIFY2(heard_seconds > shown_seconds - 0.04, qPrintable(times));
     }
 
     void reset_said_in_a_german_voice() {
