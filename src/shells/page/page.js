@@ -53,7 +53,7 @@
       wordsJson: core.cwrap('af_words_json', 'string', []),
       readingsJson: core.cwrap('af_readings_json', 'string', []),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
-      frameDue: core.cwrap('af_frame_due', null, []),
+      frameDue: core.cwrap('af_frame_due', null, ['number']),
       focusMoved: core.cwrap('af_focus_moved', null, []),
       refit: core.cwrap('af_refit', null, ['number', 'number', 'number']),
       busy: core.cwrap('af_busy', 'number', []),
@@ -68,6 +68,11 @@
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
       captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
+      sound: core.cwrap('af_sound', 'number', []),
+      soundOutput: core.cwrap('af_sound_output', null, ['number', 'number']),
+      toggle: core.cwrap('af_toggle', null, ['number']),
+      isOn: core.cwrap('af_is_on', 'number', ['number']),
+      missing: core.cwrap('af_missing', null, ['number']),
     };
     const parts = { whole: 0, up: 1, down: 2 };
     // The core's caption sizing search: a probe is its stage, size, low and high.
@@ -128,6 +133,8 @@
     let frameOnShowUnseen = false;  // a press drew a run's first frame; it has not been shown yet
     let framesShown = 0;
     let framesDrawn = 0;  // drawn since the last animation frame
+    let runShownAt = 0;  // the animation frame's time at which the run's first frame was shown
+    let runBegan = false;  // a run's first frame is drawn, to be shown in this animation frame or the next
     const frameTimes = [];
     let lastFrameTime;
 
@@ -145,10 +152,16 @@
         requestFrame();
         return;
       }
+      if (lastFrameTime !== undefined) display.add(time - lastFrameTime);
       lastFrameTime = time;
+      tellSoundOutput();
       if (frameOnShowUnseen) frameOnShowUnseen = false;
-      else api.frameDue();
+      else api.frameDue((time - runShownAt) / 1000);
       show();
+      if (runBegan) {
+        runBegan = false;
+        runShownAt = time;
+      }
       if (framesDrawn) {
         framesShown += framesDrawn;
         framesDrawn = 0;
@@ -168,6 +181,7 @@
     }
 
     function press(name, part) {
+      tellSoundOutput();
       if (api.press(name, parts[part])) frameOnShowUnseen = true;
       show();
       requestFrame();
@@ -244,9 +258,92 @@
       }
     });
 
-    // What the core has changed: the layout, the views' pixels, the texts.
+    // How long a frame stays on the display, from the animation frames'
+    // times (the median of the latest, so that one late frame does not count).
+    const display = (() => {
+      const intervals = [];
+      return {
+        add(ms) {
+          if (!(ms > 3 && ms < 100)) return;
+          intervals.push(ms);
+          if (intervals.length > 31) intervals.shift();
+        },
+        seconds() {
+          if (!intervals.length) return 1 / 60;
+          const sorted = intervals.slice().sort((a, b) => a - b);
+          return sorted[sorted.length >> 1] / 1000;
+        },
+      };
+    })();
+
+    // The sound and the voice, off unless the address turns them on.
+    const player = createSoundPlayer();
+    const voice = createVoice(() => {
+      api.missing(1);
+      showSoundNotice(show());
+    });
+    const switchButtons = [document.getElementById('sound_button'), document.getElementById('voice_button')];
+    function tellSoundOutput() {
+      if (player.rate()) api.soundOutput(player.rate(), display.seconds());
+    }
+    function showSwitches() {
+      switchButtons.forEach((button, which) => button.setAttribute('aria-pressed', String(api.isOn(which) === 1)));
+    }
+    function showSoundNotice(changes) {
+      const said = changes.said || [];
+      if (!said.length) return;
+      const notice = document.getElementById('sound_notice');
+      notice.querySelector('p').textContent = said[said.length - 1];
+      notice.hidden = false;
+    }
+    // Browsers start sound only on a user's gesture: the switch's own press,
+    // or for a sound the address turned on, the first key or click.
+    function wakeSound() {
+      if (api.isOn(0) !== 1) return;
+      if (!player.wake()) {
+        api.missing(0);
+        showSoundNotice(show());
+        return;
+      }
+      tellSoundOutput();
+    }
+    function toggleSwitch(which) {
+      const on = api.isOn(which) !== 1;
+      api.toggle(which);
+      if (which === 0 && on) wakeSound();
+      if (which === 1 && on) voice.start();
+      show();
+    }
+    switchButtons.forEach((button, which) => button.addEventListener('click', () => toggleSwitch(which)));
+    document.addEventListener('keydown', (event) => {
+      if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || event.repeat) return;
+      const which = [words.keys.sound, words.keys.voice].indexOf(event.key);
+      if (which < 0) return;
+      event.preventDefault();
+      toggleSwitch(which);
+    });
+    for (const gesture of ['pointerdown', 'keydown']) document.addEventListener(gesture, wakeSound, { capture: true });
+    document.getElementById('sound_notice').querySelector('button').addEventListener('click', (event) => {
+      event.currentTarget.parentElement.hidden = true;
+    });
+    showSwitches();
+    if (api.isOn(1) === 1) voice.start();
+
+    // What the core has changed: the layout, the views' pixels, the texts,
+    // the sound. Returns the changes.
     function show() {
       const changes = JSON.parse(api.takeChanges());
+      if (changes.run_began) runBegan = true;
+      if (changes.samples) {
+        const at = api.sound() >> 2;
+        const [address, count] = core.HEAP32.subarray(at, at + 2);
+        player.play(new Int16Array(core.HEAPU8.buffer, address, count), changes.sound_continues);
+      }
+      if (changes.switches) {
+        showSwitches();
+        if (!changes.switches.voice) voice.silence();
+      }
+      if (changes.spoken && api.isOn(1) === 1) voice.say(changes.spoken);
       if (changes.layout) {
         layout = JSON.parse(api.layoutJson());
         ui.place(layout);
@@ -255,6 +352,7 @@
       showTexts(changes);
       framesDrawn += changes.frames;
       if (!api.busy()) keepAddress();
+      return changes;
     }
 
     function copyView(name, index) {
@@ -305,6 +403,12 @@
       const picture = document.getElementById('picture_button');
       picture.setAttribute('aria-label', words.picture);
       picture.title = words.picture_key;
+      for (const name of ['sound', 'voice']) {
+        const button = document.getElementById(`${name}_button`);
+        button.setAttribute('aria-label', words[name]);
+        button.title = words[`${name}_key`];
+      }
+      document.getElementById('sound_notice').querySelector('button').setAttribute('aria-label', words.close);
       const notice = document.getElementById('setup_notice');
       notice.querySelector('p').textContent = words.setup_refused;
       notice.querySelector('button').setAttribute('aria-label', words.close);
@@ -339,6 +443,8 @@
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),
       zoom: () => layout.zoom,
+      sound: { context: player.context, output: player.output, underruns: player.underruns, voice: voice.voice,
+        frameSeconds: display.seconds },
       picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
     // Ready means drawn. The browser asks for the embedded fonts as it lays
