@@ -5,6 +5,7 @@
 #include "core/model/layout.h"
 #include "core/setup/apply_setup.h"
 #include "core/setup/setup_query.h"
+#include "core/sound/waveform.h"
 
 namespace af {
 
@@ -83,11 +84,19 @@ void Session::frame_due(double run_seconds) {
     runner_.frame_due();
 }
 
-// Each vector's height as the frame on show draws it, over the view's extent.
+// Each vector's height over the view's extent, at the angle the frame on
+// show draws it at. The sine is the sound's own, not the C library's, so
+// that every build hears the same heights to the bit.
 HeightShares Session::heights() const {
     const State& s = model_.state;
     const double extent = s.view_extent > 0 ? s.view_extent : 1;
-    return {static_cast<float>(vector_tip(s, 0).y) / extent, static_cast<float>(vector_tip(s, 1).y) / extent};
+    constexpr double kTwoPi = 6.28318530717958647692;
+    HeightShares shares{};
+    for (int i = 0; i < 2; ++i) {
+        const double turns = static_cast<double>(vector_angle(s, i)) / kTwoPi;
+        shares[static_cast<std::size_t>(i)] = s.length.at(static_cast<std::size_t>(i)) * unit_sine(turns) / extent;
+    }
+    return shares;
 }
 
 void Session::sound_after(const Act& act, const ActResult& result) {

@@ -154,7 +154,7 @@ private slots:
         for (QProcess* p : {&server_, &silence_, &recorder_}) ends_with_test(*p);
         server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         server_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                     "--log-level=error", "-L",
+                                     "--log-level=error", "--enable-memfd=no", "-L",
                                      "module-native-protocol-unix auth-anonymous=1 socket=" + socket(), "-L",
                                      "module-null-sink sink_name=heard rate=48000 channels=2"});
         QVERIFY2(server_.waitForStarted(5000), "pulseaudio did not start");

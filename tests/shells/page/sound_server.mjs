@@ -9,7 +9,7 @@ import { join } from 'node:path';
 export async function startSoundServer() {
   const dir = mkdtempSync(join(tmpdir(), 'af-sound-'));
   const server = `unix:${join(dir, 'native')}`;
-  const child = spawn('pulseaudio', ['-n', '--daemonize=no', '--exit-idle-time=-1', '--use-pid-file=no', '--log-level=error',
+  const child = spawn('pulseaudio', ['-n', '--daemonize=no', '--exit-idle-time=-1', '--use-pid-file=no', '--log-level=error', '--enable-memfd=no',
     '-L', `module-native-protocol-unix auth-anonymous=1 socket=${join(dir, 'native')}`,
     '-L', 'module-null-sink sink_name=heard rate=48000 channels=2'], { stdio: 'ignore' });
   for (let k = 0; k < 100; ++k) {
