@@ -258,92 +258,16 @@
       }
     });
 
-    // How long a frame stays on the display, from the animation frames'
-    // times (the median of the latest, so that one late frame does not count).
-    const display = (() => {
-      const intervals = [];
-      return {
-        add(ms) {
-          if (!(ms > 3 && ms < 100)) return;
-          intervals.push(ms);
-          if (intervals.length > 31) intervals.shift();
-        },
-        seconds() {
-          if (!intervals.length) return 1 / 60;
-          const sorted = intervals.slice().sort((a, b) => a - b);
-          return sorted[sorted.length >> 1] / 1000;
-        },
-      };
-    })();
-
     // The sound and the voice, off unless the address turns them on.
-    const player = createSoundPlayer();
-    const voice = createVoice(() => {
-      api.missing(1);
-      showSoundNotice(show());
-    });
-    const switchButtons = [document.getElementById('sound_button'), document.getElementById('voice_button')];
-    function tellSoundOutput() {
-      if (player.rate()) api.soundOutput(player.rate(), display.seconds());
-    }
-    function showSwitches() {
-      switchButtons.forEach((button, which) => button.setAttribute('aria-pressed', String(api.isOn(which) === 1)));
-    }
-    function showSoundNotice(changes) {
-      const said = changes.said || [];
-      if (!said.length) return;
-      const notice = document.getElementById('sound_notice');
-      notice.querySelector('p').textContent = said[said.length - 1];
-      notice.hidden = false;
-    }
-    // Browsers start sound only on a user's gesture: the switch's own press,
-    // or for a sound the address turned on, the first key or click.
-    function wakeSound() {
-      if (api.isOn(0) !== 1) return;
-      if (!player.wake()) {
-        api.missing(0);
-        showSoundNotice(show());
-        return;
-      }
-      tellSoundOutput();
-    }
-    function toggleSwitch(which) {
-      const on = api.isOn(which) !== 1;
-      api.toggle(which);
-      if (which === 0 && on) wakeSound();
-      if (which === 1 && on) voice.start();
-      show();
-    }
-    switchButtons.forEach((button, which) => button.addEventListener('click', () => toggleSwitch(which)));
-    document.addEventListener('keydown', (event) => {
-      if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || event.repeat) return;
-      const which = [words.keys.sound, words.keys.voice].indexOf(event.key);
-      if (which < 0) return;
-      event.preventDefault();
-      toggleSwitch(which);
-    });
-    for (const gesture of ['pointerdown', 'keydown']) document.addEventListener(gesture, wakeSound, { capture: true });
-    document.getElementById('sound_notice').querySelector('button').addEventListener('click', (event) => {
-      event.currentTarget.parentElement.hidden = true;
-    });
-    showSwitches();
-    if (api.isOn(1) === 1) voice.start();
+    const ears = wireSoundAndVoice(core, api, words.keys, () => show());
+    const { display, tellSoundOutput } = ears;
 
     // What the core has changed: the layout, the views' pixels, the texts,
     // the sound. Returns the changes.
     function show() {
       const changes = JSON.parse(api.takeChanges());
       if (changes.run_began) runBegan = true;
-      if (changes.samples) {
-        const at = api.sound() >> 2;
-        const [address, count] = core.HEAP32.subarray(at, at + 2);
-        player.play(new Int16Array(core.HEAPU8.buffer, address, count), changes.sound_continues);
-      }
-      if (changes.switches) {
-        showSwitches();
-        if (!changes.switches.voice) voice.silence();
-      }
-      if (changes.spoken && api.isOn(1) === 1) voice.say(changes.spoken);
+      ears.hear(changes);
       if (changes.layout) {
         layout = JSON.parse(api.layoutJson());
         ui.place(layout);
@@ -443,8 +367,7 @@
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),
       zoom: () => layout.zoom,
-      sound: { context: player.context, output: player.output, underruns: player.underruns, voice: voice.voice,
-        frameSeconds: display.seconds },
+      sound: ears.hooks,
       picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
     // Ready means drawn. The browser asks for the embedded fonts as it lays

@@ -137,3 +137,98 @@ function createVoice(noVoice) {
 
   return { start, say, silence, voice: () => voice };
 }
+
+// The page's sound and voice switches over the core's calls (`api`): their
+// buttons and keys (`keys`, the core's), the player and the voice. `show`
+// shows what the core changed and returns the changes; `hear` plays and
+// says what they hold.
+function wireSoundAndVoice(core, api, keys, show) {
+  // How long a frame stays on the display, from the animation frames'
+  // times (the median of the latest, so that one late frame does not count).
+  const display = (() => {
+    const intervals = [];
+    return {
+      add(ms) {
+        if (!(ms > 3 && ms < 100)) return;
+        intervals.push(ms);
+        if (intervals.length > 31) intervals.shift();
+      },
+      seconds() {
+        if (!intervals.length) return 1 / 60;
+        const sorted = intervals.slice().sort((a, b) => a - b);
+        return sorted[sorted.length >> 1] / 1000;
+      },
+    };
+  })();
+
+  const player = createSoundPlayer();
+  const voice = createVoice(() => {
+    api.missing(1);
+    showSoundNotice(show());
+  });
+  const switchButtons = [document.getElementById('sound_button'), document.getElementById('voice_button')];
+  function tellSoundOutput() {
+    if (player.rate()) api.soundOutput(player.rate(), display.seconds());
+  }
+  function showSwitches() {
+    switchButtons.forEach((button, which) => button.setAttribute('aria-pressed', String(api.isOn(which) === 1)));
+  }
+  function showSoundNotice(changes) {
+    const said = changes.said || [];
+    if (!said.length) return;
+    const notice = document.getElementById('sound_notice');
+    notice.querySelector('p').textContent = said[said.length - 1];
+    notice.hidden = false;
+  }
+  // Browsers start sound only on a user's gesture: the switch's own press,
+  // or for a sound the address turned on, the first key or click.
+  function wakeSound() {
+    if (api.isOn(0) !== 1) return;
+    if (!player.wake()) {
+      api.missing(0);
+      showSoundNotice(show());
+      return;
+    }
+    tellSoundOutput();
+  }
+  function toggleSwitch(which) {
+    const on = api.isOn(which) !== 1;
+    api.toggle(which);
+    if (which === 0 && on) wakeSound();
+    if (which === 1 && on) voice.start();
+    show();
+  }
+  switchButtons.forEach((button, which) => button.addEventListener('click', () => toggleSwitch(which)));
+  document.addEventListener('keydown', (event) => {
+    if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || event.repeat) return;
+    const which = [keys.sound, keys.voice].indexOf(event.key);
+    if (which < 0) return;
+    event.preventDefault();
+    toggleSwitch(which);
+  });
+  for (const gesture of ['pointerdown', 'keydown']) document.addEventListener(gesture, wakeSound, { capture: true });
+  document.getElementById('sound_notice').querySelector('button').addEventListener('click', (event) => {
+    event.currentTarget.parentElement.hidden = true;
+  });
+  showSwitches();
+  // After the page has its hold of these: the voice may say at once that there is none.
+  if (api.isOn(1) === 1) setTimeout(() => voice.start(), 0);
+
+  return {
+    display,
+    tellSoundOutput,
+    hear(changes) {
+      if (changes.samples) {
+        const at = api.sound() >> 2;
+        const [address, count] = core.HEAP32.subarray(at, at + 2);
+        player.play(new Int16Array(core.HEAPU8.buffer, address, count), changes.sound_continues);
+      }
+      if (changes.switches) {
+        showSwitches();
+        if (!changes.switches.voice) voice.silence();
+      }
+      if (changes.spoken && api.isOn(1) === 1) voice.say(changes.spoken);
+    },
+    hooks: { context: player.context, output: player.output, underruns: player.underruns, voice: voice.voice, frameSeconds: display.seconds },
+  };
+}
