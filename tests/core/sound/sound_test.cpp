@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/session/session.h"
+#include "core/setup/parse_setup.h"
 
 namespace {
 
@@ -223,6 +224,28 @@ TEST(SoundSwitch, SilentUntilTurnedOnAndEachTurnSaid) {
     EXPECT_EQ(c.said, (std::vector<std::string>{"voice on", "sound off"}));
     EXPECT_EQ(s.setup_query(), "voice=on");
     EXPECT_TRUE(press_and_listen(s, "time_spin", ControlPart::Up).left.empty());
+}
+
+TEST(SoundSwitch, ASetupOpensWithItsSwitchesOnAndTheAddressKeepsThem) {
+    const struct {
+        const char* query;
+        bool sound, voice;
+        const char* kept;
+    } cases[] = {
+        {"sound=on", true, false, "sound=on"},
+        {"voice=on&sound=off", false, true, "voice=on"},
+        {"voice=on&sound=on&r1=5", true, true, "r1=5&sound=on&voice=on"},
+        {"sound=off", false, false, ""},
+    };
+    for (const auto& c : cases) {
+        Session s(kRoom, af::parse_setup(c.query).setup);
+        EXPECT_EQ(s.is_on(Extra::Sound), c.sound) << c.query;
+        EXPECT_EQ(s.is_on(Extra::Voice), c.voice) << c.query;
+        s.turn(Extra::FullScreen, true);
+        EXPECT_FALSE(s.is_on(Extra::FullScreen)) << "an extra that is no switch";
+        EXPECT_EQ(s.setup_query(), c.kept);
+        EXPECT_TRUE(s.take_changes().said.empty()) << "opening so is not said";
+    }
 }
 
 TEST(SoundSwitch, TurnedOffMidRunFadesOut) {
