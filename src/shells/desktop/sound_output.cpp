@@ -7,6 +7,8 @@
 #include <QMediaDevices>
 #include <QElapsedTimer>
 
+#include "shells/desktop/worker_thread.h"
+
 namespace af::desktop {
 
 namespace {
@@ -77,18 +79,13 @@ private:
 SoundOutput::SoundOutput(QObject* parent) : QObject(parent) {}
 
 SoundOutput::~SoundOutput() {
-    if (!feeder_) return;
-    thread_.quit();
-    // A sound server that never answered keeps the thread; the window goes anyway.
-    if (!thread_.wait(3000)) thread_.terminate();
+    if (feeder_) end_worker(thread_);
 }
 
 void SoundOutput::open() {
     if (feeder_) return;
     feeder_ = new SoundFeeder(underruns_);
-    feeder_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, feeder_, &QObject::deleteLater);
-    thread_.start();
+    start_worker(thread_, feeder_);
     QMetaObject::invokeMethod(
         feeder_,
         [this, f = feeder_] {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "shells/desktop/worker_thread.h"
+
 namespace af::desktop {
 
 // The engine, on the voice's thread.
@@ -43,18 +45,13 @@ private:
 VoiceOutput::VoiceOutput(const QString& language_tag, QObject* parent) : QObject(parent), tag_(language_tag) {}
 
 VoiceOutput::~VoiceOutput() {
-    if (!worker_) return;
-    thread_.quit();
-    // A speech server that never answered keeps the thread; the window goes anyway.
-    if (!thread_.wait(3000)) thread_.terminate();
+    if (worker_) end_worker(thread_);
 }
 
 void VoiceOutput::start() {
     if (worker_) return;
     worker_ = new VoiceWorker;
-    worker_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    thread_.start();
+    start_worker(thread_, worker_);
     QMetaObject::invokeMethod(
         worker_,
         [this, w = worker_, tag = tag_] {

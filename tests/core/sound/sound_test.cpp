@@ -166,7 +166,13 @@ TEST_P(RunSound, EachSideFollowsItsHeightForAsLongAsTheFramesAreSeen) {
 INSTANTIATE_TEST_SUITE_P(TimeStepsAndDisplays, RunSound,
                          ::testing::Values(RunCase{"time_step_0.01", 10, 60}, RunCase{"time_step_0.005", 5, 60},
                                            RunCase{"time_step_0.002", 2, 60}, RunCase{"time_step_0.002", 2, 75},
-                                           RunCase{"time_step_0.01", 10, 144}, RunCase{"time_step_0.01", 10, 60, 3}));
+                                           RunCase{"time_step_0.01", 10, 144}, RunCase{"time_step_0.01", 10, 60, 3}),
+                         // Names from the case, so that they read and stay the same from build to build.
+                         [](const ::testing::TestParamInfo<RunCase>& info) {
+                             const RunCase& c = info.param;
+                             return "step" + std::to_string(c.step_ms) + "ms_" + std::to_string(int(c.display_hz)) + "Hz" +
+                                    (c.late_every ? "_late" + std::to_string(c.late_every) : "");
+                         });
 
 TEST(Cues, EachPressOutsideARunHasAShortSoundOfItsOwn) {
     Session s(kRoom, with_sound());
