@@ -46,6 +46,8 @@ fullscreen=$(xvfb-run -a -s "-screen 0 3840x2160x24" sh tests/shells/desktop/x11
 "$bin/bench/core_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
   --benchmark_color=false 2>/dev/null | grep '_median' > "$work/core.txt"
 paced=$("$bin/bench/window_bench" 3 300 2>/dev/null)
+# Runs of 501 frames with the sound on, on a sound server of its own.
+sounded=$(sh bench/with_sound_server.sh "$bin/bench/sound_run_bench" 3 2>/dev/null)
 
 ratio() { echo "$1 $2" | awk '{ printf "%.2f", $1 / $2 }'; }
 printf '\n%-46s %9s %13s %9s %8s %8s\n' "measure" "program" "same widgets" "one label" "ratio" "ratio"
@@ -60,6 +62,8 @@ awk '{ extra = ""; for (i = 7; i <= NF; ++i) extra = extra " " $i; printf "  %-4
 echo
 echo "Paced animation runs (duration / steps x refresh interval):"
 echo "$paced" | sed 's/^/  /'
+echo "Runs with the sound on (times the sound device ran dry):"
+echo "$sounded" | sed 's/^/  /'
 echo
 echo "Peak resident memory after a run at the 0.002 step (KiB): start-up size, then"
 echo "full screen on 3840 x 2160 (client size last):"

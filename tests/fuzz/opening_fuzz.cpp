@@ -85,7 +85,7 @@ void check_refusals(const af::Opening& opening) {
 // What the controls allow, written here from what they say (not read from
 // the code): lengths 1 to 15; angular frequencies up to 10 π per second
 // (100 counts) in whole steps; the time from 0 in whole time steps up to
-// where its float holds every millisecond (2^24 ms).
+// where its float holds every millisecond (2^24 ms); the switches sound and voice.
 void check_on_grids(const af::Setup& setup) {
     using af::Quantity;
     const int time_step = setup.step(Quantity::Time).value_or(10);
@@ -102,6 +102,7 @@ void check_on_grids(const af::Setup& setup) {
                                                                              : whole_within(value, 0, 16777216, time_step);
         if (!allowed) broken("a value the arrows do not reach was taken", std::to_string(value));
     }
+    for (const auto& [field, on] : setup.switches) if (field != "sound" && field != "voice") broken("a switch that is none was taken", field);
 }
 
 // What was taken, written back as a query and as options, is taken again whole.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,11 +10,13 @@
 #include "core/acts/act_runner.h"
 #include "core/acts/narrator.h"
 #include "core/acts/replay_log.h"
+#include "core/extras/extras.h"
 #include "core/model/control_input.h"
 #include "core/model/model.h"
 #include "core/model/window_fit.h"
 #include "core/model/window_host.h"
 #include "core/setup/setup.h"
+#include "core/sound/soundtrack.h"
 
 namespace af {
 
@@ -46,6 +49,8 @@ struct SessionChanges {
     bool run_began = false;       // the frame on show is the first of a new run
     int frames_drawn = 0;         // frames of runs drawn: the last one is on show
     bool idle = false;            // everything asked for so far has been applied
+    bool switches = false;        // the sound or the voice was turned on or off
+    std::vector<std::int16_t> sound;  // samples to play, left and right in turn, at the session's rate
 };
 
 // One running program: the model, the acts applied in order (a run shown
@@ -70,8 +75,10 @@ public:
     bool press(std::string_view control, ControlPart part = ControlPart::Whole);
     bool act(const Act& act);
     // The frame on show has had its time: the next one, or the run's end
-    // and then what waited for it.
-    void frame_due() { runner_.frame_due(); }
+    // and then what waited for it. `run_seconds`, where the shell knows it:
+    // how long since the run's first frame went on show; where frames stayed
+    // on show longer than the shell said a frame lasts, the sound keeps up.
+    void frame_due(double run_seconds = 0);
     // The focus moved: a refused press is said again.
     void focus_moved() { narrator_.focus_moved(); }
     // Fits the layout to new room; a run under way keeps its size to its end.
@@ -81,6 +88,24 @@ public:
     // A picture of the views went to the clipboard or into a file: said so.
     enum class PictureTaken { Copied, Saved };
     void picture_taken(PictureTaken where);
+
+    // The extras' switches (the sound of the heights, the voice): off unless
+    // the setup turns them on; each turn is said. An extra that is no switch
+    // is never on.
+    void turn(Extra extra, bool on);
+    void toggle(Extra extra) { turn(extra, !is_on(extra)); }
+    bool is_on(Extra extra) const;
+    // What the shell plays at: its sample rate, and how long a frame of a
+    // run stays on its display, for which each frame sounds.
+    void set_sample_rate(int rate) { soundtrack_.set_sample_rate(rate); }
+    int sample_rate() const { return soundtrack_.sample_rate(); }
+    void set_frame_seconds(double seconds) { frame_seconds_ = seconds; }
+    // A run's tone is under way: more samples follow.
+    bool sound_continues() const { return soundtrack_.sounding(); }
+    // The shell has no sound device, or no voice for the language: said the
+    // first time only.
+    void no_sound_device();
+    void no_voice();
 
     bool busy() const { return runner_.busy(); }
     const Model& model() const { return model_; }
@@ -109,6 +134,8 @@ private:
     void began(const Act& act);
     void applied(const State& before, const Act& act, const ActResult& result, bool seen);
     void place(const FitRequest& room);
+    void sound_after(const Act& act, const ActResult& result);
+    HeightShares heights() const;
 
     SizeOnlyWindow unplaced_;
     Setup setup_;  // what the program was opened with
@@ -120,6 +147,11 @@ private:
     ReplayLog log_;
     long frames_drawn_ = 0;
     bool fit_due_ = false;
+    Soundtrack soundtrack_;
+    double frame_seconds_ = 1.0 / 60;
+    std::vector<Extra> switched_on_;
+    bool no_sound_device_said_ = false;
+    bool no_voice_said_ = false;
     SessionChanges changes_;
     std::vector<std::string> shown_captions_;  // as the shell last took them
 };

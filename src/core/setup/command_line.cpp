@@ -110,7 +110,10 @@ Scan scan(std::span<const std::string_view> arguments) {
         const auto field = std::find_if(setup_fields().begin(), setup_fields().end(),
                                         [&](const SetupField& f) { return f.option == name; });
         if (field != setup_fields().end()) {
-            const std::optional<std::string_view> given = take_value();
+            // A switch takes its value only after '=', so that "--sound ADDRESS"
+            // keeps the address; named alone, it is turned on.
+            const bool is_switch = field->kind == SetupField::Kind::Switch;
+            const std::optional<std::string_view> given = is_switch ? value.value_or(kSwitchOn) : take_value();
             if (!given) {
                 s.fail(UsageError::Kind::NeedsValue, name);
                 continue;

@@ -113,6 +113,14 @@ void take_field(const SetupField& field, const Given& given, ParsedSetup& parsed
         }
         return;
     }
+    case Kind::Switch:
+        if (value && (*value == kSwitchOn || *value == kSwitchOff)) {
+            parsed.setup.switches.emplace_back(field.name, *value == kSwitchOn);
+        } else {
+            const std::vector<std::string> choices{std::string(kSwitchOn), std::string(kSwitchOff)};
+            refusals.add(given.place, field.name, not_a_choice_text(shown, choices, refusals.language));
+        }
+        return;
     case Kind::Language:
         if (value && is_language_tag(*value)) {
             parsed.setup.lang = *value;

@@ -30,6 +30,12 @@ constexpr SetupField kFields[] = {
     {"t", "--time", "SECONDS", N_("the time on show, from {lowest} in steps of {step}"), Kind::Value, "time_spin"},
     // TRANSLATORS: --help's line for a setting; {languages} as in "de, es, fr or ja".
     {"lang", "--lang", "TAG", N_("the language, such as {languages}"), Kind::Language, ""},
+    // TRANSLATORS: --help's line for a setting; {choices} is "on or off", as typed.
+    {"sound", "--sound", "on|off", N_("hear each vector's height as a tone during a run: {choices}, on where the value is left out"),
+     Kind::Switch, "sound_button"},
+    // TRANSLATORS: --help's line for a setting; {choices} is "on or off", as typed.
+    {"voice", "--voice", "on|off", N_("speak what a screen reader is told, in a voice of the language: {choices}, on where the value is left out"),
+     Kind::Switch, "voice_button"},
 };
 // clang-format on
 

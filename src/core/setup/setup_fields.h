@@ -16,9 +16,9 @@ namespace af {
 // line both take it: the whole description of it, from which the address's
 // reader, the options, --help and the manual page follow. What it allows
 // is not written here: a value takes what its spin control's arrows reach,
-// a step the choices of its option buttons.
+// a step the choices of its option buttons, a switch on or off.
 struct SetupField {
-    enum class Kind : std::uint8_t { Value, Step, Language };
+    enum class Kind : std::uint8_t { Value, Step, Language, Switch };
     std::string_view name;        // in a query: "r1", "time_step"
     std::string_view option;      // on the command line: "--r1", "--time-step"
     std::string_view value_name;  // what --help calls its value: "LENGTH"
@@ -27,9 +27,14 @@ struct SetupField {
     // (the option of the step that governs it), {choices} and {languages}.
     std::string_view help;
     Kind kind;
-    // A value: its spin control; a step: its group of option buttons.
+    // A value: its spin control; a step: its group of option buttons; a
+    // switch: the control that turns it on and off (the extras' control).
     std::string_view control;
 };
+
+// A switch's value as typed; an option of a switch given alone turns it on.
+inline constexpr std::string_view kSwitchOn = "on";
+inline constexpr std::string_view kSwitchOff = "off";
 
 // Every field, in the order a setup is written.
 std::span<const SetupField> setup_fields();

@@ -43,7 +43,7 @@ std::int16_t step_for(const State& s, const SetupField& field) {
 }
 
 // The setup that brings the start state to this one.
-Setup setup_of(const State& s, std::optional<std::string_view> lang) {
+Setup setup_of(const State& s, std::optional<std::string_view> lang, std::span<const std::string_view> switched_on) {
     const State& start = start_state();
     Setup setup;
     std::vector<Quantity> unheld;  // quantities whose values no step writes
@@ -62,6 +62,10 @@ Setup setup_of(const State& s, std::optional<std::string_view> lang) {
         if (units && units != units_in(start, target)) setup.values.emplace_back(target, static_cast<float>(*units));
     }
     if (lang && is_language_tag(*lang)) setup.lang = std::string(*lang);
+    for (const SetupField& field : setup_fields()) {
+        const bool on = std::find(switched_on.begin(), switched_on.end(), field.name) != switched_on.end();
+        if (field.kind == Kind::Switch && on) setup.switches.emplace_back(field.name, true);
+    }
     return setup;
 }
 
@@ -95,12 +99,19 @@ std::string setup_query(const Setup& setup) {
         case Kind::Language:
             if (setup.lang && is_language_tag(*setup.lang)) write(field.name, *setup.lang);
             break;
+        case Kind::Switch:
+            if (const std::optional<bool> on = setup.switched(field.name)) {
+                write(field.name, std::string(*on ? kSwitchOn : kSwitchOff));
+            }
+            break;
         }
     }
     return query;
 }
 
-std::string setup_query(const State& s, std::optional<std::string_view> lang) { return setup_query(setup_of(s, lang)); }
+std::string setup_query(const State& s, std::optional<std::string_view> lang, std::span<const std::string_view> switched_on) {
+    return setup_query(setup_of(s, lang, switched_on));
+}
 
 std::string picture_file_name(const State& s) {
     std::string name = "angular-frequency";

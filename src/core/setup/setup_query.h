@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,10 @@ namespace af {
 // values need it: the state's own step when they lie on its grid, else the
 // coarsest option that holds them. A time that no single time step reaches
 // (5 ms, then steps of 2) is left out, and so is a language that is no tag.
-std::string setup_query(const State& s, std::optional<std::string_view> lang = std::nullopt);
+// The switches named in `switched_on` (by their fields' names) are written
+// "sound=on"; off is how every switch starts.
+std::string setup_query(const State& s, std::optional<std::string_view> lang = std::nullopt,
+                        std::span<const std::string_view> switched_on = {});
 
 // A setup as a query, its fields in the settings table's order, so that
 // parse_setup reads it back to the same setup.

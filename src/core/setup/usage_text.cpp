@@ -95,10 +95,12 @@ std::string wrapped(std::string first, int column, std::string_view text, int in
     return out + '\n';
 }
 
-// An option's line: its name and value, then its help from `help_column` on.
-std::string option_line(std::string_view option, std::string_view value_name, const std::string& help, int help_column) {
+// An option's line: its name and value ("--sound[=on|off]" where the value
+// may be left out), then its help from `help_column` on.
+std::string option_line(std::string_view option, std::string_view value_name, const std::string& help, int help_column,
+                        bool value_optional = false) {
     std::string start = std::string(kOptionIndent, ' ') + std::string(option);
-    if (!value_name.empty()) start += "=" + std::string(value_name);
+    if (!value_name.empty()) start += (value_optional ? "[=" : "=") + std::string(value_name) + (value_optional ? "]" : "");
     auto column = static_cast<int>(start.size());
     if (column + 2 > help_column) {
         start += '\n';
@@ -150,6 +152,8 @@ std::string field_help(const SetupField& field, const Language& l) {
         std::sort(tags.begin(), tags.end());
         return fill(help, {{"languages", choices_text(tags, l)}});
     }
+    case SetupField::Kind::Switch:
+        return fill(help, {{"choices", choices_text({std::string(kSwitchOn), std::string(kSwitchOff)}, l)}});
     }
     return std::string(help);
 }
@@ -206,7 +210,8 @@ std::string usage_text(const Language& l) {
     std::string text = fill(usage, {{"program", kProgramName}}) + "\n" + wrapped("", 0, what, 0);
     text += "\n" + wrapped("", 0, address, 0) + "\n" + std::string(options) + "\n";
     for (const SetupField& field : setup_fields()) {
-        text += option_line(field.option, field.value_name, field_help(field, l), kHelpColumn);
+        text += option_line(field.option, field.value_name, field_help(field, l), kHelpColumn,
+                            field.kind == SetupField::Kind::Switch);
     }
     for (const ProgramOption& option : program_options()) {
         const std::string help = fill(translate(l, option.help), {{"lowest", std::to_string(kPictureScales.lowest)},

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
 #include "core/session/session.h"
 #include "shells/desktop/frame_pacer.h"
 #include "shells/desktop/screen_fit.h"
+#include "shells/desktop/sound_and_voice.h"
 #include "shells/desktop/speech.h"
 #include "shells/desktop/window_controls.h"
 
@@ -33,6 +36,9 @@ public:
     double zoom() const { return session_.placement().zoom; }
     // Where the layout's top-left corner sits in the client area.
     QPoint layout_origin() const { return {session_.placement().offset.x, session_.placement().offset.y}; }
+    // Times the sound device ran dry during a run, and the locale of the voice found.
+    long sound_underruns() const { return sound_and_voice_.underruns(); }
+    QString voice_locale() const { return sound_and_voice_.voice_locale(); }
 
 signals:
     // Nothing under way and nothing waiting: every act so far has been applied.
@@ -40,17 +46,22 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void show_changes();
+    void open_menu(const QPoint& at);
 
     ScreenFit fit_;
     Session session_;
     WindowControls controls_;
     FramePacer pacer_;  // the clock of a run's frames
+    QElapsedTimer run_on_show_;  // since the run's first frame was put on screen
     Speech speech_;
+    SoundAndVoice sound_and_voice_;
+    std::function<void(Extra)> extra_;  // what each extra does here
 };
 
 }  // namespace af::desktop

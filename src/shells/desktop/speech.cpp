@@ -28,7 +28,7 @@ Speech::Speech(QWidget& window, Session& session, const WindowControls& controls
 // The window's widgets outlive this part of it, and their focus may still move.
 Speech::~Speech() { QObject::disconnect(focus_watch_); }
 
-void Speech::show(const SessionChanges& changes) {
+std::vector<std::string> Speech::show(const SessionChanges& changes) {
     std::vector<std::string> said = changes.said;
     // The new values first, so that what is said after them is the last word.
     if (changes.readings) {
@@ -44,6 +44,7 @@ void Speech::show(const SessionChanges& changes) {
         }
     }
     for (const std::string& sentence : said) announce(sentence);
+    return said;
 }
 
 void Speech::refresh() { update_readings(); }

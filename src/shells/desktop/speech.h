@@ -23,8 +23,9 @@ public:
     Speech(const Speech&) = delete;
     Speech& operator=(const Speech&) = delete;
 
-    // Says what the session said, after the readings it changed.
-    void show(const SessionChanges& changes);
+    // Says what the session said, after the readings it changed; returns
+    // the sentences as said, for a voice to say them too.
+    std::vector<std::string> show(const SessionChanges& changes);
     // The readings and descriptions afresh from the session.
     void refresh();
 

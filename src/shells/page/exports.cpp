@@ -28,6 +28,8 @@ std::vector<std::uint32_t> picture_rgba;
 std::array<std::int32_t, 3> picture_record{};
 // Address, width, height and the changed rectangle (x0, y0, x1, y1) of a view's pixels.
 std::array<std::int32_t, 7> view_record{};
+// Address and count of the samples of the last changes.
+std::array<std::int32_t, 2> sound_record{};
 
 std::array<double, 5> probe_values{};
 
@@ -105,7 +107,8 @@ EMSCRIPTEN_KEEPALIVE int af_press(const char* control, int part) {
     return session->press(control, static_cast<af::ControlPart>(part)) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void af_frame_due() { session->frame_due(); }
+// `run_seconds`: how long since the run's first frame was shown.
+EMSCRIPTEN_KEEPALIVE void af_frame_due(double run_seconds) { session->frame_due(run_seconds); }
 
 EMSCRIPTEN_KEEPALIVE void af_focus_moved() { session->focus_moved(); }
 
@@ -147,6 +150,36 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* af_view_pixels(int view) {
                    p.changed.x1,
                    p.changed.y1};
     return view_record.data();
+}
+
+// The samples of the last af_take_changes, 16-bit stereo, left and right in
+// turn: their address and their count.
+EMSCRIPTEN_KEEPALIVE const std::int32_t* af_sound() {
+    sound_record = {static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(last_changes.sound.data())),
+                    static_cast<std::int32_t>(last_changes.sound.size())};
+    return sound_record.data();
+}
+
+// The rate the page's audio plays at, and how long a frame stays on its display.
+EMSCRIPTEN_KEEPALIVE void af_sound_output(int sample_rate, double frame_seconds) {
+    session->set_sample_rate(sample_rate);
+    session->set_frame_seconds(frame_seconds);
+}
+
+// `which`: 0 the sound, 1 the voice; turned on or off, and said so.
+EMSCRIPTEN_KEEPALIVE void af_toggle(int which) { session->toggle(which == 1 ? af::Extra::Voice : af::Extra::Sound); }
+
+EMSCRIPTEN_KEEPALIVE int af_is_on(int which) {
+    return session->is_on(which == 1 ? af::Extra::Voice : af::Extra::Sound) ? 1 : 0;
+}
+
+// The page found no sound output (0) or no voice of its language (1): said once.
+EMSCRIPTEN_KEEPALIVE void af_missing(int which) {
+    if (which == 1) {
+        session->no_voice();
+    } else {
+        session->no_sound_device();
+    }
 }
 
 // The caption sizing search for a control, a probe at a time: its stage,

@@ -80,7 +80,7 @@
       wordsJson: core.cwrap('af_words_json', 'string', []),
       readingsJson: core.cwrap('af_readings_json', 'string', []),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
-      frameDue: core.cwrap('af_frame_due', null, []),
+      frameDue: core.cwrap('af_frame_due', null, ['number']),
       focusMoved: core.cwrap('af_focus_moved', null, []),
       refit: core.cwrap('af_refit', null, ['number', 'number', 'number']),
       busy: core.cwrap('af_busy', 'number', []),
@@ -95,6 +95,11 @@
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
       captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
+      sound: core.cwrap('af_sound', 'number', []),
+      soundOutput: core.cwrap('af_sound_output', null, ['number', 'number']),
+      toggle: core.cwrap('af_toggle', null, ['number']),
+      isOn: core.cwrap('af_is_on', 'number', ['number']),
+      missing: core.cwrap('af_missing', null, ['number']),
     };
     const parts = { whole: 0, up: 1, down: 2 };
     // The core's caption sizing search: a probe is its stage, size, low and high, and whether it is done.
@@ -156,6 +161,8 @@
     let frameOnShowUnseen = false;  // a press drew a run's first frame; it has not been shown yet
     let framesShown = 0;
     let framesDrawn = 0;  // drawn since the last animation frame
+    let runShownAt = 0;  // the animation frame's time at which the run's first frame was shown
+    let runBegan = false;  // a run's first frame is drawn, to be shown in this animation frame or the next
     const frameTimes = [];
     let lastFrameTime;
 
@@ -173,10 +180,16 @@
         requestFrame();
         return;
       }
+      if (lastFrameTime !== undefined) display.add(time - lastFrameTime);
       lastFrameTime = time;
+      tellSoundOutput();
       if (frameOnShowUnseen) frameOnShowUnseen = false;
-      else api.frameDue();
+      else api.frameDue((time - runShownAt) / 1000);
       show();
+      if (runBegan) {
+        runBegan = false;
+        runShownAt = time;
+      }
       if (framesDrawn) {
         framesShown += framesDrawn;
         framesDrawn = 0;
@@ -196,6 +209,7 @@
     }
 
     function press(name, part) {
+      tellSoundOutput();
       if (api.press(name, parts[part])) frameOnShowUnseen = true;
       show();
       requestFrame();
@@ -272,9 +286,16 @@
       }
     });
 
-    // What the core has changed: the layout, the views' pixels, the texts.
+    // The sound and the voice, off unless the address turns them on.
+    const ears = wireSoundAndVoice(core, api, words.keys, () => show());
+    const { display, tellSoundOutput } = ears;
+
+    // What the core has changed: the layout, the views' pixels, the texts,
+    // the sound. Returns the changes.
     function show() {
       const changes = JSON.parse(api.takeChanges());
+      if (changes.run_began) runBegan = true;
+      ears.hear(changes);
       if (changes.layout) {
         layout = JSON.parse(api.layoutJson());
         ui.place(layout);
@@ -283,6 +304,7 @@
       showTexts(changes);
       framesDrawn += changes.frames;
       if (!api.busy()) keepAddress();
+      return changes;
     }
 
     function copyView(name, index) {
@@ -333,6 +355,12 @@
       const picture = document.getElementById('picture_button');
       picture.setAttribute('aria-label', words.picture);
       picture.title = words.picture_key;
+      for (const name of ['sound', 'voice']) {
+        const button = document.getElementById(`${name}_button`);
+        button.setAttribute('aria-label', words[name]);
+        button.title = words[`${name}_key`];
+      }
+      document.getElementById('sound_notice').querySelector('button').setAttribute('aria-label', words.close);
       const notice = document.getElementById('setup_notice');
       notice.querySelector('p').textContent = words.setup_refused;
       notice.querySelector('button').setAttribute('aria-label', words.close);
@@ -367,6 +395,7 @@
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),
       zoom: () => layout.zoom,
+      sound: ears.hooks,
       picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
     // Ready means drawn. The browser asks for the embedded fonts as it lays

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/acts/spoken_text.h"
+#include "core/extras/extras.h"
 #include "core/language/choose_language.h"
 #include "core/model/font_faces.h"
 #include "core/model/layout.h"
@@ -60,6 +61,11 @@ constexpr ControlSpec kFullScreenButton{
     .name = "full_screen", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 120, 255, 255}};
 constexpr ControlSpec kPictureButton{
     .name = "picture_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 420, 255, 255}};
+// The sound (F2) and voice (F4) switches below them.
+constexpr ControlSpec kSoundButton{
+    .name = "sound_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 720, 255, 255}};
+constexpr ControlSpec kVoiceButton{
+    .name = "voice_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 1020, 255, 255}};
 
 void write_box(JsonText& json, const Rect& box) {
     json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
@@ -102,12 +108,21 @@ void write_readings(JsonText& json, const Session& session) {
     json.end_object();
 }
 
+void write_switches(JsonText& json, const Session& session) {
+    json.key("switches").begin_object().key("sound").value(session.is_on(Extra::Sound));
+    json.key("voice").value(session.is_on(Extra::Voice)).end_object();
+}
+
 void write_words(JsonText& json, const Language& language) {
     const PageWords words = page_words(language);
     json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
     json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
     json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
     json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
+    json.key("sound").value(words.sound).key("sound_key").value(words.sound_key);
+    json.key("voice").value(words.voice).key("voice_key").value(words.voice_key);
+    json.key("keys").begin_object().key("sound").value(extra_row(Extra::Sound).key);
+    json.key("voice").value(extra_row(Extra::Voice).key).end_object();
     json.key("close").value(words.close).key("no_webassembly").value(words.no_webassembly);
     json.key("no_javascript").value(words.no_javascript).key("could_not_start").value(words.could_not_start);
     json.end_object();
@@ -143,7 +158,7 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.end_object();
     }
     json.end_array();
-    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton}) {
+    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton, &kSoundButton, &kVoiceButton}) {
         json.key(button->name).begin_object().key("parent").value(button->parent);
         write_box(json, control_box(*button, placement.zoom, placement.offset));
         json.end_object();
@@ -173,11 +188,22 @@ std::string rows_json() {
 std::string changes_json(const Session& session, const SessionChanges& changes) {
     JsonText json;
     json.begin_object().key("layout").value(changes.placement).key("frames").value(changes.frames_drawn);
+    if (changes.run_began) json.key("run_began").value(true);
     write_captions(json, changes.captions);
     if (changes.readings) write_readings(json, session);
     json.key("said").begin_array();
     for (const std::string& text : changes.said) json.value(text);
-    json.end_array().end_object();
+    json.end_array();
+    // What the voice says of them: one utterance, so that the last does not cut off the first.
+    std::string spoken;
+    for (const std::string& text : changes.said) spoken = value_then(spoken, text, session.language());
+    if (!spoken.empty()) json.key("spoken").value(spoken);
+    if (!changes.sound.empty()) {
+        json.key("samples").value(static_cast<double>(changes.sound.size()));
+        json.key("sound_continues").value(session.sound_continues());
+    }
+    if (changes.switches) write_switches(json, session);
+    json.end_object();
     return json.text();
 }
 
@@ -188,7 +214,9 @@ std::string readings_json(const Session& session) {
     write_readings(json, session);
     json.key("chosen").begin_array();
     for (const std::string_view name : session.chosen_options()) json.value(name);
-    json.end_array().end_object();
+    json.end_array();
+    write_switches(json, session);
+    json.end_object();
     return json.text();
 }
 

@@ -18,6 +18,10 @@ struct PageWords {
     std::string full_screen_key;
     std::string picture;
     std::string picture_key;
+    std::string sound;       // the sound and voice buttons: their names and tooltips with their keys
+    std::string sound_key;
+    std::string voice;
+    std::string voice_key;
     std::string setup_refused;
     std::string close;
     std::string no_webassembly;

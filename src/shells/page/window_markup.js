@@ -69,5 +69,12 @@ function windowMarkup(layout, texts, words) {
     title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
     '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
     '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
-  return inWindow.map(element).join('\n') + '\n' + fullScreen + '\n' + picture;
+  // The switches: toggle buttons, pressed while on.
+  const toggle = (id, label, title, icon) => `<button${attributes({ type: 'button', id, 'aria-label': label, title,
+    'aria-pressed': 'false', style: styleText(styles.get(id)) })}><svg viewBox="0 0 16 16" aria-hidden="true">${icon}</svg></button>`;
+  const sound = toggle('sound_button', words.sound, words.sound_key,
+    '<path d="M2 6h3l4-3.5v11L5 10H2z" fill="#202020"/><path d="M11 5.5q2 2.5 0 5M12.8 3.5q3.6 4.5 0 9" fill="none" stroke="#202020"/>');
+  const voice = toggle('voice_button', words.voice, words.voice_key,
+    '<path d="M1.5 2.5h13v8h-7l-4 3.5v-3.5h-2z" fill="none" stroke="#202020"/><path d="M4 5.5h8M4 7.5h5" stroke="#202020"/>');
+  return [...inWindow.map(element), fullScreen, picture, sound, voice].join('\n');
 }

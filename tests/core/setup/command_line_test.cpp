@@ -49,6 +49,11 @@ TEST(CommandLine, ActionsAndUsageErrors) {
     EXPECT_TRUE(picture.run);
     EXPECT_EQ(picture.scale, 2);
     EXPECT_EQ(picture.opening.setup.value({af::Quantity::Length, 1}), 5.0f);
+    // A switch named alone is on, and takes no argument after it.
+    const af::CommandLine switches = parse({"--sound", "r1=5", "--voice=off"});
+    EXPECT_EQ(switches.opening.setup.switched("sound"), true);
+    EXPECT_EQ(switches.opening.setup.switched("voice"), false);
+    EXPECT_EQ(switches.opening.setup.value({af::Quantity::Length, 0}), 5.0f);
 
     const std::pair<std::vector<std::string_view>, std::string> errors[] = {
         {{"--bogus"}, "unknown option '--bogus'"},
@@ -63,6 +68,7 @@ TEST(CommandLine, ActionsAndUsageErrors) {
         {{"--picture=x.png", "--scale=9"}, "--scale: must be a whole number from 1 to 8"},
         {{"--picture"}, "--picture: needs the name of the PNG file to write"},
         {{"--help=yes"}, "--help: takes no value"},
+        {{"--voice=loud"}, "--voice: must be on or off"},
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
         {{"--bo\xcegus"}, "unknown option '--bo?gus'"},  // a byte that is no UTF-8
         {{"--bogus", "--r1=16"}, "unknown option '--bogus'"},  // a usage error before a refused field

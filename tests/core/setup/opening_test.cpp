@@ -44,6 +44,10 @@ TEST(Opening, TheCommandLineSaysItsRefusalsInTheChosenLanguage) {
         {{"--r1"}, {"ja"}, "ja", fill(translate(language("ja"), "{option}: needs a value"), {{"option", "--r1"}})},
         {{"--picture=a.png", "--scale=9", "--lang=fr"}, {}, "fr",
          field_sentence("fr", "--scale", kWhole, {{"lowest", "1"}, {"highest", "8"}})},
+        // A switch is on or off, as typed in every language.
+        {{"--voice=an"}, {"de"}, "de",
+         field_sentence("de", "--voice", "must be {choices}",
+                        {{"choices", fill(translate(language("de"), "{list} or {last}"), {{"list", "on"}, {"last", "off"}})}})},
     };
     for (const Case& c : cases) {
         const CommandLine line = parse_command_line(c.arguments, c.environment);
@@ -92,6 +96,8 @@ TEST(Opening, HelpTakesItsBoundsAndChoicesFromTheControls) {
              "      --omega-step=STEP    the angular-frequency step: 1, 0.5 or 0.1\n",
              "      --time=SECONDS       the time on show, from 0 in steps of --time-step\n",
              "      --lang=TAG           the language, such as de, es, fr or ja\n",
+             "      --sound[=on|off]     hear each vector's height as a tone during a run: on\n"
+             "                             or off, on where the value is left out\n",
              "      --scale=N              with --picture: N times the laid-out size (1 to\n"
              "                               8), drawn afresh\n",
          }) {

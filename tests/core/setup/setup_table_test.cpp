@@ -23,6 +23,7 @@ struct Case {
     int frequency_step;
     std::vector<SetupRefusal> refused;
     std::string lang = "";
+    std::optional<bool> sound{};
 };
 
 const std::vector<std::string> kStart = {"0", "10", "10", "2", "4"};
@@ -30,7 +31,7 @@ const std::string kR1 = "r1: must be a whole number from 1 to 15";
 const std::string kOmega2 = "omega2: must be a whole number from 1 to 10";
 const std::string kTime = "t: must be a number from 0 to 16777.21 in steps of 0.01";
 const std::string kSettings =
-    "is not a setting; the settings are r1, r2, omega1, omega2, time_step, omega_step, t and lang";
+    "is not a setting; the settings are r1, r2, omega1, omega2, time_step, omega_step, t, lang, sound and voice";
 
 // A query of exactly `length` characters: r1=5, then an unknown field padded out.
 std::string padded(std::size_t length) { return "r1=5&x=" + std::string(length - 7, 'a'); }
@@ -77,6 +78,9 @@ const Case kCases[] = {
      {{"colour", "colour: " + kSettings}, {"?", "?: " + kSettings}}},
     {"lang=deutsch&lang=pt_BR", kStart, 10, 10, {{"lang", "lang: is given more than once"}}},
     {"lang=pt_BR", kStart, 10, 10, {{"lang", "lang: must be a language tag such as de, ja or pt-BR"}}},
+    {"sound=on&voice=loud", kStart, 10, 10, {{"voice", "voice: must be on or off"}}, "", true},
+    {"sound=off&sound=on", kStart, 10, 10, {{"sound", "sound: is given more than once"}}},
+    {"sound=ON", kStart, 10, 10, {{"sound", "sound: must be on or off"}}},
     {padded(2000), {"0", "5", "10", "2", "4"}, 10, 10, {{"x", "x: " + kSettings}}},
     {padded(2001), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
     {padded(10000), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
@@ -97,6 +101,7 @@ TEST(SetupTable, EachQueryGivesItsStateAndItsRefusals) {
         EXPECT_EQ(m.state.time_step_ms, c.time_step_ms);
         EXPECT_EQ(m.state.frequency_step, c.frequency_step);
         EXPECT_EQ(parsed.setup.lang.value_or(""), c.lang);
+        EXPECT_EQ(parsed.setup.switched("sound"), c.sound);
         EXPECT_EQ(parsed.refused, c.refused);
     }
 }

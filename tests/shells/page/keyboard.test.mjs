@@ -31,9 +31,8 @@ for (const engine of engines()) {
         if (id) seen.push(id);
       }
       await close(session);
-      const expected = tabStops();
-      // The page's own buttons (full screen, picture) come after the window's controls.
-      assert.deepEqual(seen.filter((id) => id !== 'full_screen' && id !== 'picture_button'), expected, `focus went ${seen.join(', ')}`);
+      // The page's own buttons (full screen, picture, sound, voice) come after the window's controls.
+      assert.deepEqual(seen, [...tabStops(), 'full_screen', 'picture_button', 'sound_button', 'voice_button'], `focus went ${seen.join(', ')}`);
     });
 
     test('spins step with the arrow keys', async () => {

@@ -31,7 +31,7 @@ for (const engine of engines(['chromium'])) {
       assert.equal(notice.hidden, false);
       assert.equal(notice.role, 'status');
       assert.deepEqual(notice.items, ['time_step: must be 0.01, 0.005 or 0.002',
-        '?b?bold: is not a setting; the settings are r1, r2, omega1, omega2, time_step, omega_step, t and lang']);
+        '?b?bold: is not a setting; the settings are r1, r2, omega1, omega2, time_step, omega_step, t, lang, sound and voice']);
       assert.ok(!notice.markup.includes('<b>'), 'no markup from the address');
       await close(page);
     });

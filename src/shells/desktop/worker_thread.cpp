@@ -1,0 +1,16 @@
+#include "shells/desktop/worker_thread.h"
+
+namespace af::desktop {
+
+void start_worker(QThread& thread, QObject* worker) {
+    worker->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+    thread.start();
+}
+
+void end_worker(QThread& thread) {
+    thread.quit();
+    if (!thread.wait(3000)) thread.terminate();
+}
+
+}  // namespace af::desktop
