@@ -27,7 +27,7 @@ void start_up(Model& m) {
     for (Label& label : m.axis_labels) label.caption = fill(axis, {{"seconds", signed_text(s.span_seconds, m.language)}});
 
     s.view_extent = 15;
-    m.range_label.caption = plain_text(s.view_extent);
+    m.range_label.caption = plain_text(s.view_extent, m.language);
 
     s.length[0] = 10;
     s.length[1] = 10;
