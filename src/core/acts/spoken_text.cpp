@@ -137,7 +137,7 @@ std::string seconds_text(double n, bool words, const Language& l) {
 std::string times_text(double n, const Language& l) {
     // TRANSLATORS: a vector turned once in a run, as in "vector 1 turned once".
     if (n == 1) return std::string(translate(l, "once"));
-    // TRANSLATORS: a vector turned twice in a run, as in "vector 2 twice".
+    // TRANSLATORS: a vector turned twice in a run, as in "vector 2 turned twice".
     if (n == 2) return std::string(translate(l, "twice"));
     const std::string count = count_number(n, true, l);
     if (whole(n)) {
@@ -158,9 +158,10 @@ std::string frequency_text(const std::string& number, const Language& l) {
 }
 
 std::string marker_text(const State& s, int vector, const Language& l) {
-    // TRANSLATORS: where the marker of a wave view is: the time on show and the vector's height.
-    return fill(translate(l, "now at {time} s, height {height}"),
-                {{"time", plain_text(seconds(s), l)}, {"height", tenths(vector_tip(s, vector).y, l)}});
+    // TRANSLATORS: where the marker of a wave view is: the time on show, {time} as in "0.02 seconds",
+    // and the vector's height (its displacement).
+    return fill(translate(l, "now at {time}, height {height}"),
+                {{"time", seconds_text(seconds(s), false, l)}, {"height", tenths(vector_tip(s, vector).y, l)}});
 }
 
 std::string sine_text(const State& s, int vector, const Language& l) {
@@ -253,8 +254,9 @@ ControlSpeech control_speech(std::string_view control, const Language& language)
 }
 
 std::string circle_description(const State& s, const Language& language) {
-    // TRANSLATORS: the first sentence of the circle view's description: the time on show, in seconds.
-    std::string text = fill(translate(language, "t {time} s."), {{"time", plain_text(seconds(s), language)}});
+    // TRANSLATORS: the first sentence of the circle view's description: the time on show, {time} as
+    // in "0.02 seconds".
+    std::string text = fill(translate(language, "Time {time}."), {{"time", seconds_text(seconds(s), false, language)}});
     if (s.static_layer_due) {
         // A run ends with the moving layer taken off: only the circles are left.
         const std::string first = plain_text(s.length.at(0), language);
@@ -266,7 +268,7 @@ std::string circle_description(const State& s, const Language& language) {
         }
         const std::string_view circles =
             // TRANSLATORS: the circle view after a run: only the two circles are drawn; the sentence
-            // follows "t 0 s.".
+            // follows "Time 0 seconds.".
             translate(language, "Circles of radius {radius_1} and {radius_2}; the vectors show again at the next step.");
         return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", plain_text(s.length.at(1), language)}});
     }
@@ -275,13 +277,13 @@ std::string circle_description(const State& s, const Language& language) {
         degrees = std::round(degrees);
         if (degrees >= 360) degrees -= 360;
         const std::string_view sentence =
-            // TRANSLATORS: a sentence of the circle view's description for each vector, after "t 0.02 s.";
+            // TRANSLATORS: a sentence of the circle view's description for each vector, after "Time 0.02 seconds.";
             // its form follows {angle}, a whole number of degrees from 0 to 359. English says "degrees"
             // in both forms.
             translate_plural(language, "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              plural_count(degrees));
-        text += " " + fill(sentence, {{"index", std::to_string(i + 1)},
+        text += " " + fill(sentence, {{"index", plain_text(i + 1, language)},
                                       {"length", plain_text(s.length.at(i), language)},
                                       {"angle", plain_text(degrees, language)},
                                       {"height", tenths(vector_tip(s, i).y, language)}});
@@ -298,12 +300,12 @@ std::string wave_description(const State& s, int vector, TraceReach trace, const
     if (trace.whole_run) {
         text = sine_text(s, vector, language);
     } else if (latest > 0) {
-        // TRANSLATORS: a wave view after steps by hand: how far the dots reach, in seconds.
-        text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time} s"),
-                    {{"amplitude", amplitude}, {"time", plain_text(latest / s.ms_per_second, language)}});
+        // TRANSLATORS: a wave view after steps by hand: how far the dots reach, {time} as in "0.5 seconds".
+        text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time}"),
+                    {{"amplitude", amplitude}, {"time", seconds_text(latest / s.ms_per_second, false, language)}});
     } else {
         // TRANSLATORS: a wave view with its one dot at time 0.
-        text = fill(translate(language, "amplitude {amplitude}; traced at 0 s only"), {{"amplitude", amplitude}});
+        text = fill(translate(language, "amplitude {amplitude}; traced at time 0 only"), {{"amplitude", amplitude}});
     }
     // After a run the marker is off until the next step.
     if (s.static_layer_due) return text;
@@ -322,8 +324,9 @@ std::string run_end_text(const State& s, const Language& language) {
         // TRANSLATORS: said at the end of a run with one vector in use; {turns_1} as in "once", "1.5 times".
         return fill(translate(language, "run ended: vector 1 turned {turns_1}; time back to 0"), {{"turns_1", first}});
     }
-    // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times".
-    return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 {turns_2}; time back to 0"),
+    // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times";
+    // each half has its verb, so that the two numbers are never heard side by side.
+    return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 turned {turns_2}; time back to 0"),
                 {{"turns_1", first}, {"turns_2", times_text(turns_in_span(s, 1), language)}});
 }
 

@@ -26,7 +26,7 @@ std::string repeated_text(std::string_view field, const Language& language = Lan
 // "colour: is not a setting; the settings are r1, r2, ... and lang"
 std::string unknown_text(std::string_view field, const std::vector<std::string_view>& known,
                          const Language& language = Language());
-// Said of the whole setup: "the setup is longer than 2000 characters, so
+// Said of the whole setup: "the setup is longer than 2,000 characters, so
 // none of it was taken"
 std::string too_long_text(std::size_t limit, const Language& language = Language());
 

@@ -78,8 +78,8 @@ const Case kCases[] = {
     {"lang=deutsch&lang=pt_BR", kStart, 10, 10, {{"lang", "lang: is given more than once"}}},
     {"lang=pt_BR", kStart, 10, 10, {{"lang", "lang: must be a language tag such as de, ja or pt-BR"}}},
     {padded(2000), {"0", "5", "10", "2", "4"}, 10, 10, {{"x", "x: " + kSettings}}},
-    {padded(2001), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
-    {padded(10000), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
+    {padded(2001), kStart, 10, 10, {{"", "the setup is longer than 2,000 characters, so none of it was taken"}}},
+    {padded(10000), kStart, 10, 10, {{"", "the setup is longer than 2,000 characters, so none of it was taken"}}},
 };
 // clang-format on
 

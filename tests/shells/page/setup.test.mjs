@@ -49,7 +49,7 @@ for (const engine of engines(['chromium'])) {
       const long = await open(browser, { query: `r1=5&x=${'a'.repeat(3000)}` });
       assert.equal(await text(long, 'r1_value'), '10');
       assert.deepEqual(await long.evaluate(() => [...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent)),
-        ['the setup is longer than 2000 characters, so none of it was taken']);
+        ['the setup is longer than 2,000 characters, so none of it was taken']);
       await close(long);
       const plain = await open(browser);
       assert.equal(await plain.evaluate(() => document.getElementById('setup_notice').hidden), true);

@@ -129,7 +129,7 @@ class ScreenReader(unittest.TestCase):
         self.assertTrue(pump(10, lambda: len(self.notes) >= 2), self.notes)
         self.assertEqual(self.notes, [
             "running one second of time",
-            "run ended: vector 1 turned once, vector 2 twice; time back to 0"])
+            "run ended: vector 1 turned once, vector 2 turned twice; time back to 0"])
         self.assertTrue(pump(3, lambda: self.control("wave view of vector 2").description.startswith("sine")))
         self.assertEqual(self.control("wave view of vector 2").description,
                          "sine curve, amplitude 14, two periods in one second, starting at 0 and rising")
