@@ -68,9 +68,12 @@ void write_box(JsonText& json, const Rect& box) {
 // CSS pixels per point: 96 pixels an inch, 72 points.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-void write_font(JsonText& json, const FontSpec& font, double zoom) {
+void write_font(JsonText& json, const FontSpec& font, double zoom, const Language& language) {
     const FontFace* face = font_face(font.name);
-    json.key("font").begin_object().key("family").value(font.name);
+    // The language's own face first, where it has one; the layout's font, as embedded, after it.
+    json.key("font").begin_object().key("families").begin_array();
+    if (const FontFace* own = language_face(font.name, language.tag())) json.value(page_family(*own));
+    json.value(font.name).end_array();
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint * zoom).key("italic").value(font.italic);
     json.end_object();
@@ -102,7 +105,8 @@ void write_readings(JsonText& json, const Session& session) {
 
 void write_words(JsonText& json, const Language& language) {
     const PageWords words = page_words(language);
-    json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
+    json.begin_object().key("lang").value(language.tag()).key("dir").value(language.right_to_left() ? "rtl" : "ltr");
+    json.key("title").value(words.title);
     json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
     json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
     json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
@@ -128,8 +132,9 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.begin_object();
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
         json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
+        if (caption_right_to_left(c, language)) json.key("dir").value("rtl");
         write_box(json, control_box(c, placement.zoom, placement.offset));
-        if (c.font) write_font(json, *c.font, placement.zoom);
+        if (c.font) write_font(json, *c.font, placement.zoom, language);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
         if (c.back) json.key("back").value(css_colour(*c.back));
         json.key("order").value(place_of(c)).key("holds").value(holds_children(c));
