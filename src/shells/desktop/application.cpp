@@ -38,6 +38,8 @@ Language chosen_language(const std::optional<std::string>& asked) {
 
 void prepare_application(const Language& language) {
     QApplication::setApplicationName("angular-frequency");
+    // Dialogs, menus and the toolkit's own texts read as the language does.
+    QGuiApplication::setLayoutDirection(language.right_to_left() ? Qt::RightToLeft : Qt::LeftToRight);
     // Window systems show it beside or instead of the window's title.
     QApplication::setApplicationDisplayName(qstring(translate(language, kWindowCaption)));
     // Lets the desktop match the window with its launcher and icon.

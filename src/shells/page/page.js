@@ -118,7 +118,8 @@
     // measured now, in stand-in fonts, they would be searched for nothing, at
     // the cost of the first frame; the fonts' block period hides the text
     // until they are in.
-    ui.place(layout, { written: laidOut, fit: !translated });
+    // A language may set its captions in faces of its own: its styles are written.
+    ui.place(layout, { written: laidOut && !translated, fit: !translated });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) showRefused(refused);
@@ -297,6 +298,7 @@
     // picks its voice.
     function showWords(words) {
       document.documentElement.lang = words.lang;
+      document.documentElement.dir = words.dir;
       document.title = words.title;
       root.setAttribute('aria-label', words.title);
       const fullScreen = document.getElementById('full_screen');
