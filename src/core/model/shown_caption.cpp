@@ -8,18 +8,25 @@ std::string shown_caption(const ControlSpec& control, const Language& language) 
     return std::string(translate(language, "caption", caption));
 }
 
-bool caption_right_to_left(const ControlSpec& control, const Language& language) {
-    if (!language.right_to_left() || !control.font) return false;
+CaptionKind caption_kind(const ControlSpec& control) {
     switch (control.kind) {
     case ControlKind::Group:
     case ControlKind::PushButton:
-        return !control.caption.empty();
+        return CaptionKind::Words;
     case ControlKind::Label:
-        // Of the labels, the time axes' show words: start-up writes them from a message.
-        return control.name == "axis_label_1" || control.name == "axis_label_2";
+        // Start-up writes the time axes from a message, the range and the
+        // values as numbers; the other labels stand as laid out.
+        if (control.name == "axis_label_1" || control.name == "axis_label_2") return CaptionKind::Words;
+        if (control.name == "range_label" || control.caption.empty()) return CaptionKind::Number;
+        return CaptionKind::Symbol;
     default:
-        return false;
+        return CaptionKind::Number;
     }
+}
+
+bool caption_right_to_left(const ControlSpec& control, const Language& language) {
+    return language.right_to_left() && control.font && !control.caption.empty() &&
+           caption_kind(control) == CaptionKind::Words;
 }
 
 }  // namespace af

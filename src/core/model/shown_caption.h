@@ -12,10 +12,16 @@ namespace af {
 // language's digits and decimal separator, and a symbol ("t=", "π", "【S】") as laid out.
 std::string shown_caption(const ControlSpec& control, const Language& language);
 
-// Whether a control's caption is set right to left: words (a button's, a
-// group's title, the time axis's) in a language written so. Numbers and
-// symbols ("0,005", "t=", "ω1=", "【S】") keep their order in every language,
-// and no control moves in its box.
+// What a caption is: words from the catalogue (a button's, a group's title,
+// the time axes'), a number the language writes in its digits (an option's,
+// a value label's), or a symbol of the layout that stands as laid out in
+// every language ("t=", "ω1=", "π", "【S】"), in the layout's own fonts.
+enum class CaptionKind { Words, Number, Symbol };
+CaptionKind caption_kind(const ControlSpec& control);
+
+// Whether a control's caption is set right to left: words in a language
+// written so. Numbers and symbols keep their order in every language, and no
+// control moves in its box.
 bool caption_right_to_left(const ControlSpec& control, const Language& language);
 
 }  // namespace af

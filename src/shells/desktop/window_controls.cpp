@@ -131,7 +131,10 @@ void WindowControls::place(const Placement& placement) {
     style_->set_zoom(placement.zoom);
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
-        if (c->font) fit_caption(*widget, layout_font(*c->font, model_.language), placement.zoom, model_.language);
+        if (!c->font) continue;
+        // A symbol stands in the layout's own font in every language.
+        const Language& face = caption_kind(*c) == CaptionKind::Symbol ? Language() : model_.language;
+        fit_caption(*widget, layout_font(*c->font, face), placement.zoom, model_.language);
     }
 }
 

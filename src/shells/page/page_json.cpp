@@ -68,11 +68,14 @@ void write_box(JsonText& json, const Rect& box) {
 // CSS pixels per point: 96 pixels an inch, 72 points.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
-void write_font(JsonText& json, const FontSpec& font, double zoom, const Language& language) {
+void write_font(JsonText& json, const ControlSpec& c, double zoom, const Language& language) {
+    const FontSpec& font = *c.font;
     const FontFace* face = font_face(font.name);
-    // The language's own face first, where it has one; the layout's font, as embedded, after it.
+    // The language's own face first, where it has one, but for a symbol; the
+    // layout's font, as embedded, after it.
     json.key("font").begin_object().key("families").begin_array();
-    if (const FontFace* own = language_face(font.name, language.tag())) json.value(page_family(*own));
+    const FontFace* own = language_face(font.name, language.tag());
+    if (own && caption_kind(c) != CaptionKind::Symbol) json.value(page_family(*own));
     json.value(font.name).end_array();
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint * zoom).key("italic").value(font.italic);
@@ -134,7 +137,7 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
         if (caption_right_to_left(c, language)) json.key("dir").value("rtl");
         write_box(json, control_box(c, placement.zoom, placement.offset));
-        if (c.font) write_font(json, *c.font, placement.zoom, language);
+        if (c.font) write_font(json, c, placement.zoom, language);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
         if (c.back) json.key("back").value(css_colour(*c.back));
         json.key("order").value(place_of(c)).key("holds").value(holds_children(c));

@@ -71,6 +71,10 @@ TEST(PageCore, TheLayoutCarriesTheSharedRules) {
     EXPECT_NE(row("run_button").find(R"("families":["AF Caption ar Sans","ＭＳ Ｐゴシック"])"), std::string::npos);
     EXPECT_EQ(row("time_step_0.01").find(R"("dir")"), std::string::npos) << row("time_step_0.01");
     EXPECT_EQ(row("r1_caption").find(R"("dir")"), std::string::npos) << row("r1_caption");
+    // A symbol stands in the layout's font; a number in the language's digits takes its face.
+    EXPECT_NE(row("omega1_caption").find(R"("families":["ＭＳ Ｐ明朝"])"), std::string::npos) << row("omega1_caption");
+    EXPECT_NE(row("time_value").find(R"("families":["AF Caption ar Serif","Times New Roman"])"), std::string::npos)
+        << row("time_value");
 }
 
 TEST(JsonText, EscapesAndSeparates) {
