@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdlib>
 #include <string_view>
 
@@ -38,8 +40,16 @@ Language chosen_language(const std::optional<std::string>& asked) {
 
 void prepare_application(const Language& language) {
     QApplication::setApplicationName("angular-frequency");
-    // Dialogs, menus and the toolkit's own texts read as the language does.
+    // Dialogs, menus and the toolkit's own texts read as the language does,
+    // in its words where Debian's translations of the toolkit have them.
     QGuiApplication::setLayoutDirection(language.right_to_left() ? Qt::RightToLeft : Qt::LeftToRight);
+    static QTranslator toolkit;
+    const QString tag = qstring(language.tag()).replace('-', '_');
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!language.is_layouts_own() &&
+        (toolkit.load("qtbase_" + tag, folder) || toolkit.load("qtbase_" + tag.section('_', 0, 0), folder))) {
+        QCoreApplication::installTranslator(&toolkit);
+    }
     // Window systems show it beside or instead of the window's title.
     QApplication::setApplicationDisplayName(qstring(translate(language, kWindowCaption)));
     // Lets the desktop match the window with its launcher and icon.
