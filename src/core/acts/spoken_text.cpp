@@ -90,6 +90,9 @@ constexpr std::array<std::string_view, 11> kNumberWords{
 
 double seconds(const State& s) { return s.time_ms / s.ms_per_second; }
 
+// A number as a screen reader says it, in the language's digits.
+std::string spoken_number(double value, const Language& l) { return l.spoken_numeral(plain_text(value)); }
+
 // Turns of vector i in the wave views' time span, which are also the periods
 // its trace shows: at n pi per second (as its label reads) a vector turns
 // n / 2 times a second, one turn being 2 pi.
@@ -107,7 +110,7 @@ unsigned long plural_count(double n) { return n > 0 ? static_cast<unsigned long>
 // A count as read out: whole numbers up to ten in words where `words`.
 std::string count_number(double n, bool words, const Language& l) {
     if (words && whole(n) && n <= 10) return std::string(translate(l, "number word", kNumberWords[static_cast<std::size_t>(n)]));
-    return plain_text(n, l);
+    return spoken_number(n, l);
 }
 
 std::string periods_text(double n, const Language& l) {
@@ -150,9 +153,13 @@ std::string times_text(double n, const Language& l) {
 }
 
 // Rounded to one decimal, as a listener needs it; never "-0".
-std::string tenths(double x, const Language& l) { return plain_text(std::round(x * 10) / 10, l); }
+std::string tenths(double x, const Language& l) { return spoken_number(std::round(x * 10) / 10, l); }
 
-std::string frequency_text(const std::string& number, const Language& l) {
+std::string frequency_text(std::string number, const Language& l) {
+    // A number as a caption writes it is said with the spoken separator.
+    if (const std::size_t at = number.find(l.decimal_separator()); at != std::string::npos && !l.decimal_separator().empty()) {
+        number.replace(at, l.decimal_separator().size(), l.spoken_decimal_separator());
+    }
     // TRANSLATORS: an angular frequency with its unit, {value} a number of π: "3 π radians per second".
     return fill(translate(l, "{value} π radians per second"), {{"value", number}});
 }
@@ -167,7 +174,7 @@ std::string marker_text(const State& s, int vector, const Language& l) {
 std::string sine_text(const State& s, int vector, const Language& l) {
     // TRANSLATORS: a wave view after a run: {periods} as in "two periods", {span} as in "one second".
     return fill(translate(l, "sine curve, amplitude {amplitude}, {periods} in {span}, starting at 0 and rising"),
-                {{"amplitude", plain_text(s.length.at(vector), l)},
+                {{"amplitude", spoken_number(s.length.at(vector), l)},
                  {"periods", periods_text(turns_in_span(s, vector), l)},
                  {"span", seconds_text(s.span_seconds, true, l)}});
 }
@@ -207,11 +214,11 @@ SpinReading spin_reading(const State& s, StepTarget target, const Language& lang
         break;
     case Quantity::Length:
         reading.name = "r" + index;
-        reading.text = plain_text(reading.value, language);
+        reading.text = spoken_number(reading.value, language);
         break;
     case Quantity::AngularFrequency:
         reading.name = "ω" + index;
-        reading.text = frequency_text(plain_text(reading.value, language), language);
+        reading.text = frequency_text(spoken_number(reading.value, language), language);
         break;
     }
     return reading;
@@ -219,7 +226,7 @@ SpinReading spin_reading(const State& s, StepTarget target, const Language& lang
 
 std::string bound_text(const State& s, StepTarget target, Direction direction, const Language& language) {
     const double unit = units_per_shown(s, target.quantity);
-    std::string value = plain_text(step_rule(s, target).value / unit, language);
+    std::string value = spoken_number(step_rule(s, target).value / unit, language);
     if (target.quantity == Quantity::AngularFrequency) {
         // TRANSLATORS: an angular frequency at its bound, a number of π: "10 π".
         value = fill(translate(language, "{value} π"), {{"value", value}});
@@ -259,7 +266,7 @@ std::string circle_description(const State& s, const Language& language) {
     std::string text = fill(translate(language, "Time {time}."), {{"time", seconds_text(seconds(s), false, language)}});
     if (s.static_layer_due) {
         // A run ends with the moving layer taken off: only the circles are left.
-        const std::string first = plain_text(s.length.at(0), language);
+        const std::string first = spoken_number(s.length.at(0), language);
         if (s.last_vector == 0) {
             const std::string_view circle =
                 // TRANSLATORS: the circle view after a run with one vector in use: only its circle is drawn.
@@ -270,7 +277,7 @@ std::string circle_description(const State& s, const Language& language) {
             // TRANSLATORS: the circle view after a run: only the two circles are drawn; the sentence
             // follows "Time 0 seconds.".
             translate(language, "Circles of radius {radius_1} and {radius_2}; the vectors show again at the next step.");
-        return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", plain_text(s.length.at(1), language)}});
+        return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", spoken_number(s.length.at(1), language)}});
     }
     for (int i = 0; i <= s.last_vector; ++i) {
         double degrees = std::fmod(vector_angle(s, i) * 180.0 / std::numbers::pi, 360.0);
@@ -283,9 +290,9 @@ std::string circle_description(const State& s, const Language& language) {
             translate_plural(language, "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              plural_count(degrees));
-        text += " " + fill(sentence, {{"index", plain_text(i + 1, language)},
-                                      {"length", plain_text(s.length.at(i), language)},
-                                      {"angle", plain_text(degrees, language)},
+        text += " " + fill(sentence, {{"index", spoken_number(i + 1, language)},
+                                      {"length", spoken_number(s.length.at(i), language)},
+                                      {"angle", spoken_number(degrees, language)},
                                       {"height", tenths(vector_tip(s, i).y, language)}});
     }
     return text;
@@ -293,7 +300,7 @@ std::string circle_description(const State& s, const Language& language) {
 
 std::string wave_description(const State& s, int vector, TraceReach trace, const Language& language) {
     const float span_ms = static_cast<float>(s.span_seconds) * s.ms_per_second;
-    const std::string amplitude = plain_text(s.length.at(vector), language);
+    const std::string amplitude = spoken_number(s.length.at(vector), language);
     std::string text;
     // Dots past the view's right edge are not on it.
     const float latest = std::min(trace.latest_ms, span_ms);

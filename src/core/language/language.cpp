@@ -41,6 +41,10 @@ Language::Language(const CompiledCatalogue* catalogue, const CompiledCatalogue* 
     // TRANSLATORS: the decimal separator your language writes numbers with
     // (0.005 or 0,005), in value labels, options and spoken texts alike.
     decimal_separator_ = translate(*this, "number", ".");
+    // TRANSLATORS: the decimal separator in what a screen reader says: the same as the one above,
+    // unless the speech synthesizers of your language read that one as nothing (eSpeak NG reads
+    // Arabic's "٫" so, and "١٫٥" is heard as fifteen; "١.٥" is heard as one point five).
+    spoken_decimal_separator_ = translate(*this, "spoken number", ".");
     // TRANSLATORS: one thousand as your language writes a whole number of four digits: 1,000, 1.000,
     // 1 000 (with a no-break space) or 1000. What stands between the 1 and the 000 is put between
     // the thousands of every whole count the program writes, such as a number of characters.
@@ -61,20 +65,30 @@ Language::Language(const CompiledCatalogue* catalogue, const CompiledCatalogue* 
 
 std::string_view Language::tag() const { return catalogue_ ? catalogue_->tag : "en"; }
 
-std::string Language::numeral(std::string_view number) const {
-    const std::vector<std::string_view> digits = characters(digits_);
+namespace {
+
+std::string in_digits(std::string_view number, std::string_view digit_characters, std::string_view separator) {
+    const std::vector<std::string_view> digits = characters(digit_characters);
     std::string out;
     out.reserve(number.size() * 2);
     for (const char c : number) {
         if (c >= '0' && c <= '9') {
             out += digits[static_cast<std::size_t>(c - '0')];
         } else if (c == '.') {
-            out += decimal_separator_;
+            out += separator;
         } else {
             out += c;
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string Language::numeral(std::string_view number) const { return in_digits(number, digits_, decimal_separator_); }
+
+std::string Language::spoken_numeral(std::string_view number) const {
+    return in_digits(number, digits_, spoken_decimal_separator_);
 }
 
 std::pair<const CompiledCatalogue*, const CompiledMessage*> Language::find(std::string_view context,

@@ -34,6 +34,10 @@ public:
     // A number written with digits 0-9 and a point ("0.005"), in the digits
     // and the decimal separator of the language ("0,005", "٠٫٠٠٥").
     std::string numeral(std::string_view number) const;
+    // The same for a screen reader to say, with the separator speech
+    // synthesizers read as one (where they read the written one as nothing).
+    std::string spoken_numeral(std::string_view number) const;
+    std::string_view spoken_decimal_separator() const { return spoken_decimal_separator_; }
 
     // A message's translation, or the English where the catalogue lacks it.
     std::string_view text(std::string_view context, std::string_view id) const;
@@ -51,6 +55,7 @@ private:
     const CompiledCatalogue* catalogue_ = nullptr;
     const CompiledCatalogue* fallback_ = nullptr;
     std::string_view decimal_separator_ = ".";
+    std::string_view spoken_decimal_separator_ = ".";
     std::string_view group_separator_ = ",";
     std::string_view digits_ = "0123456789";  // ten characters, 0 to 9
     bool right_to_left_ = false;

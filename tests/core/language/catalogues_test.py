@@ -54,6 +54,7 @@ WRITING = {
     ("number", "0123456789"): lambda t: len(t) == 10 and all(c.isdigit() for c in t)
     and [int(c) for c in t] == list(range(10)),
     ("number", "."): lambda t: len(t) == 1 and not t.isalnum(),
+    ("spoken number", "."): lambda t: len(t) == 1 and not t.isalnum(),
     ("number", "1,000"): lambda t: len(t) >= 4 and t[0].isdigit() and t[-3:].isdigit() and not any(
         c.isdigit() for c in t[1:-3]),
 }

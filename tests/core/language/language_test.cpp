@@ -95,6 +95,12 @@ TEST(Languages, EachSaysWhatItsCatalogueSays) {
         const std::string five_thousandths = digits[0] + said("number", ".") + digits[0] + digits[0] + digits[5];
         EXPECT_EQ(shown_caption(*layout_control("time_step_0.005"), l), five_thousandths);
         EXPECT_EQ(time_caption_after_a_step(l), five_thousandths);
+        // Said with the separator synthesizers read.
+        const std::string said_thousandths = digits[0] + said("spoken number", ".") + digits[0] + digits[0] + digits[5];
+        State at_five{Started().model.state};
+        at_five.time_ms = 5;
+        EXPECT_NE(spin_reading(at_five, {Quantity::Time, 0}, l).text.find(said_thousandths), std::string::npos)
+            << spin_reading(at_five, {Quantity::Time, 0}, l).text;
         const std::vector<std::string> thousand = characters(said("number", "1,000"));
         std::string separator;
         for (std::size_t k = 1; k + 3 < thousand.size(); ++k) separator += thousand[k];
