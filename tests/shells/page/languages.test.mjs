@@ -29,6 +29,12 @@ const shown = (session) => session.evaluate(() => document.fonts.ready.then(() =
     })),
     cut: [...document.querySelectorAll('.caption')].filter((e) => e.scrollWidth > e.clientWidth + 0.5)
       .map((e) => `${e.id || e.parentElement.dataset.control}: ${e.textContent}`),
+    // Captions whose fonts (the language's own faces among them) are not in.
+    unloaded: [...document.querySelectorAll('.caption')].filter((e) => {
+      const style = getComputedStyle(e);
+      return !document.fonts.check(`${style.fontStyle} ${style.fontSize} ${style.fontFamily}`, e.textContent);
+    }).map((e) => e.textContent),
+    faces: getComputedStyle(document.getElementById('run_button')).fontFamily,
   }));
 })));
 
@@ -67,6 +73,9 @@ describe('languages', () => {
       { lang: tag, dir: rtl ? 'rtl' : 'ltr', title: t('', 'Angular Frequency'), run: t('caption', 'ANIM'),
         runDir: rtl ? 'rtl' : 'ltr', optionDir: 'ltr', option: numeral(t, '0.005'), indicatorFirst: true, cut: [] }, tag);
       assert.deepEqual(start.boxes, english.boxes, `${tag}: a control moved`);
+      assert.deepEqual(start.unloaded, [], tag);
+      // A language in a script of its own sets its words in its own face.
+      assert.equal(start.faces.includes(`AF Caption ${tag}`), ['zh-CN', 'ko', 'ar'].includes(tag), `${tag}: ${start.faces}`);
       assert.equal(omega, t('', '{value} π radians per second').replace('{value}', numeral(t, '2')), tag);
       const runEnd = t('', 'run ended: vector 1 turned {turns_1}, vector 2 turned {turns_2}; time back to 0')
         .replace('{turns_1}', t('', 'once')).replace('{turns_2}', t('', 'twice'));
