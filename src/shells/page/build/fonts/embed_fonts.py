@@ -274,7 +274,7 @@ def licences_text(faces):
         shown_for = ", ".join(f'"{name}"' for name in face.layout_names) + (" italic" if face.style == "italic" else "")
         if face.language:
             shown_for += f" in {face.language}"
-        out.append(f"  {face.stand_in:<24} {os.path.basename(face.file):<28} "
+        out.append(f"  {face.stand_in:<24} {os.path.basename(face.file):<30} "
                    f"{face.package:<21} for {shown_for}\n")
     for texts, covered, paths in sections:
         fonts = ", ".join(dict.fromkeys(face.stand_in for face in covered))
