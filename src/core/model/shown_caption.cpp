@@ -24,6 +24,10 @@ CaptionKind caption_kind(const ControlSpec& control) {
     }
 }
 
+Language caption_language(const ControlSpec& control, const Language& language) {
+    return caption_kind(control) == CaptionKind::Symbol ? Language() : language;
+}
+
 bool caption_right_to_left(const ControlSpec& control, const Language& language) {
     return language.right_to_left() && control.font && !control.caption.empty() &&
            caption_kind(control) == CaptionKind::Words;

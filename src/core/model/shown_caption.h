@@ -19,6 +19,10 @@ std::string shown_caption(const ControlSpec& control, const Language& language);
 enum class CaptionKind { Words, Number, Symbol };
 CaptionKind caption_kind(const ControlSpec& control);
 
+// The language whose faces a control's caption is set in: the layout's own
+// for a symbol, which stands in the layout's fonts whatever the window speaks.
+Language caption_language(const ControlSpec& control, const Language& language);
+
 // Whether a control's caption is set right to left: words in a language
 // written so. Numbers and symbols keep their order in every language, and no
 // control moves in its box.

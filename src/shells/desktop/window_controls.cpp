@@ -132,9 +132,9 @@ void WindowControls::place(const Placement& placement) {
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
         if (!c->font) continue;
-        // A symbol stands in the layout's own font in every language.
-        const Language& face = caption_kind(*c) == CaptionKind::Symbol ? Language() : model_.language;
-        fit_caption(*widget, layout_font(*c->font, face), placement.zoom, model_.language);
+        // A symbol stands in the layout's own font in every language (fitted,
+        // as every caption of a translation is, so that none is cut).
+        fit_caption(*widget, layout_font(*c->font, caption_language(*c, model_.language)), placement.zoom, model_.language);
     }
 }
 

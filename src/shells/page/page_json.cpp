@@ -74,8 +74,7 @@ void write_font(JsonText& json, const ControlSpec& c, double zoom, const Languag
     // The language's own face first, where it has one, but for a symbol; the
     // layout's font, as embedded, after it.
     json.key("font").begin_object().key("families").begin_array();
-    const FontFace* own = language_face(font.name, language.tag());
-    if (own && caption_kind(c) != CaptionKind::Symbol) json.value(page_family(*own));
+    if (const FontFace* own = language_face(font.name, caption_language(c, language).tag())) json.value(page_family(*own));
     json.value(font.name).end_array();
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint * zoom).key("italic").value(font.italic);
