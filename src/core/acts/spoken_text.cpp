@@ -46,6 +46,9 @@ constexpr std::array<std::string_view, 11> kNumberWords{
 
 double seconds(const State& s) { return s.time_ms / kMsPerSecond; }
 
+// A number as a screen reader says it, in the language's digits.
+std::string spoken_number(double value, const Language& l) { return l.spoken_numeral(plain_text(value)); }
+
 // Turns of vector i in the wave views' time span, which are also the periods
 // its trace shows: at n pi per second (as its label reads) a vector turns
 // n / 2 times a second, one turn being 2 pi.
@@ -63,7 +66,7 @@ unsigned long plural_count(double n) { return n > 0 ? static_cast<unsigned long>
 // A count as read out: whole numbers up to ten in words where `words`.
 std::string count_number(double n, bool words, const Language& l) {
     if (words && whole(n) && n <= 10) return std::string(translate(l, "number word", kNumberWords[static_cast<std::size_t>(n)]));
-    return plain_text(n, l);
+    return spoken_number(n, l);
 }
 
 std::string periods_text(double n, const Language& l) {
@@ -93,7 +96,7 @@ std::string seconds_text(double n, bool words, const Language& l) {
 std::string times_text(double n, const Language& l) {
     // TRANSLATORS: a vector turned once in a run, as in "vector 1 turned once".
     if (n == 1) return std::string(translate(l, "once"));
-    // TRANSLATORS: a vector turned twice in a run, as in "vector 2 twice".
+    // TRANSLATORS: a vector turned twice in a run, as in "vector 2 turned twice".
     if (n == 2) return std::string(translate(l, "twice"));
     const std::string count = count_number(n, true, l);
     if (whole(n)) {
@@ -106,23 +109,28 @@ std::string times_text(double n, const Language& l) {
 }
 
 // Rounded to one decimal, as a listener needs it; never "-0".
-std::string tenths(double x, const Language& l) { return plain_text(std::round(x * 10) / 10, l); }
+std::string tenths(double x, const Language& l) { return spoken_number(std::round(x * 10) / 10, l); }
 
-std::string frequency_text(const std::string& number, const Language& l) {
+std::string frequency_text(std::string number, const Language& l) {
+    // A number as a caption writes it is said with the spoken separator.
+    if (const std::size_t at = number.find(l.decimal_separator()); at != std::string::npos && !l.decimal_separator().empty()) {
+        number.replace(at, l.decimal_separator().size(), l.spoken_decimal_separator());
+    }
     // TRANSLATORS: an angular frequency with its unit, {value} a number of π: "3 π radians per second".
     return fill(translate(l, "{value} π radians per second"), {{"value", number}});
 }
 
 std::string marker_text(const State& s, int vector, const Language& l) {
-    // TRANSLATORS: where the marker of a wave view is: the time on show and the vector's height.
-    return fill(translate(l, "now at {time} s, height {height}"),
-                {{"time", plain_text(seconds(s), l)}, {"height", tenths(vector_tip(s, vector).y, l)}});
+    // TRANSLATORS: where the marker of a wave view is: the time on show, {time} as in "0.02 seconds",
+    // and the vector's height (its displacement).
+    return fill(translate(l, "now at {time}, height {height}"),
+                {{"time", seconds_text(seconds(s), false, l)}, {"height", tenths(vector_tip(s, vector).y, l)}});
 }
 
 std::string sine_text(const State& s, int vector, const Language& l) {
     // TRANSLATORS: a wave view after a run: {periods} as in "two periods", {span} as in "one second".
     return fill(translate(l, "sine curve, amplitude {amplitude}, {periods} in {span}, starting at 0 and rising"),
-                {{"amplitude", plain_text(s.length.at(vector), l)},
+                {{"amplitude", spoken_number(s.length.at(vector), l)},
                  {"periods", periods_text(turns_in_span(s, vector), l)},
                  {"span", seconds_text(kSpanSeconds, true, l)}});
 }
@@ -147,11 +155,11 @@ SpinReading spin_reading(const State& s, StepTarget target, const Language& lang
         break;
     case Quantity::Length:
         reading.name = "r" + index;
-        reading.text = plain_text(reading.value, language);
+        reading.text = spoken_number(reading.value, language);
         break;
     case Quantity::AngularFrequency:
         reading.name = "ω" + index;
-        reading.text = frequency_text(plain_text(reading.value, language), language);
+        reading.text = frequency_text(spoken_number(reading.value, language), language);
         break;
     }
     return reading;
@@ -159,7 +167,7 @@ SpinReading spin_reading(const State& s, StepTarget target, const Language& lang
 
 std::string bound_text(const State& s, StepTarget target, Direction direction, const Language& language) {
     const double unit = units_per_shown(target.quantity);
-    std::string value = plain_text(step_rule(s, target).value / unit, language);
+    std::string value = spoken_number(step_rule(s, target).value / unit, language);
     if (target.quantity == Quantity::AngularFrequency) {
         // TRANSLATORS: an angular frequency at its bound, a number of π: "10 π".
         value = fill(translate(language, "{value} π"), {{"value", value}});
@@ -199,31 +207,32 @@ ControlSpeech control_speech(std::string_view control, const Language& language)
 }
 
 std::string circle_description(const State& s, const Language& language) {
-    // TRANSLATORS: the first sentence of the circle view's description: the time on show, in seconds.
-    std::string text = fill(translate(language, "t {time} s."), {{"time", plain_text(seconds(s), language)}});
+    // TRANSLATORS: the first sentence of the circle view's description: the time on show, {time} as
+    // in "0.02 seconds".
+    std::string text = fill(translate(language, "Time {time}."), {{"time", seconds_text(seconds(s), false, language)}});
     if (s.on_show == OnShow::RunsEnd) {
         // A run ends with the moving layer taken off: only the circles are left.
-        const std::string first = plain_text(s.length.at(0), language);
+        const std::string first = spoken_number(s.length.at(0), language);
         const std::string_view circles =
             // TRANSLATORS: the circle view after a run: only the two circles are drawn; the sentence
-            // follows "t 0 s.".
+            // follows "Time 0 seconds.".
             translate(language, "Circles of radius {radius_1} and {radius_2}; the vectors show again at the next step.");
-        return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", plain_text(s.length.at(1), language)}});
+        return text + " " + fill(circles, {{"radius_1", first}, {"radius_2", spoken_number(s.length.at(1), language)}});
     }
     for (int i = 0; i < kVectors; ++i) {
         double degrees = std::fmod(vector_angle(s, i) * 180.0 / std::numbers::pi, 360.0);
         degrees = std::round(degrees);
         if (degrees >= 360) degrees -= 360;
         const std::string_view sentence =
-            // TRANSLATORS: a sentence of the circle view's description for each vector, after "t 0.02 s.";
+            // TRANSLATORS: a sentence of the circle view's description for each vector, after "Time 0.02 seconds.";
             // its form follows {angle}, a whole number of degrees from 0 to 359. English says "degrees"
             // in both forms.
             translate_plural(language, "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              "Vector {index}: length {length}, at {angle} degrees, height {height}.",
                              plural_count(degrees));
-        text += " " + fill(sentence, {{"index", std::to_string(i + 1)},
-                                      {"length", plain_text(s.length.at(i), language)},
-                                      {"angle", plain_text(degrees, language)},
+        text += " " + fill(sentence, {{"index", spoken_number(i + 1, language)},
+                                      {"length", spoken_number(s.length.at(i), language)},
+                                      {"angle", spoken_number(degrees, language)},
                                       {"height", tenths(vector_tip(s, i).y, language)}});
     }
     return text;
@@ -231,19 +240,19 @@ std::string circle_description(const State& s, const Language& language) {
 
 std::string wave_description(const State& s, int vector, TraceReach trace, const Language& language) {
     const float span_ms = static_cast<float>(kSpanSeconds) * kMsPerSecond;
-    const std::string amplitude = plain_text(s.length.at(vector), language);
+    const std::string amplitude = spoken_number(s.length.at(vector), language);
     std::string text;
     // Dots past the view's right edge are not on it.
     const float latest = std::min(trace.latest_ms, span_ms);
     if (trace.whole_run) {
         text = sine_text(s, vector, language);
     } else if (latest > 0) {
-        // TRANSLATORS: a wave view after steps by hand: how far the dots reach, in seconds.
-        text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time} s"),
-                    {{"amplitude", amplitude}, {"time", plain_text(latest / kMsPerSecond, language)}});
+        // TRANSLATORS: a wave view after steps by hand: how far the dots reach, {time} as in "0.5 seconds".
+        text = fill(translate(language, "amplitude {amplitude}; traced from 0 to {time}"),
+                    {{"amplitude", amplitude}, {"time", seconds_text(latest / kMsPerSecond, false, language)}});
     } else {
         // TRANSLATORS: a wave view with its one dot at time 0.
-        text = fill(translate(language, "amplitude {amplitude}; traced at 0 s only"), {{"amplitude", amplitude}});
+        text = fill(translate(language, "amplitude {amplitude}; traced at time 0 only"), {{"amplitude", amplitude}});
     }
     // After a run the marker is off until the next step.
     if (s.on_show == OnShow::RunsEnd) return text;
@@ -258,8 +267,9 @@ std::string run_start_text(const State&, const Language& language) {
 
 std::string run_end_text(const State& s, const Language& language) {
     const std::string first = times_text(turns_in_span(s, 0), language);
-    // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times".
-    return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 {turns_2}; time back to 0"),
+    // TRANSLATORS: said at the end of a run: how often each vector turned, as in "once", "twice", "1.5 times";
+    // each half has its verb, so that the two numbers are never heard side by side.
+    return fill(translate(language, "run ended: vector 1 turned {turns_1}, vector 2 turned {turns_2}; time back to 0"),
                 {{"turns_1", first}, {"turns_2", times_text(turns_in_span(s, 1), language)}});
 }
 

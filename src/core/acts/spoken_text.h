@@ -50,13 +50,13 @@ struct TraceReach {
     float latest_ms = 0;     // else: the latest time a dot was set at by hand
 };
 // "sine curve, amplitude 10, one period in one second, starting at 0 and
-// rising", or "amplitude 10; traced from 0 to 0.05 s", and where the marker is.
+// rising", or "amplitude 10; traced from 0 to 0.05 seconds", and where the marker is.
 std::string wave_description(const State& s, int vector, TraceReach reach,
                              const Language& language = Language());
 
 // "running one second of time"
 std::string run_start_text(const State& s, const Language& language = Language());
-// "run ended: vector 1 turned once, vector 2 twice; time back to 0"
+// "run ended: vector 1 turned once, vector 2 turned twice; time back to 0"
 std::string run_end_text(const State& s, const Language& language = Language());
 // "time 0, traces cleared"
 std::string reset_text(const Language& language = Language());

@@ -25,6 +25,9 @@ struct CompiledCatalogue {
     unsigned long (*plural)(unsigned long n);
     std::span<const CompiledMessage> messages;  // by context, then id, bytewise
     std::span<const std::string_view> forms;
+    // A regional catalogue ("es-MX") holds only what differs from its
+    // language's ("es"), whose tag this is; empty for a whole catalogue.
+    std::string_view fallback = {};
 };
 
 // Every compiled catalogue, in the order the build lists the languages.

@@ -16,6 +16,26 @@ std::string normal_tag(std::string_view tag) {
 
 std::string_view primary(std::string_view tag) { return tag.substr(0, tag.find('-')); }
 
+bool starts_with_subtags(std::string_view tag, std::string_view prefix) {
+    return tag == prefix || (tag.starts_with(prefix) && tag.size() > prefix.size() && tag[prefix.size()] == '-');
+}
+
+// Tags that a catalogue of another tag serves: "zh-Hans" is written as
+// "zh-CN" is; Spanish where schools write a decimal point as Mexico's do
+// (South America, the larger part of "es-419", writes a comma, as "es"
+// does). Chinese in traditional characters is not served by the simplified
+// catalogue. The first entry whose tag starts the wanted one's applies; an
+// empty catalogue tag serves it with none.
+struct Served {
+    std::string_view wanted;
+    std::string_view by;
+};
+constexpr Served kServed[] = {
+    {"zh-hant", ""},     {"zh-tw", ""},       {"zh-hk", ""},       {"zh-mo", ""},       {"zh", "zh-cn"},
+    {"es-us", "es-mx"},  {"es-gt", "es-mx"},  {"es-hn", "es-mx"},  {"es-sv", "es-mx"},  {"es-ni", "es-mx"},
+    {"es-pa", "es-mx"},  {"es-do", "es-mx"},  {"es-pr", "es-mx"},
+};
+
 }  // namespace
 
 std::vector<Language> available_languages() {
@@ -29,8 +49,20 @@ Language choose_language(std::span<const std::string> preferred) {
     for (const std::string& wanted : preferred) {
         const std::string tag = normal_tag(wanted);
         if (tag.empty() || tag == "c" || tag == "posix") continue;
-        for (const Language& language : all) {
-            if (normal_tag(language.tag()) == tag) return language;
+        std::string_view served = tag;
+        bool refused = false;
+        for (const Served& s : kServed) {
+            if (!starts_with_subtags(tag, s.wanted)) continue;
+            served = s.by;
+            refused = s.by.empty();
+            break;
+        }
+        if (refused) continue;
+        // The very tag first, then the language's own catalogue, then any of its regions'.
+        for (const std::string_view catalogue_tag : {served, primary(tag)}) {
+            for (const Language& language : all) {
+                if (normal_tag(language.tag()) == catalogue_tag) return language;
+            }
         }
         for (const Language& language : all) {
             if (primary(normal_tag(language.tag())) == primary(tag)) return language;

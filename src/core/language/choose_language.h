@@ -14,8 +14,10 @@ std::vector<Language> available_languages();
 
 // The language for a list of preferred tags, most preferred first, as a
 // shell gathers it ("de-DE", "ja", "fr_CA.UTF-8"): the first tag that names
-// a language the program speaks, exactly or by its primary language
-// ("de-AT" finds "de"); English where none does.
+// a language the program speaks, exactly, as the same written language
+// ("zh-Hans" finds "zh-CN", "es-GT" the Spanish with a decimal point) or by
+// its primary language ("de-AT" finds "de", "es-AR" "es", not "es-MX");
+// English where none does. Traditional Chinese finds no catalogue.
 Language choose_language(std::span<const std::string> preferred);
 
 // The preferred tags a desktop's environment gives, read as GNU gettext

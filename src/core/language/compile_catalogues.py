@@ -5,7 +5,8 @@ source of tables the core reads, so that no shell needs gettext when it runs.
     /usr/bin/python3 src/core/language/compile_catalogues.py --out catalogues.cpp po/ja.po po/de.po ...
 
 Each catalogue's tag is its file's name ("pt_BR.po" gives "pt-BR"), in the
-order given. Only messages the program's sources use (by the catalogue's
+order given. A regional catalogue ("es_MX.po") given with its language's
+("es.po") holds only the messages that differ: the rest is looked up there. Only messages the program's sources use (by the catalogue's
 references) are kept; untranslated and fuzzy ones are left out (the English shows
 instead), as gettext does. The Plural-Forms rule becomes a C++ expression,
 after a check that it holds nothing but n, numbers, operators, parentheses,
@@ -151,7 +152,18 @@ def tag_of(path):
     return os.path.splitext(os.path.basename(path))[0].replace("_", "-")
 
 
-def compile_catalogue(path, index, sources):
+def fallback_of(path, paths):
+    """The tag of the catalogue a regional one falls back to, or "" for a
+    whole catalogue: one whose language has no catalogue of its own among
+    those given ("pt-BR", "zh-CN")."""
+    tag = tag_of(path)
+    language = tag.split("-")[0]
+    if language == tag or language not in (tag_of(p) for p in paths):
+        return ""
+    return language
+
+
+def compile_catalogue(path, index, sources, fallback=""):
     entries = read_po(path)
     header = next((e for e in entries if e["msgid"] == "" and "msgctxt" not in e), None)
     if header is None:
@@ -187,7 +199,8 @@ def compile_catalogue(path, index, sources):
     for (_, _, context, msgid, forms), at in zip(messages, first):
         lines.append(f"    {{{cpp_string(context)}, {cpp_string(msgid)}, {at}, {len(forms)}}},")
     lines.append("};")
-    catalogue = (f"    {{{cpp_string(tag_of(path))}, {nplurals}, plural_{index}, {name}_messages, {name}_forms}},")
+    catalogue = (f"    {{{cpp_string(tag_of(path))}, {nplurals}, plural_{index}, {name}_messages, {name}_forms, "
+                 f"{cpp_string(fallback)}}},")
     return "\n".join(lines), catalogue
 
 
@@ -195,12 +208,14 @@ def main():
     parser = argparse.ArgumentParser(prog=PROG, description=__doc__.split("\n\n")[0])
     parser.add_argument("--out", required=True, help="the C++ source to write")
     parser.add_argument("--sources", default="src/", help="keep the messages used in files under this folder")
+    parser.add_argument("--function", default="compiled_catalogues",
+                        help="the name of the function that gives the catalogues")
     parser.add_argument("catalogues", nargs="*", help="PO files, one per language")
     args = parser.parse_args()
 
     tables, rows = [], []
     for index, path in enumerate(args.catalogues):
-        table, row = compile_catalogue(path, index, args.sources)
+        table, row = compile_catalogue(path, index, args.sources, fallback_of(path, args.catalogues))
         tables.append(table)
         rows.append(row)
     source = "\n".join([
@@ -221,7 +236,7 @@ def main():
         *(["constexpr CompiledCatalogue kCatalogues[] = {", *rows, "};", ""] if rows else []),
         "}  // namespace",
         "",
-        "std::span<const CompiledCatalogue> compiled_catalogues() {",
+        f"std::span<const CompiledCatalogue> {args.function}() {{",
         "    return kCatalogues;" if rows else "    return {};",
         "}",
         "",

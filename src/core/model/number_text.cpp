@@ -15,8 +15,9 @@ namespace {
 std::string point_as_dot(std::string text) {
     const std::string_view point = std::localeconv()->decimal_point;
     if (point == "." || point.empty()) return text;
-    if (const std::size_t at = text.find(point); at != std::string::npos) text.replace(at, point.size(), ".");
-    return text;
+    const std::size_t at = text.find(point);
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + '.' + text.substr(at + point.size());
 }
 
 // Drops trailing zeros of a fraction, and the point if nothing is left of it.
@@ -52,10 +53,15 @@ std::string signed_text(double value) {
     return text.front() == '-' ? text : " " + text;
 }
 
-std::string plain_text(double value, const Language& language) {
-    std::string text = plain_text(value);
-    const std::size_t point = text.find('.');
-    if (point != std::string::npos) text.replace(point, 1, language.decimal_separator());
+std::string plain_text(double value, const Language& language) { return language.numeral(plain_text(value)); }
+
+std::string grouped_text(std::uint64_t count, const Language& language) {
+    const std::string digits = std::to_string(count);
+    std::string text;
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        if (k > 0 && (digits.size() - k) % 3 == 0) text += language.group_separator();
+        text += language.numeral(std::string_view(digits).substr(k, 1));
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/language/language.h"
@@ -16,5 +17,9 @@ std::string signed_text(double value);
 // The same, written as the language writes numbers: "0,005" in German.
 std::string plain_text(double value, const Language& language);
 std::string signed_text(double value, const Language& language);
+
+// A whole count with its thousands apart, as the language writes them:
+// "2,000" in English, "2.000" in German, "2000" where none are set apart.
+std::string grouped_text(std::uint64_t count, const Language& language);
 
 }  // namespace af

@@ -13,7 +13,32 @@ std::string shown_caption(const ControlSpec& control, const Language& language) 
 
 bool shows_layouts_text(const ControlSpec& control, const Language& language) {
     if (language.is_layouts_own()) return true;
-    return control.shows == Shows::Caption && shown_caption(control, language) == shown_caption(control, Language());
+    return caption_kind(control) == CaptionKind::Symbol && shown_caption(control, language) == shown_caption(control, Language());
+}
+
+CaptionKind caption_kind(const ControlSpec& control) {
+    switch (control.kind) {
+    case ControlKind::Group:
+    case ControlKind::PushButton:
+        return CaptionKind::Words;
+    case ControlKind::Label:
+        // The time axes are words, the range and the values numbers; the
+        // other labels stand as laid out.
+        if (control.shows == Shows::TimeAxis) return CaptionKind::Words;
+        if (control.shows != Shows::Caption) return CaptionKind::Number;
+        return CaptionKind::Symbol;
+    default:
+        return CaptionKind::Number;
+    }
+}
+
+Language caption_language(const ControlSpec& control, const Language& language) {
+    return caption_kind(control) == CaptionKind::Symbol ? Language() : language;
+}
+
+bool caption_right_to_left(const ControlSpec& control, const Language& language) {
+    return language.right_to_left() && control.font && !control.caption.empty() &&
+           caption_kind(control) == CaptionKind::Words;
 }
 
 }  // namespace af

@@ -9,14 +9,28 @@ namespace af {
 
 // The caption a control of the layout shows in a language: a word from the
 // catalogue (context "caption"), a number (an option's value) with the
-// language's decimal separator, and a symbol ("t=", "π", "【S】") as laid out.
+// language's digits and decimal separator, and a symbol ("t=", "π", "【S】") as laid out.
 std::string shown_caption(const ControlSpec& control, const Language& language);
 
+// What a caption is: words from the catalogue (a button's, a group's title,
+// the time axes'), a number the language writes in its digits (an option's,
+// a value label's), or a symbol of the layout that stands as laid out in
+// every language ("t=", "ω1=", "π", "【S】"), in the layout's own fonts.
+enum class CaptionKind { Words, Number, Symbol };
+CaptionKind caption_kind(const ControlSpec& control);
+
+// The language whose faces a control's caption is set in: the layout's own
+// for a symbol, which stands in the layout's fonts whatever the window speaks.
+Language caption_language(const ControlSpec& control, const Language& language);
+
+// Whether a control's caption is set right to left: words in a language
+// written so. Numbers and symbols keep their order in every language, and no
+// control moves in its box.
+bool caption_right_to_left(const ControlSpec& control, const Language& language);
+
 // Whether the control shows in that language the text the layout was made
-// for: every caption in the layout's own language, and elsewhere the
-// symbols and numbers every language writes alike ("r1=", "π", "1"), which
-// are then set as laid out too. A label the acts write shows a value that
-// changes, so it counts as the layout's only in the layout's language.
+// for, in the layout's fonts: every caption in the layout's own language,
+// and elsewhere the symbols, which are then set as laid out too.
 bool shows_layouts_text(const ControlSpec& control, const Language& language);
 
 }  // namespace af

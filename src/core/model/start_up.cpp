@@ -21,7 +21,7 @@ void start_up(Model& m) {
     const std::string_view axis = translate(m.language, "caption", "{seconds}sec");
     for (Label& label : m.axis_labels) label.caption = fill(axis, {{"seconds", signed_text(kSpanSeconds, m.language)}});
 
-    m.range_label.caption = plain_text(kViewExtent);
+    m.range_label.caption = plain_text(kViewExtent, m.language);
 
     s.length = {10, 10};
     s.frequency_step = 10;

@@ -1,5 +1,6 @@
 #include "core/setup/setup_text.h"
 
+#include "core/model/number_text.h"
 #include "core/setup/decimal_text.h"
 
 namespace af {
@@ -25,8 +26,13 @@ std::string listed(const std::vector<Item>& items, bool choices, const Language&
             const std::string_view and_joint = translate(l, "{list} and {last}");
             return fill(choices ? or_joint : and_joint, {{"list", text}, {"last", std::string_view(items[k])}});
         }
-        if (k > 0) text += ", ";
-        text += items[k];
+        if (k == 0) {
+            text = items[k];
+        } else {
+            // TRANSLATORS: adds one more to a list of choices or settings: "0.01, 0.005" and
+            // then "r1, r2, omega1"; the last of them is joined by the sentence below instead.
+            text = fill(translate(l, "{list}, {next}"), {{"list", text}, {"next", std::string_view(items[k])}});
+        }
     }
     return text;
 }
@@ -73,9 +79,10 @@ std::string unknown_text(std::string_view field, const std::vector<std::string_v
 }
 
 std::string too_long_text(std::size_t limit, const Language& l) {
-    // TRANSLATORS: a link whose settings are too long to read; {limit} is a number of characters.
+    // TRANSLATORS: a link whose settings are too long to read; {limit} is a number of characters,
+    // its thousands apart as your language writes them ("2,000").
     return fill(translate(l, "the setup is longer than {limit} characters, so none of it was taken"),
-                {{"limit", std::to_string(limit)}});
+                {{"limit", grouped_text(limit, l)}});
 }
 
 }  // namespace af

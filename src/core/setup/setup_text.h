@@ -28,7 +28,7 @@ std::string unknown_text(std::string_view field, const std::vector<std::string_v
                          const Language& language = Language());
 // Choices as a language lists them: "0.01, 0.005 or 0.002".
 std::string choices_text(const std::vector<std::string>& choices, const Language& language = Language());
-// Said of the whole setup: "the setup is longer than 2000 characters, so
+// Said of the whole setup: "the setup is longer than 2,000 characters, so
 // none of it was taken"
 std::string too_long_text(std::size_t limit, const Language& language = Language());
 

@@ -31,14 +31,13 @@ std::string_view variable(const char* name) {
 // qt6-translations-l10n); the toolkit's English where it has none.
 void translate_toolkit(const Language& language) {
     if (language.is_layouts_own()) return;
-    QString tag = qstring(language.tag());
-    const QLocale locale(tag.replace('-', '_'));
-    QLocale::setDefault(locale);
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
+    const QString tag = qstring(language.tag()).replace('-', '_');
+    QLocale::setDefault(QLocale(tag));
+    static QTranslator toolkit;
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // A regional language (pt_BR) where the system has it, else its language's.
+    if (toolkit.load("qtbase_" + tag, folder) || toolkit.load("qtbase_" + tag.section('_', 0, 0), folder)) {
+        QCoreApplication::installTranslator(&toolkit);
     }
 }
 
@@ -51,6 +50,8 @@ std::vector<std::string> environment_languages() {
 
 void prepare_application(const Language& language) {
     QApplication::setApplicationName("angular-frequency");
+    // Dialogs, menus and the toolkit's own texts read as the language does.
+    QGuiApplication::setLayoutDirection(language.right_to_left() ? Qt::RightToLeft : Qt::LeftToRight);
     // Window systems show it beside or instead of the window's title.
     QApplication::setApplicationDisplayName(qstring(translate(language, kWindowCaption)));
     // Lets the desktop match the window with its launcher and icon.

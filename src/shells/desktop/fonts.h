@@ -15,7 +15,8 @@ void install_font_substitutions();
 // has no font at all: the window still opens, but every caption is empty boxes.
 void warn_if_no_fonts(const Language& language = Language());
 
-// The font of a control as laid out.
-QFont layout_font(const FontSpec& wanted);
+// The font of a control as laid out, in a language: its own face first where
+// the language has one for that font.
+QFont layout_font(const FontSpec& wanted, const Language& language = Language());
 
 }  // namespace af::desktop

@@ -36,6 +36,8 @@ void ask_to_save_views_image(QWidget& window, const Model& model, const QString&
     auto* dialog = new QFileDialog(&window, qstring(translate(l, "Save picture")), file_name,
                                    // TRANSLATORS: the kind of file the picture is saved as; keep (*.png).
                                    qstring(translate(l, "PNG images (*.png)")));
+    // The window keeps its layout in every language; a dialog reads as the language does.
+    dialog->setLayoutDirection(QGuiApplication::layoutDirection());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix("png");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -47,7 +49,11 @@ void ask_to_save_views_image(QWidget& window, const Model& model, const QString&
         if (QImageWriter(path, "png").write(image)) {
             saved();
         } else {
-            QMessageBox::warning(&window, not_saved, qstring(fill(could_not, {{"file", path.toStdString()}})));
+            auto* message = new QMessageBox(QMessageBox::Warning, not_saved,
+                                            qstring(fill(could_not, {{"file", path.toStdString()}})), QMessageBox::Ok, &window);
+            message->setLayoutDirection(QGuiApplication::layoutDirection());
+            message->setAttribute(Qt::WA_DeleteOnClose);
+            message->open();
         }
     });
     dialog->open();

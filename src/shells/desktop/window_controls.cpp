@@ -25,16 +25,17 @@ QColor bgr_color(std::uint32_t bgr) {
     return QColor(c.red, c.green, c.blue);
 }
 
+// Absolute: a caption set right to left stays on its side of the box.
 Qt::Alignment alignment(Align align) {
     switch (align) {
     case Align::Right:
-        return Qt::AlignRight | Qt::AlignTop;
+        return Qt::AlignRight | Qt::AlignTop | Qt::AlignAbsolute;
     case Align::Centre:
         return Qt::AlignHCenter | Qt::AlignTop;
     case Align::Left:
         break;
     }
-    return Qt::AlignLeft | Qt::AlignTop;
+    return Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute;
 }
 
 QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
@@ -43,10 +44,15 @@ QRect qrect(const Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 WindowControls::WindowControls(QWidget& window, const Model& model) : model_(model) {
     window.setObjectName(qstring(kWindowName));
+    // The layout and the pictures are the same in every language, whichever
+    // way the application's dialogs and menus read; only words turn round.
+    window.setLayoutDirection(Qt::LeftToRight);
     by_name_.insert(window.objectName(), &window);
     for (const ControlSpec& c : window_layout()) {
         QWidget* widget = widget_for(c, by_name_.value(qstring(c.parent), &window));
         widget->setObjectName(qstring(c.name));
+        // Set on every control, so that none takes a right-to-left group's direction.
+        widget->setLayoutDirection(caption_right_to_left(c, model_.language) ? Qt::RightToLeft : Qt::LeftToRight);
         placed_.emplace_back(&c, widget);
         if (c.fore) {
             QPalette palette = widget->palette();
@@ -123,7 +129,10 @@ void WindowControls::place(const Placement& placement) {
     style_->set_zoom(placement.zoom);
     for (const auto& [c, widget] : placed_) {
         widget->setGeometry(qrect(control_box(*c, placement.zoom, placement.offset)));
-        if (c->font) fit_caption(*widget, layout_font(*c->font), placement.zoom, shows_layouts_text(*c, model_.language));
+        if (!c->font) continue;
+        // A symbol stands in the layout's own font in every language.
+        fit_caption(*widget, layout_font(*c->font, caption_language(*c, model_.language)), placement.zoom,
+                    shows_layouts_text(*c, model_.language));
     }
 }
 

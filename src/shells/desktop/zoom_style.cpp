@@ -71,6 +71,18 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
 
 QRect ZoomStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                                 const QWidget* widget) const {
+    const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !group || option->direction != Qt::RightToLeft) {
+        return widened_rect(control, option, part, widget);
+    }
+    // A title set right to left keeps its place at the left, as laid out.
+    QStyleOptionGroupBox left_to_right = *group;
+    left_to_right.direction = Qt::LeftToRight;
+    return widened_rect(control, &left_to_right, part, widget);
+}
+
+QRect ZoomStyle::widened_rect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                                    const QWidget* widget) const {
     QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
     const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || part != SC_GroupBoxLabel || !group || group->text.isEmpty()) return rect;

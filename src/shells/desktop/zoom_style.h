@@ -24,11 +24,14 @@ public:
                        const QWidget* widget = nullptr) const override;
     // A group's title area as wide as the title's advance or ink: Fusion
     // clips the title to its ink's width counted from the origin, cutting
-    // off what the first glyph's bearing shifts right.
+    // off what the first glyph's bearing shifts right. A group whose title is
+    // set right to left keeps its parts where they are laid out.
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget = nullptr) const override;
 
 private:
+    QRect widened_rect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                             const QWidget* widget) const;
     template <class Option>
     bool draw_scaled(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const;

@@ -3,9 +3,10 @@
 // writes them into the page's markup at the laid-out size.
 'use strict';
 
-// The layout's font (embedded in the page), and where it is missing a font
-// of the same kind, as the core's font table says.
-const familyOf = (font) => `"${font.family}", ${font.generic}`;
+// The layout's font (embedded in the page), after the language's own face
+// where it has one, and where both are missing a font of the same kind, as
+// the core's font table says.
+const familyOf = (font) => [...font.families.map((family) => `"${family}"`), font.generic].join(', ');
 
 // Controls that the core says hold their children (views and titled groups)
 // hold their children's elements; every other control's element stands in

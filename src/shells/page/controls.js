@@ -192,6 +192,9 @@ function wireWindowControls(root, rows, press, captionSize) {
         if (control.caption && row.kind === 'button') control.caption.firstChild.data = caption;  // before its description
         else if (control.caption && row.kind === 'label') control.caption.textContent = captions[row.name] ?? caption;
         else if (control.caption) control.caption.textContent = caption;
+        // Words in a language written right to left read so; the box stays where it is.
+        if (control.caption && row.dir) control.caption.dir = row.dir;
+        else if (control.caption) control.caption.removeAttribute('dir');
         if (speech.name && row.kind !== 'group' && row.kind !== 'label') control.focus.setAttribute('aria-label', speech.name);
         const about = document.getElementById(`${row.name}_about`);
         if (about) about.textContent = speech.description;

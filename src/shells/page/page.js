@@ -130,7 +130,10 @@
     // the core tells whether the layout in force differs from that one.
     let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
     const laidOut = api.placedAsBuilt() !== 0;
+    const builtFaces = JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
+    // A language may set its captions in faces of its own: then their styles are written.
+    const sameFaces = builtFaces === JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
@@ -151,7 +154,7 @@
     // measured now, in stand-in fonts, they would be searched for nothing, at
     // the cost of the first frame; the fonts' block period hides the text
     // until they are in.
-    ui.place(layout, { written: laidOut, fit: !translated });
+    ui.place(layout, { written: laidOut && sameFaces, fit: !translated });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) showRefused(refused);
@@ -347,6 +350,7 @@
     // picks its voice.
     function showWords(words) {
       document.documentElement.lang = words.lang;
+      document.documentElement.dir = words.dir;
       document.title = words.title;
       root.setAttribute('aria-label', words.title);
       const fullScreen = document.getElementById('full_screen');

@@ -76,9 +76,14 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 // The laid-out size: the page scales it by the layout's zoom, and the caption
 // search starts from it, as the desktop's does from its laid-out points.
-void write_font(JsonText& json, const FontSpec& font) {
+void write_font(JsonText& json, const ControlSpec& c, const Language& language) {
+    const FontSpec& font = *c.font;
     const FontFace* face = font_face(font.name);
-    json.key("font").begin_object().key("family").value(font.name);
+    // The language's own face first, where it has one, but for a symbol; the
+    // layout's font, as embedded, after it.
+    json.key("font").begin_object().key("families").begin_array();
+    if (const FontFace* own = language_face(font.name, caption_language(c, language).tag())) json.value(page_family(*own));
+    json.value(font.name).end_array();
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint).key("italic").value(font.italic);
     json.end_object();
@@ -115,7 +120,8 @@ void write_switches(JsonText& json, const Session& session) {
 
 void write_words(JsonText& json, const Language& language) {
     const PageWords words = page_words(language);
-    json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
+    json.begin_object().key("lang").value(language.tag()).key("dir").value(language.right_to_left() ? "rtl" : "ltr");
+    json.key("title").value(words.title);
     json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
     json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
     json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
@@ -146,8 +152,9 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.begin_object();
         json.key("name").value(c.name).key("kind").value(kind_name(c.kind)).key("parent").value(c.parent);
         json.key("caption").value(shown_caption(c, language)).key("align").value(align_name(c.align));
+        if (caption_right_to_left(c, language)) json.key("dir").value("rtl");
         write_box(json, control_box(c, placement.zoom, placement.offset));
-        if (c.font) write_font(json, *c.font);
+        if (c.font) write_font(json, c, language);
         if (c.fore) json.key("fore").value(css_colour(*c.fore));
         if (c.back) json.key("back").value(css_colour(*c.back));
         json.key("order").value(place_of(c)).key("holds").value(holds_children(c));

@@ -40,11 +40,11 @@ function windowMarkup(layout, texts, words) {
       case 'group':
         if (!caption) return `<div${attributes({ class: 'frame', id: name, ...outer })}></div>`;
         return `<div${attributes({ class: 'group nest', id: name, role: 'radiogroup', 'aria-labelledby': `${name}_title`, ...outer })}>` +
-          `<span${attributes({ class: 'title caption', id: `${name}_title` })}>${escapeText(caption)}</span>${held}</div>`;
+          `<span${attributes({ class: 'title caption', id: `${name}_title`, dir: row.dir })}>${escapeText(caption)}</span>${held}</div>`;
       case 'label':
-        return `<div${attributes({ class: 'label caption', id: name, ...outer })}>${escapeText(texts.captions[name] ?? caption)}</div>`;
+        return `<div${attributes({ class: 'label caption', id: name, dir: row.dir, ...outer })}>${escapeText(texts.captions[name] ?? caption)}</div>`;
       case 'button':
-        return `<button${attributes({ type: 'button', class: 'push caption', id: name, 'aria-label': speech.name || undefined,
+        return `<button${attributes({ type: 'button', class: 'push caption', id: name, dir: row.dir, 'aria-label': speech.name || undefined,
           'aria-describedby': describedBy, ...outer })}>${escapeText(caption)}${about}</button>`;
       case 'option':
         return `<label${attributes({ class: 'option', ...outer })}><input${attributes({ type: 'radio', name: row.parent, id: name,

@@ -60,9 +60,9 @@ TEST(SpokenText, FixedTexts) {
     EXPECT_EQ(control_speech("omega_step_1").name, "step ω, 1 π radians per second");
     EXPECT_EQ(control_speech("omega_step_0.1").name, "step ω, 0.1 π radians per second");
     EXPECT_EQ(run_start_text(started()), "running one second of time");
-    EXPECT_EQ(run_end_text(started()), "run ended: vector 1 turned once, vector 2 twice; time back to 0");
+    EXPECT_EQ(run_end_text(started()), "run ended: vector 1 turned once, vector 2 turned twice; time back to 0");
     EXPECT_EQ(run_end_text(started([](State& s) { s.frequency = {30, 1}; })),
-              "run ended: vector 1 turned 1.5 times, vector 2 0.05 times; time back to 0");
+              "run ended: vector 1 turned 1.5 times, vector 2 turned 0.05 times; time back to 0");
     // After a run the marker is off: the curve alone.
     const auto after_run = [](State s) {
         s.on_show = OnShow::RunsEnd;
@@ -84,11 +84,11 @@ TEST(SpokenText, CircleDescriptionGivesAnglesAndHeights) {
         OnShow on_show;
         const char* text;
     } cases[] = {
-        {250, 10, 7, OnShow::Vectors, "t 0.25 s. Vector 1: length 10, at 90 degrees, height 10. Vector 2: length 7, at 180 degrees, height 0."},
-        {20, 10, 10, OnShow::Vectors, "t 0.02 s. Vector 1: length 10, at 7 degrees, height 1.3. Vector 2: length 10, at 14 degrees, height 2.5."},
-        {750, 4, 10, OnShow::Vectors, "t 0.75 s. Vector 1: length 4, at 270 degrees, height -4. Vector 2: length 10, at 180 degrees, height 0."},
-        {1000, 10, 10, OnShow::Vectors, "t 1 s. Vector 1: length 10, at 0 degrees, height 0. Vector 2: length 10, at 0 degrees, height 0."},
-        {0, 12, 3, OnShow::RunsEnd, "t 0 s. Circles of radius 12 and 3; the vectors show again at the next step."},
+        {250, 10, 7, OnShow::Vectors, "Time 0.25 seconds. Vector 1: length 10, at 90 degrees, height 10. Vector 2: length 7, at 180 degrees, height 0."},
+        {20, 10, 10, OnShow::Vectors, "Time 0.02 seconds. Vector 1: length 10, at 7 degrees, height 1.3. Vector 2: length 10, at 14 degrees, height 2.5."},
+        {750, 4, 10, OnShow::Vectors, "Time 0.75 seconds. Vector 1: length 4, at 270 degrees, height -4. Vector 2: length 10, at 180 degrees, height 0."},
+        {1000, 10, 10, OnShow::Vectors, "Time 1 second. Vector 1: length 10, at 0 degrees, height 0. Vector 2: length 10, at 0 degrees, height 0."},
+        {0, 12, 3, OnShow::RunsEnd, "Time 0 seconds. Circles of radius 12 and 3; the vectors show again at the next step."},
     };
     for (const Case& c : cases) {
         State s = started();
@@ -120,7 +120,7 @@ TEST(Narrator, SaysRefusalsOnceRunsResetsAndRestarts) {
         {r1_up, "15, maximum"},
         {t_up, ""},
         {r1_down, "time back to 0, traces cleared"},
-        {run, "run ended: vector 1 turned once, vector 2 twice; time back to 0"},
+        {run, "run ended: vector 1 turned once, vector 2 turned twice; time back to 0"},
         {r1_up, "traces cleared"},
         {reset, "time 0, traces cleared"},
     };
@@ -144,21 +144,21 @@ TEST(Narrator, WaveDescriptionFollowsTheTrace) {
     };
     const Act t_up = time_step_act(Direction::Up);
     const Act t_down = time_step_act(Direction::Down);
-    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced at 0 s only; now at 0 s, height 0");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced at time 0 only; now at 0 seconds, height 0");
     for (int k = 0; k < 5; ++k) act(t_up);
     act(t_down);
     // 10 sin(2 pi 0.04) = 2.487; 10 sin(4 pi 0.04) = 4.818
-    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 2.5");
-    EXPECT_EQ(n.wave_description(model.state, 1), "amplitude 10; traced from 0 to 0.05 s; now at 0.04 s, height 4.8");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 0.05 seconds; now at 0.04 seconds, height 2.5");
+    EXPECT_EQ(n.wave_description(model.state, 1), "amplitude 10; traced from 0 to 0.05 seconds; now at 0.04 seconds, height 4.8");
     act(run_act());
     EXPECT_EQ(n.wave_description(model.state, 0), "sine curve, amplitude 10, one period in one second, starting at 0 and rising");
     act(t_up);
     EXPECT_EQ(n.wave_description(model.state, 1),
-              "sine curve, amplitude 10, two periods in one second, starting at 0 and rising; now at 0.01 s, height 1.3");
+              "sine curve, amplitude 10, two periods in one second, starting at 0 and rising; now at 0.01 seconds, height 1.3");
     for (int k = 0; k < 120; ++k) act(t_up);
     act(reset_act());
     for (int k = 0; k < 120; ++k) act(t_up);
-    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 1 s; now at 1.2 s, height 9.5");
+    EXPECT_EQ(n.wave_description(model.state, 0), "amplitude 10; traced from 0 to 1 second; now at 1.2 seconds, height 9.5");
 }
 
 }  // namespace

@@ -95,7 +95,8 @@ TEST(Opening, HelpTakesItsBoundsAndChoicesFromTheControls) {
              "      --time-step=SECONDS  the time step: 0.01, 0.005 or 0.002\n",
              "      --omega-step=STEP    the angular-frequency step: 1, 0.5 or 0.1\n",
              "      --time=SECONDS       the time on show, from 0 in steps of --time-step\n",
-             "      --lang=TAG           the language, such as de, es, fr or ja\n",
+             "      --lang=TAG           the language, such as ar, de, es, es-MX, fr, it, ja,\n"
+             "                             ko, pt-BR or zh-CN\n",
              "      --sound[=on|off]     hear each vector's height as a tone during a run: on\n"
              "                             or off, on where the value is left out\n",
              "      --scale=N              with --picture: N times the laid-out size (1 to\n"

@@ -82,8 +82,8 @@ const Case kCases[] = {
     {"sound=off&sound=on", kStart, 10, 10, {{"sound", "sound: is given more than once"}}},
     {"sound=ON", kStart, 10, 10, {{"sound", "sound: must be on or off"}}},
     {padded(2000), {"0", "5", "10", "2", "4"}, 10, 10, {{"x", "x: " + kSettings}}},
-    {padded(2001), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
-    {padded(10000), kStart, 10, 10, {{"", "the setup is longer than 2000 characters, so none of it was taken"}}},
+    {padded(2001), kStart, 10, 10, {{"", "the setup is longer than 2,000 characters, so none of it was taken"}}},
+    {padded(10000), kStart, 10, 10, {{"", "the setup is longer than 2,000 characters, so none of it was taken"}}},
 };
 // clang-format on
 

@@ -1,7 +1,8 @@
 // Every caption whole in its box and every indicator in proportion, from
-// half to five times the laid-out size and in every language; ctest runs it
-// at several screen scales. Where text goes is worked out here from the
-// font's metrics, not asked of the code that fits it.
+// half to five times the laid-out size and in every language, with the two
+// made for tests (every message half as long again, and right to left); ctest
+// runs it at several screen scales. Where text goes is worked out here from
+// the font's metrics, not asked of the code that fits it.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QHash>
@@ -23,6 +24,10 @@ using af::desktop::MainWindow;
 
 namespace {
 
+// The languages made for the tests alone (linked into this test only).
+const QString kLengthened = "en-XA";
+const QString kRightToLeft = "en-XB";
+
 // The pixels a caption's text covers where its control draws it, and the
 // box they must stay in; in logical pixels.
 struct Placed {
@@ -32,12 +37,14 @@ struct Placed {
 
 // Draws the text as a style draws a control's caption, onto a blank image
 // with room all round, and gives the extent of every pixel it touched.
-QRectF drawn_ink(const QFont& font, const QString& text, const QRect& area, int flags, double dpr) {
+QRectF drawn_ink(const QFont& font, const QString& text, const QRect& area, int flags, double dpr,
+                 Qt::LayoutDirection direction) {
     const int margin = area.height() + 8;
     QImage image((QSizeF(area.size().grownBy({margin, margin, margin, margin})) * dpr).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setLayoutDirection(direction);
     painter.setFont(font);
     painter.setPen(Qt::black);
     // Styles clip text to the rectangle they draw it in; here it may spill, to be seen.
@@ -69,19 +76,20 @@ Placed placed(const QWidget* w, const QFont& font) {
     const QStyle* style = w->style();
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
         const QRect box = label->contentsRect();
-        return {drawn_ink(font, label->text(), box, int(label->alignment()), dpr), box};
+        return {drawn_ink(font, label->text(), box, int(QStyle::visualAlignment(w->layoutDirection(), label->alignment())), dpr,
+                          w->layoutDirection()), box};
     }
     if (const auto* option = qobject_cast<const QRadioButton*>(w)) {
         const QStyleOptionButton o = button_option(option, font);
         const QRect indicator = style->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
         const QRect text = style->subElementRect(QStyle::SE_RadioButtonContents, &o, option);
         const QRect box(indicator.right() + 1, 0, w->width() - indicator.right() - 1, w->height());
-        return {drawn_ink(font, option->text(), text, Qt::AlignLeft | Qt::AlignVCenter, dpr), box};
+        return {drawn_ink(font, option->text(), text, Qt::AlignLeft | Qt::AlignVCenter, dpr, w->layoutDirection()), box};
     }
     if (const auto* button = qobject_cast<const QPushButton*>(w)) {
         const QStyleOptionButton o = button_option(button, font);
         const QRect box = style->subElementRect(QStyle::SE_PushButtonContents, &o, button);
-        return {drawn_ink(font, button->text(), box, Qt::AlignCenter, dpr), box};
+        return {drawn_ink(font, button->text(), box, Qt::AlignCenter, dpr, w->layoutDirection()), box};
     }
     const auto* group = qobject_cast<const QGroupBox*>(w);
     QStyleOptionGroupBox o;
@@ -92,7 +100,8 @@ Placed placed(const QWidget* w, const QFont& font) {
     o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     // The title is drawn from the top left of its area and clipped to it.
     const QRect title = style->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, group);
-    return {drawn_ink(font, group->title(), title, Qt::AlignLeft | Qt::AlignTop, dpr), title.intersected(w->rect())};
+    return {drawn_ink(font, group->title(), title, Qt::AlignLeft | Qt::AlignTop, dpr, w->layoutDirection()),
+            title.intersected(w->rect())};
 }
 
 // At a fractional scale a box's edge may fall inside a device pixel, which
@@ -194,14 +203,12 @@ private slots:
         for (const double zoom : {0.5, 0.75, 1.0, 1.5, 2.0, 3.14, 5.0}) {
             QTest::addRow("en zoom %g", zoom) << "en" << zoom << "0.015";
         }
-        // Every other language the program speaks; one added later is fitted
-        // too, its number left unchecked until it is written here.
-        const QHash<QString, QString> times{{"ja", "0.015"}, {"de", "0,015"}, {"es", "0,015"}, {"fr", "0,015"}};
+        // Every other language the program speaks, and the two made for the test.
         for (const af::Language& l : af::available_languages()) {
             const QString tag = QString::fromUtf8(l.tag().data(), qsizetype(l.tag().size()));
             if (l.is_layouts_own()) continue;
             for (const double zoom : {0.5, 1.0, 3.0}) {
-                QTest::addRow("%s zoom %g", qPrintable(tag), zoom) << tag << zoom << times.value(tag);
+                QTest::addRow("%s zoom %g", qPrintable(tag), zoom) << tag << zoom << QString::fromStdString(l.numeral("0.015"));
             }
         }
     }
@@ -225,8 +232,10 @@ private slots:
         auto* spin = w.findChild<QWidget*>("time_spin");
         const QSize indicator_1 = indicator(option).size();
         // A translated caption is never set smaller than three quarters of its
-        // laid-out size at zoom 1: one that would need more is too long.
+        // laid-out size at zoom 1: one that would need more is too long. The
+        // language made half as long again only shrinks, and is never cut.
         for (QWidget* c : w.findChildren<QWidget*>()) {
+            if (language == kLengthened) break;
             const af::ControlSpec* row = af::layout_control(c->objectName().toStdString());
             if (!row || !row->font || text_of(c).isEmpty()) continue;
             QVERIFY2(c->font().pointSizeF() >= 0.75 * row->font->points - 1e-9,
@@ -281,7 +290,12 @@ private slots:
             if (points < scaled - 1e-9) {
                 QFont larger = c->font();
                 larger.setPointSizeF(std::min(scaled, points * 1.05));
-                QVERIFY2(!inside(placed(c, larger), c->devicePixelRatioF(), true), qPrintable(QString("%1 at %2pt of %3pt").arg(c->objectName()).arg(points).arg(scaled)));
+                // The caption's whole line must fit its box too, so that no
+                // glyph reaching the font's ascent or descent is cut.
+                const Placed at_larger = placed(c, larger);
+                const bool line_fits = QFontMetricsF(larger).height() <= at_larger.box.height() + 1e-9;
+                QVERIFY2(!line_fits || !inside(at_larger, c->devicePixelRatioF(), true),
+                         qPrintable(QString("%1 at %2pt of %3pt").arg(c->objectName()).arg(points).arg(scaled)));
             }
         }
         QCOMPARE(captions, 27);
@@ -296,6 +310,57 @@ private slots:
             QVERIFY2(std::abs(side - side_1 * z) <= 1,
                      qPrintable(QString("%1 arrow %2 px across, %3 at zoom 1").arg(upper ? "up" : "down").arg(side).arg(side_1)));
         }
+    }
+
+    // Words set right to left, numbers and symbols as they are, and no
+    // control moved or turned round inside: the boxes of the English window,
+    // a group's title at its left, an option's indicator before its number.
+    void right_to_left_words_keep_their_places_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addRow("ar") << "ar";
+        QTest::addRow("%s", qPrintable(kRightToLeft)) << kRightToLeft;
+    }
+
+    void right_to_left_words_keep_their_places() {
+        QFETCH(QString, language);
+        const af::Language chosen = af::choose_language(std::vector{language.toStdString()});
+        QVERIFY(chosen.right_to_left());
+        MainWindow english, turned({}, chosen);
+        for (MainWindow* w : {&english, &turned}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        QTest::qWait(50);
+        QCOMPARE(turned.size(), english.size());
+        int words = 0;
+        for (QWidget* c : turned.findChildren<QWidget*>()) {
+            const af::ControlSpec* row = af::layout_control(c->objectName().toStdString());
+            if (!row) continue;
+            QCOMPARE(c->geometry(), english.findChild<QWidget*>(c->objectName())->geometry());
+            const bool rtl = c->layoutDirection() == Qt::RightToLeft;
+            words += rtl;
+            const bool expected = row->kind == af::ControlKind::PushButton || (row->kind == af::ControlKind::Group && !row->caption.empty()) ||
+                                  c->objectName().startsWith("axis_label");
+            QVERIFY2(rtl == expected, qPrintable(c->objectName()));
+        }
+        QCOMPARE(words, 6);  // two buttons, two group titles, two time axes
+        for (const char* name : {"time_step_group", "omega_step_group"}) {
+            auto* group = turned.findChild<QGroupBox*>(name);
+            const Placed title = placed(group, group->font());
+            auto* laid_out = english.findChild<QGroupBox*>(name);
+            const Placed english_title = placed(laid_out, laid_out->font());
+            // A few pixels for the glyphs' own bearings; turned round, it would stand some 20 further right.
+            QVERIFY2(title.ink.left() <= english_title.ink.left() + 4, qPrintable(describe(title.ink) + describe(english_title.ink)));
+        }
+        for (auto* option : turned.findChildren<QRadioButton*>()) {
+            QVERIFY2(indicator(option).right() < placed(option, option->font()).ink.left(), qPrintable(option->objectName()));
+        }
+        // The time axis's caption stays at the right end of its box (but for
+        // the blank where a sign would go, which reads first, at the right).
+        auto* axis = turned.findChild<QLabel*>("axis_label_1");
+        const Placed at_end = placed(axis, axis->font());
+        const double blank = QFontMetricsF(axis->font()).horizontalAdvance(' ');
+        QVERIFY2(at_end.ink.right() > at_end.box.right() - blank - 2, qPrintable(describe(at_end.ink) + describe(at_end.box)));
     }
 
     // An option group's frame line runs above its first option at every

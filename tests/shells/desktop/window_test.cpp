@@ -246,7 +246,7 @@ private slots:
         };
         QCOMPARE(said("omega1_spin"), QString("ω1"));
         QVERIFY(said("omega1_spin", QAccessible::Description).contains("angular frequency"));
-        QVERIFY(said("circle_view", QAccessible::Description).startsWith("t 0 s. Vector 1: length 10"));
+        QVERIFY(said("circle_view", QAccessible::Description).startsWith("Time 0 seconds. Vector 1: length 10"));
         QCOMPARE(said("time_step_0.002"), QString("step t, 0.002 seconds"));
         // Value labels say what they show now.
         QCOMPARE(said("r1_value"), QString("10"));

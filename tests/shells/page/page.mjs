@@ -9,6 +9,10 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 export const repo = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
 export const pagePath = resolve(process.env.AF_PAGE || join(repo, 'build/web/angular-frequency.html'));
 export const pageUrl = pathToFileURL(pagePath).href;
+// The same page built with the two languages made for tests (en-XA half as
+// long again, en-XB right to left), beside it.
+export const pseudoPageUrl = pathToFileURL(resolve(process.env.AF_PSEUDO_PAGE ||
+  pagePath.replace(/\.html$/, '-pseudo.html'))).href;
 export const outputDir = join(repo, 'build/web/test-output');
 // The reference images of tests/core/model/golden_frames_test.cpp (another folder for a trial).
 export const goldenDir = resolve(process.env.AF_GOLDEN || join(repo, 'tests/golden'));
@@ -48,9 +52,10 @@ export async function launch(engine = 'chromium') {
 // The page, fresh, in `browser`. With `ready`, waits until the page says it
 // is ready. `initScript` runs before the page's own scripts.
 // `query` is the address's query, a lesson's setup; `locale` the browser's
-// language, where the engine lets a test choose it (chromium).
-export async function open(browser, { width = laidOut[0], height = laidOut[1], ratio = 1, initScript, ready = true, query, locale } = {}) {
-  const url = query === undefined ? pageUrl : `${pageUrl}?${query}`;
+// language, where the engine lets a test choose it (chromium); `base` the
+// page's address, the page under test unless told.
+export async function open(browser, { width = laidOut[0], height = laidOut[1], ratio = 1, initScript, ready = true, query, locale, base = pageUrl } = {}) {
+  const url = query === undefined ? base : `${base}?${query}`;
   const session = await browser.open({ url, width, height, ratio, initScript, locale });
   if (ready) {
     await waitFor(session, () => {

@@ -3,6 +3,7 @@
 // with and then told of.
 #include <gtest/gtest.h>
 
+#include "core/language/choose_language.h"
 #include "core/session/session.h"
 #include "shells/page/canvas_pixels.h"
 #include "shells/page/json_text.h"
@@ -58,7 +59,22 @@ TEST(PageCore, TheLayoutCarriesTheSharedRules) {
               std::string::npos);
     EXPECT_NE(layout.find(R"("held":{"repeats":false,"first_repeat_ms":0,"repeat_ms":0,"key_repeats":false})"),
               std::string::npos);
-    EXPECT_NE(layout.find(R"("font":{"family":"ＭＳ Ｐゴシック","generic":"sans-serif")"), std::string::npos);
+    EXPECT_NE(layout.find(R"("font":{"families":["ＭＳ Ｐゴシック"],"generic":"sans-serif")"), std::string::npos);
+    EXPECT_EQ(layout.find(R"("dir")"), std::string::npos) << "English reads left to right";
+    // Arabic: its own face before the layout's font, its words (not its numbers) right to left.
+    const std::string arabic = af::page::layout_json({}, af::choose_language(std::vector<std::string>{"ar"}));
+    const auto row = [&arabic](const char* name) {
+        const std::size_t at = arabic.find(std::string(R"({"name":")") + name + '"');
+        return arabic.substr(at, arabic.find("}}", at) - at);
+    };
+    EXPECT_NE(row("run_button").find(R"("dir":"rtl")"), std::string::npos) << row("run_button");
+    EXPECT_NE(row("run_button").find(R"("families":["AF Caption ar Sans","ＭＳ Ｐゴシック"])"), std::string::npos);
+    EXPECT_EQ(row("time_step_0.01").find(R"("dir")"), std::string::npos) << row("time_step_0.01");
+    EXPECT_EQ(row("r1_caption").find(R"("dir")"), std::string::npos) << row("r1_caption");
+    // A symbol stands in the layout's font; a number in the language's digits takes its face.
+    EXPECT_NE(row("omega1_caption").find(R"("families":["ＭＳ Ｐ明朝"])"), std::string::npos) << row("omega1_caption");
+    EXPECT_NE(row("time_value").find(R"("families":["AF Caption ar Serif","Times New Roman"])"), std::string::npos)
+        << row("time_value");
 }
 
 TEST(JsonText, EscapesAndSeparates) {

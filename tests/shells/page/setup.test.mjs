@@ -7,6 +7,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { engines, launch, open, close, idle, clickOn, attribute, waitFor, goldenDir, laidOutViews } from './page.mjs';
 import { decodePng, crop } from './png.mjs';
+import { catalogue } from './po.mjs';
 
 const text = (session, id) => session.evaluate((id) => document.getElementById(id).textContent, id);
 
@@ -39,9 +40,14 @@ for (const engine of engines(['chromium'])) {
     test('what was not taken is said in the language the address chose', async () => {
       const page = await open(browser, { query: 'lang=de&time_step=0.003&r1=5' });
       assert.equal(await text(page, 'r1_value'), '5');
+      // As the German catalogue words it, the choices written as in a link.
+      const { said } = catalogue('de');
+      const fill = (message, values) => Object.entries(values).reduce((t, [k, v]) => t.replace(`{${k}}`, v), said('', message));
+      const choices = fill('{list} or {last}', { list: fill('{list}, {next}', { list: '0.01', next: '0.005' }), last: '0.002' });
       assert.deepEqual(await page.evaluate(() => [document.getElementById('setup_notice_title').textContent,
         ...[...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent)]),
-      ['Diese Adresse enthielt Einstellungen, die nicht übernommen wurden:', 'time_step: muss 0.01, 0.005 oder 0.002 sein']);
+      [said('', 'This address asked for settings that were not taken:'),
+        fill('{field}: {rule}', { field: 'time_step', rule: fill('must be {choices}', { choices }) })]);
       await close(page);
     });
 
@@ -49,7 +55,7 @@ for (const engine of engines(['chromium'])) {
       const long = await open(browser, { query: `r1=5&x=${'a'.repeat(3000)}` });
       assert.equal(await text(long, 'r1_value'), '10');
       assert.deepEqual(await long.evaluate(() => [...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent)),
-        ['the setup is longer than 2000 characters, so none of it was taken']);
+        ['the setup is longer than 2,000 characters, so none of it was taken']);
       await close(long);
       const plain = await open(browser);
       assert.equal(await plain.evaluate(() => document.getElementById('setup_notice').hidden), true);

@@ -33,7 +33,7 @@ markup.words = words;
 const escapeText = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 // With no core to choose a language, a notice is given in every one, each marked as such.
 const inEveryLanguage = (name) => Object.values(everyLanguage)
-  .map((w) => `<p lang="${w.lang}">${escapeText(w[name])}</p>`).join('');
+  .map((w) => `<p lang="${w.lang}"${w.dir === 'rtl' ? ' dir="rtl"' : ''}>${escapeText(w[name])}</p>`).join('');
 
 const parts = {
   '@TITLE@': escapeText(words.title).replace(/"/g, '&quot;'),

@@ -1,5 +1,6 @@
-// Prints every character the page can show in a caption, in every language
-// it carries, so that the fonts embedded in the page keep exactly those.
+// Prints every character the page can show in a caption, one language a
+// line: its tag, a tab, then its characters, so that each font embedded in
+// the page keeps those of the languages it sets.
 #include <cstdio>
 #include <set>
 #include <string>
@@ -11,8 +12,8 @@
 
 namespace {
 
-// Numbers as the labels write them, with either decimal separator.
-constexpr std::string_view kNumberCharacters = "0123456789.,-+E ";
+// Numbers as the labels write them, in the language's digits and separator.
+constexpr std::string_view kNumberCharacters = "0123456789.-+E ";
 
 void add_characters(std::set<std::string>& out, std::string_view text) {
     for (std::size_t k = 0; k < text.size();) {
@@ -33,18 +34,20 @@ void add_characters(std::set<std::string>& out, std::string_view text) {
 }  // namespace
 
 int main() {
-    std::set<std::string> characters;
     const af::FitRequest room{af::laid_out_client(), af::laid_out_client(), 1.0, 1.0};
     for (const af::Language& language : af::available_languages()) {
+        std::set<std::string> characters;
         // The layout's captions, and the labels the acts write as they stand at start-up.
         for (const af::ControlSpec& c : af::window_layout()) {
             if (c.font) add_characters(characters, af::shown_caption(c, language));
         }
         const af::Session session(room, {}, language);
         for (const auto& [name, caption] : session.captions()) add_characters(characters, caption);
+        add_characters(characters, language.numeral(kNumberCharacters));
+        std::string line(language.tag());
+        line += '\t';
+        for (const std::string& c : characters) line += c;
+        std::puts(line.c_str());
     }
-    add_characters(characters, kNumberCharacters);
-    for (const std::string& c : characters) std::fputs(c.c_str(), stdout);
-    std::fputs("\n", stdout);
     return 0;
 }

@@ -119,8 +119,8 @@ class ScreenReader(unittest.TestCase):
         circle = self.control("circle view")
         self.assertEqual(circle.getRoleName(), "image")
         # 2 pi and 4 pi per second at 0.02 s: 7.2 and 14.4 degrees; heights 14 sin of them.
-        self.assertTrue(pump(3, lambda: circle.description.startswith("t 0.02 s")), circle.description)
-        self.assertEqual(circle.description, "t 0.02 s. Vector 1: length 14, at 7 degrees, height 1.8. "
+        self.assertTrue(pump(3, lambda: circle.description.startswith("Time 0.02 seconds.")), circle.description)
+        self.assertEqual(circle.description, "Time 0.02 seconds. Vector 1: length 14, at 7 degrees, height 1.8. "
                                              "Vector 2: length 14, at 14 degrees, height 3.5.")
 
     def test_4_a_run_is_announced_at_its_start_and_end(self):
@@ -129,7 +129,7 @@ class ScreenReader(unittest.TestCase):
         self.assertTrue(pump(10, lambda: len(self.notes) >= 2), self.notes)
         self.assertEqual(self.notes, [
             "running one second of time",
-            "run ended: vector 1 turned once, vector 2 twice; time back to 0"])
+            "run ended: vector 1 turned once, vector 2 turned twice; time back to 0"])
         self.assertTrue(pump(3, lambda: self.control("wave view of vector 2").description.startswith("sine")))
         self.assertEqual(self.control("wave view of vector 2").description,
                          "sine curve, amplitude 14, two periods in one second, starting at 0 and rising")

@@ -6,9 +6,12 @@ licence texts of those fonts.
     /usr/bin/python3 src/shells/page/build/fonts/embed_fonts.py --faces FACES.tsv --text CHARS.txt \
         --css OUT.css --licences OUT_LICENCES.txt
 
-CHARS.txt holds every character the captions can show; each face keeps the
-ones it has. FACES.tsv is the core's font table (the layout's fonts and their
-stand-ins, which the desktop uses too). Needs Debian's python3-fonttools and
+CHARS.txt holds every character the captions can show, one language a line
+(its tag, a tab, its characters). FACES.tsv is the core's font table (the
+layout's fonts, their stand-ins and the faces of languages in other scripts,
+which the desktop uses too). A language's own face keeps the characters of
+its language beyond the Latin letters; a stand-in of the layout keeps every
+language's characters but those its own faces set. Needs Debian's python3-fonttools and
 python3-brotli, and the font packages the table names. The same input always gives byte-identical output.
 """
 
@@ -18,7 +21,7 @@ import io
 import os
 import sys
 import unicodedata
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 
 PROG = "embed_fonts.py"
 
@@ -43,14 +46,17 @@ except ImportError:
 
 @dataclass(frozen=True)
 class Face:
-    family: str      # the layout's own font name
+    family: str      # the family the page names it by: the layout's own font
+                     # name, or a language's face's own
     style: str       # CSS font-style
     file: str        # the stand-in, as the core's font table names it
     package: str     # the Debian package that installs it
     stand_in: str    # the stand-in's own family name, for the licence headings
     licence: str
-    new_name: str    # the subset's internal name: both licences ask a modified
+    new_name: str    # the subset's internal name: the licences ask a modified
                      # font not to carry the original's name
+    layout_names: tuple  # the layout's fonts it sets
+    language: str    # the language it is a face of, or "" for a stand-in
 
 
 IPA_LICENCE = "IPA Font License Agreement v1.0"
@@ -60,7 +66,16 @@ LICENCES = {
     "fonts-ipafont-mincho": IPA_LICENCE,
     "fonts-ipafont-gothic": IPA_LICENCE,
     "fonts-liberation2": OFL,
+    "fonts-arphic-uming": "Arphic Public License",
+    "fonts-wqy-microhei": "Apache License, Version 2.0 (or GPL 3 or later with a font exception)",
+    "fonts-nanum": OFL,
+    "fonts-noto-ui-core": OFL,
 }
+# The layout features a script needs to be set at all: Arabic letters take
+# their joining forms and ligatures, and marks their places.
+SHAPING_FEATURES = ["ccmp", "locl", "isol", "init", "medi", "fina", "rlig", "liga", "calt", "mark", "mkmk"]
+# Latin letters and their marks: a language's own face leaves them to the stand-in.
+LATIN_END = 0x2FF
 
 
 def subset_name(stand_in):
@@ -72,8 +87,10 @@ def subset_name(stand_in):
 
 
 def read_faces(path):
-    """The core's font table: layout name, style, stand-in, file, package."""
-    faces = []
+    """The core's font table: layout name, style, stand-in, file, package,
+    language ("-" for none) and the family in the page; a face that sets
+    several of the layout's fonts is one face here."""
+    faces = {}
     try:
         with open(path, encoding="utf-8") as f:
             lines = [line.rstrip("\n") for line in f if line.strip()]
@@ -81,16 +98,24 @@ def read_faces(path):
         fail(f"cannot read the font table {path}: {e.strerror}")
     for line in lines:
         fields = line.split("\t")
-        if len(fields) != 5:
-            fail(f"{path}: not a line of five tab-separated fields: {line!r}")
-        family, style, stand_in, file, package = fields
+        if len(fields) != 7:
+            fail(f"{path}: not a line of seven tab-separated fields: {line!r}")
+        layout_name, style, stand_in, file, package, language, family = fields
+        language = "" if language == "-" else language
         if package not in LICENCES:
             fail(f"{path}: no licence is known for the package {package}")
         shown = stand_in + (" Italic" if style == "italic" else "")
-        faces.append(Face(family, style, file, package, shown, LICENCES[package], subset_name(stand_in)))
+        key = (family, style)
+        if key in faces:
+            if faces[key].file != file:
+                fail(f"{path}: the page's family {family} stands for two files")
+            faces[key] = replace(faces[key], layout_names=faces[key].layout_names + (layout_name,))
+            continue
+        new_name = family if language else subset_name(stand_in)
+        faces[key] = Face(family, style, file, package, shown, LICENCES[package], new_name, (layout_name,), language)
     if not faces:
         fail(f"{path} names no font")
-    return faces
+    return list(faces.values())
 
 
 # Name records kept as they are: copyright, style, version, licence and its
@@ -99,6 +124,7 @@ KEPT_NAME_IDS = [0, 2, 5, 13, 14]
 
 
 def read_chars(path):
+    """The characters of each language's captions, by its tag."""
     try:
         with open(path, "rb") as f:
             text = f.read().decode("utf-8")
@@ -108,7 +134,32 @@ def read_chars(path):
         fail(f"{path} is not UTF-8 text: {e}")
     if text.startswith("\ufeff"):
         text = text[1:]
-    return sorted({ord(c) for c in text} | {ord(" ")})
+    by_language = {}
+    for line in text.split("\n"):
+        if not line:
+            continue
+        tag, tab, characters = line.partition("\t")
+        if not tab or not tag:
+            fail(f"{path}: not a language's tag, a tab and its characters: {line!r}")
+        by_language[tag] = {ord(c) for c in characters} | {ord(" ")}
+    if not by_language:
+        fail(f"{path} holds no language")
+    return by_language
+
+
+def face_codepoints(face, faces, by_language):
+    """What a face keeps: a language's face, its language's characters past
+    the Latin ones; a stand-in, every language's characters but those of a
+    language with its own face for one of the layout fonts it sets."""
+    if face.language:
+        return sorted(c for tag, chars in by_language.items() if tag == face.language
+                      or tag.startswith(face.language + "-") for c in chars if c > LATIN_END)
+    kept = set()
+    for tag, chars in by_language.items():
+        own = any(other.language and (tag == other.language or tag.startswith(other.language + "-"))
+                  and set(other.layout_names) & set(face.layout_names) for other in faces)
+        kept |= {c for c in chars if c <= LATIN_END} if own else chars
+    return sorted(kept)
 
 
 def check_installed(faces):
@@ -118,13 +169,14 @@ def check_installed(faces):
                  f"install the Debian package {face.package}")
 
 
-def subset_options():
+def subset_options(face):
     options = subset.Options()
     options.flavor = "woff2"
     # The captions are set horizontally at a few sizes: no hinting, and of the
-    # layout features only kerning, which the desktop window applies too.
+    # layout features only kerning, which the desktop window applies too, and
+    # in a language's own face what its script needs.
     options.hinting = False
-    options.layout_features = ["kern"]
+    options.layout_features = ["kern"] + (SHAPING_FEATURES if face.language else [])
     options.legacy_kern = False
     options.drop_tables += ["gasp", "vhea", "vmtx", "VORG", "FFTM"]
     options.name_IDs = KEPT_NAME_IDS
@@ -148,7 +200,7 @@ def rename(font, face):
 def make_face(face, codepoints, options):
     # The stored modification time stays as the font file has it, so that the
     # output does not depend on when it was made.
-    font = TTFont(face.file, recalcTimestamp=False)
+    font = TTFont(face.file, recalcTimestamp=False, fontNumber=0)
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=codepoints)
     subsetter.subset(font)
@@ -185,7 +237,7 @@ def licence_files(package):
     files = [copyright_file]
     for entry in sorted(os.listdir(doc)):
         lower = entry.lower()
-        if any(word in lower for word in ("licen", "copying", "ofl")):
+        if os.path.isfile(f"{doc}/{entry}") and any(word in lower for word in ("licen", "copying", "ofl")):
             files.append(f"{doc}/{entry}")
     return files
 
@@ -219,8 +271,10 @@ def licences_text(faces):
         "the Debian packages named below, under the licences that follow.\n\n",
     ]
     for face in faces:
-        shown_for = f'"{face.family}"' + (" italic" if face.style == "italic" else "")
-        out.append(f"  {face.stand_in:<24} {os.path.basename(face.file):<28} "
+        shown_for = ", ".join(f'"{name}"' for name in face.layout_names) + (" italic" if face.style == "italic" else "")
+        if face.language:
+            shown_for += f" in {face.language}"
+        out.append(f"  {face.stand_in:<24} {os.path.basename(face.file):<30} "
                    f"{face.package:<21} for {shown_for}\n")
     for texts, covered, paths in sections:
         fonts = ", ".join(dict.fromkeys(face.stand_in for face in covered))
@@ -255,28 +309,30 @@ def main():
     args = parser.parse_args()
 
     faces = read_faces(args.faces)
-    codepoints = read_chars(args.text)
+    by_language = read_chars(args.text)
     check_installed(faces)
     licences = licences_text(faces).encode("utf-8")  # before writing anything
-    options = subset_options()
 
     rules = ["/* The layout's fonts: subsets of free stand-ins, written by "
              "src/shells/page/build/fonts/embed_fonts.py.\n   Their licences are in the licence "
              "file beside the page. */\n"]
-    covered = set()
+    covered = {}  # by language, what its faces have
     for face in faces:
-        woff2, kept = make_face(face, codepoints, options)
-        covered |= kept
+        codepoints = face_codepoints(face, faces, by_language)
+        woff2, kept = make_face(face, codepoints, subset_options(face))
+        for tag in by_language:
+            if not face.language or tag == face.language or tag.startswith(face.language + "-"):
+                covered.setdefault(tag, set()).update(kept)
         rules.append(css_rule(face, woff2))
         print(f"{PROG}: {face.family} {face.style}: {face.stand_in}, {len(kept)} characters, "
               f"{len(woff2)} bytes of WOFF2", file=sys.stderr)
 
     # A character no face has falls back to whatever font the browser finds.
-    missing = [c for c in codepoints
-               if c not in covered and unicodedata.category(chr(c)) != "Cc"]
-    if missing:
-        listed = " ".join(f"U+{c:04X}({chr(c)})" for c in missing)
-        print(f"{PROG}: warning: no embedded font has {listed}", file=sys.stderr)
+    for tag, chars in sorted(by_language.items()):
+        missing = sorted(c for c in chars if c not in covered.get(tag, set()) and unicodedata.category(chr(c)) != "Cc")
+        if missing:
+            listed = " ".join(f"U+{c:04X}({chr(c)})" for c in missing)
+            print(f"{PROG}: warning: no embedded font of {tag} has {listed}", file=sys.stderr)
 
     css = "\n".join(rules).encode("utf-8")
     write_atomically(args.css, css)
