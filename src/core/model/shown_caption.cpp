@@ -37,7 +37,8 @@ Language caption_language(const ControlSpec& control, const Language& language) 
 }
 
 bool caption_right_to_left(const ControlSpec& control, const Language& language) {
-    return language.right_to_left() && control.font && !control.caption.empty() &&
+    // A label the acts write (a time axis) has words though its row has no caption.
+    return language.right_to_left() && control.font && (!control.caption.empty() || control.shows != Shows::Caption) &&
            caption_kind(control) == CaptionKind::Words;
 }
 
