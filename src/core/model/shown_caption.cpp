@@ -11,11 +11,6 @@ std::string shown_caption(const ControlSpec& control, const Language& language) 
     return std::string(translate(language, "caption", control.caption));
 }
 
-bool shows_layouts_text(const ControlSpec& control, const Language& language) {
-    if (language.is_layouts_own()) return true;
-    return caption_kind(control) == CaptionKind::Symbol && shown_caption(control, language) == shown_caption(control, Language());
-}
-
 CaptionKind caption_kind(const ControlSpec& control) {
     switch (control.kind) {
     case ControlKind::Group:

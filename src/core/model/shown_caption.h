@@ -28,9 +28,4 @@ Language caption_language(const ControlSpec& control, const Language& language);
 // control moves in its box.
 bool caption_right_to_left(const ControlSpec& control, const Language& language);
 
-// Whether the control shows in that language the text the layout was made
-// for, in the layout's fonts: every caption in the layout's own language,
-// and elsewhere the symbols, which are then set as laid out too.
-bool shows_layouts_text(const ControlSpec& control, const Language& language);
-
 }  // namespace af

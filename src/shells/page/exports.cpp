@@ -5,13 +5,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/model/caption_size.h"
-#include "core/model/layout.h"
-#include "core/model/shown_caption.h"
 #include "core/model/views_picture.h"
 #include "core/session/session.h"
 #include "core/setup/opening.h"
@@ -41,6 +40,14 @@ const double* probe_record(const af::CaptionProbe& probe) {
 // The page has no window around it: its viewport is the room at zoom 1 too.
 af::FitRequest room(int width, int height, double device_pixel_ratio) {
     return {{width, height}, af::laid_out_client(), device_pixel_ratio, 1.0};
+}
+
+// `extra`: the sound or the voice, as the layout numbers them; any other
+// number is no switch.
+std::optional<af::Extra> switch_of(int extra) {
+    if (extra == static_cast<int>(af::Extra::Sound)) return af::Extra::Sound;
+    if (extra == static_cast<int>(af::Extra::Voice)) return af::Extra::Voice;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -103,7 +110,7 @@ EMSCRIPTEN_KEEPALIVE void af_picture_taken(int saved) {
 // `part`: 0 the whole control, 1 a spin's up arrow, 2 its down arrow. Returns
 // 1 where the press began a run.
 EMSCRIPTEN_KEEPALIVE int af_press(const char* control, int part) {
-    if (!control || part < 0 || part > 2) return 0;
+    if (!control || part < 0 || part > static_cast<int>(af::ControlPart::Down)) return 0;
     return session->press(control, static_cast<af::ControlPart>(part)) ? 1 : 0;
 }
 
@@ -166,29 +173,28 @@ EMSCRIPTEN_KEEPALIVE void af_sound_output(int sample_rate, double frame_seconds)
     session->set_frame_seconds(frame_seconds);
 }
 
-// `which`: 0 the sound, 1 the voice; turned on or off, and said so.
-EMSCRIPTEN_KEEPALIVE void af_toggle(int which) { session->toggle(which == 1 ? af::Extra::Voice : af::Extra::Sound); }
-
-EMSCRIPTEN_KEEPALIVE int af_is_on(int which) {
-    return session->is_on(which == 1 ? af::Extra::Voice : af::Extra::Sound) ? 1 : 0;
+// Turned on or off, and said so.
+EMSCRIPTEN_KEEPALIVE void af_toggle(int extra) {
+    if (const auto which = switch_of(extra)) session->toggle(*which);
 }
 
-// The page found no sound output (0) or no voice of its language (1): said once.
-EMSCRIPTEN_KEEPALIVE void af_missing(int which) {
-    if (which == 1) {
-        session->no_voice();
-    } else {
-        session->no_sound_device();
-    }
+EMSCRIPTEN_KEEPALIVE int af_is_on(int extra) {
+    const auto which = switch_of(extra);
+    return which && session->is_on(*which) ? 1 : 0;
 }
 
-// The caption sizing search for a control, a probe at a time: its stage,
-// size, low, high and whether it is done, five numbers that stay valid until the next call
+// The page found no sound output or no voice of its language: said once.
+EMSCRIPTEN_KEEPALIVE void af_missing(int extra) {
+    const auto which = switch_of(extra);
+    if (which == af::Extra::Voice) session->no_voice();
+    if (which == af::Extra::Sound) session->no_sound_device();
+}
+
+// The caption sizing search, a probe at a time: its stage, size, low, high
+// and whether it is done, five numbers that stay valid until the next call
 // of either.
-EMSCRIPTEN_KEEPALIVE const double* af_caption_first(const char* control, double laid_out_size, double zoom) {
-    const af::ControlSpec* row = af::layout_control(control ? control : "");
-    const bool as_laid_out = row && af::shows_layouts_text(*row, session->language());
-    return probe_record(af::first_caption_probe(laid_out_size, zoom, as_laid_out));
+EMSCRIPTEN_KEEPALIVE const double* af_caption_first(double laid_out_size, double zoom) {
+    return probe_record(af::first_caption_probe(laid_out_size, zoom, session->language().is_layouts_own()));
 }
 
 EMSCRIPTEN_KEEPALIVE const double* af_caption_next(double stage, double size, double low, double high, int fits,

@@ -5,113 +5,14 @@
 'use strict';
 
 (() => {
-  const root = document.getElementById('window');
-  const liveRegion = document.getElementById('announcements');
+  const page = (globalThis.angularFrequencyPage ??= {});
+  const { coreApi, pageTexts, wireWindowControls, wireSoundAndVoice, wirePicture, addressKeeper, frameLoop } = page;
 
-  // A browser that cannot run the page's WebAssembly. The notice stands in
-  // the page in every language, since no core runs to choose one.
-  function refuse(reason) {
-    const notice = document.getElementById('no_webassembly');
-    if (reason) notice.append(Object.assign(document.createElement('p'), { textContent: `(${reason})` }));
-    notice.hidden = false;
-  }
-
-  // Any other failure as the page starts says that it could not start, in
-  // the language the core chose where it got that far (else in every
-  // language), and leaves its cause in the console for whoever looks.
-  let chosenLanguage;
-  function couldNotStart(error) {
-    console.error('angular-frequency: the page could not start:', error);
-    const notice = document.getElementById('could_not_start');
-    const own = [...notice.children].filter((p) => p.lang === chosenLanguage);
-    if (own.length) for (const p of notice.children) p.hidden = !own.includes(p);
-    notice.hidden = false;
-  }
-  const failed = (error) => {
-    if (error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError) {
-      console.error('angular-frequency: this browser cannot run the page\'s WebAssembly:', error);
-      refuse(String(error.message || error));
-    } else {
-      couldNotStart(error);
-    }
-  };
-
-  if (typeof WebAssembly !== 'object' || typeof createCore !== 'function') {
-    refuse();
-    return;
-  }
-
-  // The core's WebAssembly, kept in the page as base64.
-  function coreBinary() {
-    const text = document.getElementById('core_wasm').textContent;
-    if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-    const bytes = atob(text);
-    const binary = new Uint8Array(bytes.length);
-    for (let k = 0; k < bytes.length; ++k) binary[k] = bytes.charCodeAt(k);
-    return binary;
-  }
-
-  // For tests and measurements: `ready` settles once the first frame is drawn.
-  let resolveReady;
-  const hooks = { ready: new Promise((resolve) => { resolveReady = resolve; }), firstFrameAt: undefined, firstFrameDrawnAt: undefined };
-  window.angularFrequency = hooks;
-
-  // The core compiles at once, so that the first frame is in the first paint.
-  const begin = (core) => {
-    try {
-      start(core);
-    } catch (error) {
-      failed(error);
-    }
-  };
-  let core;
-  try {
-    core = createCore({ wasmBinary: coreBinary() });
-  } catch (error) {
-    failed(error);
-    return;
-  }
-  if (typeof core.then === 'function') core.then(begin, failed);
-  else begin(core);
-
-  function start(core) {
-    const api = {
-      start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string', 'string']),
-      wordsJson: core.cwrap('af_words_json', 'string', []),
-      readingsJson: core.cwrap('af_readings_json', 'string', []),
-      press: core.cwrap('af_press', 'number', ['string', 'number']),
-      frameDue: core.cwrap('af_frame_due', null, ['number']),
-      focusMoved: core.cwrap('af_focus_moved', null, []),
-      refit: core.cwrap('af_refit', null, ['number', 'number', 'number']),
-      busy: core.cwrap('af_busy', 'number', []),
-      placedAsBuilt: core.cwrap('af_placed_as_built', 'number', []),
-      layoutJson: core.cwrap('af_layout_json', 'string', []),
-      takeChanges: core.cwrap('af_take_changes', 'string', []),
-      viewPixels: core.cwrap('af_view_pixels', 'number', ['number']),
-      setupRefused: core.cwrap('af_setup_refused', 'string', []),
-      setupQuery: core.cwrap('af_setup_query', 'string', []),
-      viewsPicture: core.cwrap('af_views_picture', 'number', []),
-      pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
-      pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
-      captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
-      captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
-      sound: core.cwrap('af_sound', 'number', []),
-      soundOutput: core.cwrap('af_sound_output', null, ['number', 'number']),
-      toggle: core.cwrap('af_toggle', null, ['number']),
-      isOn: core.cwrap('af_is_on', 'number', ['number']),
-      missing: core.cwrap('af_missing', null, ['number']),
-    };
-    const parts = { whole: 0, up: 1, down: 2 };
-    // The core's caption sizing search: a probe is its stage, size, low and high, and whether it is done.
-    const readProbe = (at) => {
-      const [stage, size, low, high, done] = core.HEAPF64.subarray(at >> 3, (at >> 3) + 5);
-      return { stage, size, low, high, done: done !== 0 };
-    };
-    const captionSize = {
-      first: (name, px, zoom) => readProbe(api.captionFirst(name, px, zoom)),
-      next: (probe, fits, roomOverNeed) =>
-        readProbe(api.captionNext(probe.stage, probe.size, probe.low, probe.high, fits ? 1 : 0, roomOverNeed)),
-    };
+  // `hooks`: what tests and measurements read; `ready()` once the first frame
+  // is painted in the captions' fonts; `onLanguage(tag)` hears the language.
+  function start(core, { hooks, ready, onLanguage }) {
+    const root = document.getElementById('window');
+    const api = coreApi(core);
 
     // The window's inner size, which the page fills with no scroll bars: read
     // without laying the page out first, as the element sizes would be.
@@ -122,7 +23,7 @@
     api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
-    chosenLanguage = words.lang;
+    onLanguage(words.lang);
     // The page is built in one language; the core may have chosen another.
     const translated = words.lang !== document.documentElement.lang;
 
@@ -136,184 +37,73 @@
     const sameFaces = builtFaces === JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
-    const ui = wireWindowControls(root, layout.controls, press, captionSize);
+    const texts = pageTexts(root);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
-    if (translated || location.search.length > 1) {
-      const texts = JSON.parse(api.readingsJson());
-      if (translated) {
-        ui.setTexts(layout.controls, texts.captions);
-        showWords(words);
-        showReadings(texts);
-      } else {
-        showTexts(texts);
-      }
-      for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
+    const startTexts = translated || location.search.length > 1 ? JSON.parse(api.readingsJson()) : null;
+    if (translated) texts.translate(layout, startTexts, words);
+    const ui = wireWindowControls(root, layout.controls, press, api.captionSize);
+    texts.useControls(ui);
+    if (startTexts) {
+      if (!translated) texts.showTexts(startTexts);
+      for (const name of startTexts.chosen) ui.controls.get(name).focus.checked = true;
     }
     // Captions in another language are fitted once the fonts are in (below):
     // measured now, in stand-in fonts, they would be searched for nothing, at
     // the cost of the first frame; the fonts' block period hides the text
     // until they are in.
-    ui.place(layout, { written: laidOut && sameFaces, fit: !translated });
+    ui.place(layout, { written: translated || (laidOut && sameFaces), fit: !translated });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
-    if (refused.length) showRefused(refused);
+    if (refused.length) texts.showRefused(refused);
 
-    // Frames: each animation frame puts at most one new frame of a run on show.
-    let frameRequested = false;
-    let frameOnShowUnseen = false;  // a press drew a run's first frame; it has not been shown yet
-    let framesShown = 0;
-    let framesDrawn = 0;  // drawn since the last animation frame
-    let runShownAt = 0;  // the animation frame's time at which the run's first frame was shown
-    let runBegan = false;  // a run's first frame is drawn, to be shown in this animation frame or the next
-    const frameTimes = [];
-    let lastFrameTime;
-
-    function requestFrame() {
-      if (frameRequested) return;
-      frameRequested = true;
-      requestAnimationFrame(onAnimationFrame);
-    }
-
-    function onAnimationFrame(time) {
-      frameRequested = false;
-      // A browser that falls behind may call back twice for one frame; the
-      // frame on show keeps its place until a new one begins.
-      if (time === lastFrameTime) {
-        requestFrame();
-        return;
-      }
-      if (lastFrameTime !== undefined) display.add(time - lastFrameTime);
-      lastFrameTime = time;
-      tellSoundOutput();
-      if (frameOnShowUnseen) frameOnShowUnseen = false;
-      else api.frameDue((time - runShownAt) / 1000);
-      show();
-      if (runBegan) {
-        runBegan = false;
-        runShownAt = time;
-      }
-      if (framesDrawn) {
-        framesShown += framesDrawn;
-        framesDrawn = 0;
-        frameTimes.push(time);
-      }
-      if (hooks.firstFrameAt === undefined) {
+    const keepAddress = addressKeeper(api);
+    const frames = frameLoop(api, {
+      show,
+      beforeFrame: () => tellSoundOutput(),
+      onInterval: (ms) => display.add(ms),
+      onFirstFrame() {
         hooks.firstFrameAt = performance.now();
         // A message posted now is taken once the browser has drawn this frame.
         const afterDrawing = new MessageChannel();
         afterDrawing.port1.onmessage = () => {
           hooks.firstFrameDrawnAt = performance.now();
-          resolveReady();
+          drawnInFonts();
         };
         afterDrawing.port2.postMessage(null);
-      }
-      if (api.busy()) requestFrame();
-    }
+      },
+    });
 
     function press(name, part) {
       tellSoundOutput();
-      if (api.press(name, parts[part])) frameOnShowUnseen = true;
+      if (api.press(name, layout.parts[part])) frames.pressDrewFrame();
       show();
-      requestFrame();
+      frames.request();
     }
 
-    function showRefused(sentences) {
-      const notice = document.getElementById('setup_notice');
-      const list = notice.querySelector('ul');
-      for (const sentence of sentences) {
-        const item = document.createElement('li');
-        item.textContent = sentence;
-        list.append(item);
-      }
-      notice.querySelector('button').addEventListener('click', () => { notice.hidden = true; });
-      notice.hidden = false;
-    }
-
-    // The address says the setup as it stands, so that copying it copies the
-    // setup; one history entry, replaced, however many the changes.
-    let addressQuery = location.search.slice(1);
-    function keepAddress() {
-      const query = api.setupQuery();
-      if (query === addressQuery) return;
-      addressQuery = query;
-      try {
-        history.replaceState(history.state, '', `${location.pathname}${query ? `?${query}` : ''}${location.hash}`);
-      } catch {
-        // Some browsers keep a page opened from a file at its address.
-      }
-    }
-
-    // A picture of the three views as laid out, as a PNG: downloaded from the
-    // picture button or Ctrl+S, copied with Ctrl+C where the browser allows.
-    function picturePng() {
-      const at = api.viewsPicture() >> 2;
-      const [address, width, height] = core.HEAP32.subarray(at, at + 3);
-      const canvas = document.createElement('canvas');
-      canvas.width = width;
-      canvas.height = height;
-      const pixels = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4).slice();
-      canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
-      return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
-    }
-    function savePicture() {
-      const name = api.pictureFileName();
-      picturePng().then((png) => {
-        if (!png) return;
-        const link = document.createElement('a');
-        link.download = name;
-        link.href = URL.createObjectURL(png);
-        link.click();
-        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
-        api.pictureTaken(1);
-        show();
-      });
-    }
-    function copyPicture() {
-      if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem !== 'function') return false;
-      navigator.clipboard.write([new ClipboardItem({ 'image/png': picturePng() })]).then(() => {
-        api.pictureTaken(0);
-        show();
-      }, () => {});
-      return true;
-    }
-    document.getElementById('picture_button').addEventListener('click', savePicture);
-    document.addEventListener('keydown', (event) => {
-      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
-      const key = event.key.toLowerCase();
-      if (key === 's') {
-        event.preventDefault();
-        savePicture();
-      } else if (key === 'c' && !String(getSelection())) {
-        if (copyPicture()) event.preventDefault();
-      }
-    });
-
+    const picture = wirePicture(api, () => show());
     // The sound and the voice, off unless the address turns them on.
-    const ears = wireSoundAndVoice(core, api, words.keys, () => show());
+    const ears = wireSoundAndVoice(api, words.keys, layout.switches, () => show());
     const { display, tellSoundOutput } = ears;
 
     // What the core has changed: the layout, the views' pixels, the texts,
     // the sound. Returns the changes.
     function show() {
       const changes = JSON.parse(api.takeChanges());
-      if (changes.run_began) runBegan = true;
+      frames.noteChanges(changes);
       ears.hear(changes);
       if (changes.layout) {
         layout = JSON.parse(api.layoutJson());
         ui.place(layout);
       }
       views.forEach(copyView);
-      showTexts(changes);
-      framesDrawn += changes.frames;
+      texts.showTexts(changes);
       if (!api.busy()) keepAddress();
       return changes;
     }
 
     function copyView(name, index) {
-      const at = api.viewPixels(index) >> 2;
-      const heap = core.HEAP32;
-      const [address, width, height, x0, y0, x1, y1] = heap.subarray(at, at + 7);
+      const { pixels, width, height, x0, y0, x1, y1 } = api.view(index);
       const canvas = ui.controls.get(name).focus;
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
@@ -321,60 +111,7 @@
         ui.sizeCanvas(name);
       }
       if (x1 <= x0 || y1 <= y0) return;
-      const pixels = new Uint8ClampedArray(core.HEAPU8.buffer, address, width * height * 4);
       canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0, x0, y0, x1 - x0, y1 - y0);
-    }
-
-    function showTexts(texts) {
-      for (const [name, caption] of Object.entries(texts.captions)) {
-        ui.setCaption(name, caption);
-      }
-      showReadings(texts);
-      for (const sentence of texts.said || []) say(sentence);
-    }
-
-    function showReadings(texts) {
-      for (const [name, reading] of Object.entries(texts.spins || {})) {
-        const spin = ui.controls.get(name).focus;
-        for (const [attribute, value] of Object.entries(spinReadingAttributes(reading))) {
-          if (value === null) spin.removeAttribute(attribute);
-          else spin.setAttribute(attribute, value);
-        }
-      }
-      for (const [name, description] of Object.entries(texts.views || {})) {
-        document.getElementById(`${name}_description`).textContent = description;
-      }
-    }
-
-    // The page's own words, and its language, from which a screen reader
-    // picks its voice.
-    function showWords(words) {
-      document.documentElement.lang = words.lang;
-      document.documentElement.dir = words.dir;
-      document.title = words.title;
-      root.setAttribute('aria-label', words.title);
-      const fullScreen = document.getElementById('full_screen');
-      fullScreen.setAttribute('aria-label', words.full_screen);
-      fullScreen.title = words.full_screen_key;
-      const picture = document.getElementById('picture_button');
-      picture.setAttribute('aria-label', words.picture);
-      picture.title = words.picture_key;
-      for (const name of ['sound', 'voice']) {
-        const button = document.getElementById(`${name}_button`);
-        button.setAttribute('aria-label', words[name]);
-        button.title = words[`${name}_key`];
-      }
-      document.getElementById('sound_notice').querySelector('button').setAttribute('aria-label', words.close);
-      const notice = document.getElementById('setup_notice');
-      notice.querySelector('p').textContent = words.setup_refused;
-      notice.querySelector('button').setAttribute('aria-label', words.close);
-    }
-
-    function say(sentence) {
-      const line = document.createElement('p');
-      line.textContent = sentence;
-      liveRegion.append(line);
-      while (liveRegion.childElementCount > 4) liveRegion.firstElementChild.remove();
     }
 
     document.addEventListener('focusin', () => api.focusMoved());
@@ -383,7 +120,7 @@
     // draws the views anew at the new resolution.
     function refit() {
       api.refit(...viewport(), window.devicePixelRatio || 1);
-      requestFrame();
+      frames.request();
     }
     window.addEventListener('resize', refit);
     const watchRatio = () => {
@@ -396,30 +133,33 @@
 
     Object.assign(hooks, {
       busy: () => api.busy() !== 0,
-      framesShown: () => framesShown,
-      frameTimes: () => frameTimes.slice(),
+      framesShown: frames.framesShown,
+      frameTimes: frames.frameTimes,
       zoom: () => layout.zoom,
       sound: ears.hooks,
-      picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
+      picture: () => picture.png().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
     // Ready means drawn. The browser asks for the embedded fonts as it lays
     // the captions out, so only once the first frame is drawn does
     // document.fonts.ready wait for them; then the captions are measured
     // again in their fonts, and the page is ready once a frame with them
     // is painted (until then, font-display: block hides them).
-    const firstFrameDrawn = resolveReady;
-    resolveReady = () => document.fonts.ready.then(() => {
-      ui.place(layout, { written: true });
-      requestAnimationFrame(() => {
-        const painted = new MessageChannel();
-        painted.port1.onmessage = () => firstFrameDrawn();
-        painted.port2.postMessage(null);
+    function drawnInFonts() {
+      document.fonts.ready.then(() => {
+        ui.place(layout, { written: true });
+        requestAnimationFrame(() => {
+          const painted = new MessageChannel();
+          painted.port1.onmessage = () => ready();
+          painted.port2.postMessage(null);
+        });
       });
-    });
+    }
     // The first frame: the views; the texts at start-up are in the page as built.
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));
     root.classList.remove('unplaced');
-    requestFrame();
+    frames.request();
   }
+
+  page.start = start;
 })();

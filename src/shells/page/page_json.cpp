@@ -5,6 +5,7 @@
 #include "core/acts/spoken_text.h"
 #include "core/extras/extras.h"
 #include "core/language/choose_language.h"
+#include "core/model/control_input.h"
 #include "core/model/font_faces.h"
 #include "core/model/layout.h"
 #include "core/model/reading_order.h"
@@ -146,6 +147,12 @@ std::string layout_json(const Placement& placement, const Language& language) {
     };
     JsonText json;
     json.begin_object().key("zoom").value(placement.zoom);
+    // The numbers the page hands back for a control's part and for a switch,
+    // as the core numbers them.
+    json.key("parts").begin_object().key("whole").value(static_cast<int>(ControlPart::Whole));
+    json.key("up").value(static_cast<int>(ControlPart::Up)).key("down").value(static_cast<int>(ControlPart::Down));
+    json.end_object().key("switches").begin_object().key("sound").value(static_cast<int>(Extra::Sound));
+    json.key("voice").value(static_cast<int>(Extra::Voice)).end_object();
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
         const ControlSpeech speech = control_speech(c.name, language);

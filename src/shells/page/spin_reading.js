@@ -2,14 +2,19 @@
 // it; the build writes these attributes and the page keeps them up to date.
 'use strict';
 
-// Attribute name -> value; null where the attribute must be absent (the time
-// has no upper bound, so no aria-valuemax).
-function spinReadingAttributes(reading) {
-  return {
-    'aria-label': reading.name,
-    'aria-valuenow': reading.value,
-    'aria-valuetext': reading.text,
-    'aria-valuemin': reading.min,
-    'aria-valuemax': reading.max,
-  };
-}
+(() => {
+  const page = (globalThis.angularFrequencyPage ??= {});
+  // Attribute name -> value; null where the attribute must be absent (the time
+  // has no upper bound, so no aria-valuemax).
+  function spinReadingAttributes(reading) {
+    return {
+      'aria-label': reading.name,
+      'aria-valuenow': reading.value,
+      'aria-valuetext': reading.text,
+      'aria-valuemin': reading.min,
+      'aria-valuemax': reading.max,
+    };
+  }
+
+  page.spinReadingAttributes = spinReadingAttributes;
+})();

@@ -1,80 +1,87 @@
 // The window's controls as markup, written when the page is built from the
 // core's layout and its start-up texts, so that the browser lays them out
-// while it reads the page. Each control's outer element carries its name in
+// while it reads the page, and again by a page the core puts into another
+// language: each caption and accessible name is decided here alone. Each control's outer element carries its name in
 // data-control; the element that takes focus has the name as its id. The
 // elements stand in the core's reading order, each caption next to the
 // control it names, so that Tab and a screen reader's reading follow it.
 'use strict';
 
-const escapeText = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
-const escapeAttribute = (text) => escapeText(text).replace(/"/g, '&quot;');
+(() => {
+  const page = (globalThis.angularFrequencyPage ??= {});
+  const { controlStyles, holderOf, spinReadingAttributes } = page;
+  const escapeText = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+  const escapeAttribute = (text) => escapeText(text).replace(/"/g, '&quot;');
 
-function attributes(pairs) {
-  return Object.entries(pairs)
-    .filter(([, value]) => value !== undefined && value !== null && value !== false)
-    .map(([name, value]) => (value === true ? ` ${name}` : ` ${name}="${escapeAttribute(value)}"`))
-    .join('');
-}
-
-const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
-const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
-
-// `words`: the page's own words (its full-screen button's).
-function windowMarkup(layout, texts, words) {
-  const rows = layout.controls;
-  const byName = new Map(rows.map((row) => [row.name, row]));
-  const { styles } = controlStyles(layout);
-
-  function element(row) {
-    const { name, caption, speech } = row;
-    const style = { ...styles.get(name) };
-    if (row.align && row.kind === 'label') style.textAlign = row.align;
-    if (row.fore) style.color = row.fore;
-    if (row.back) style.background = row.back;
-    const about = speech.description && row.kind !== 'group' && row.kind !== 'label' && row.kind !== 'picture'
-      ? `<span id="${escapeAttribute(`${name}_about`)}" class="unseen">${escapeText(speech.description)}</span>` : '';
-    const describedBy = about ? `${name}_about` : undefined;
-    const held = rows.filter((r) => holderOf(r, byName) === name).map(element).join('');
-    const outer = { 'data-control': name, style: styleText(style) };
-    switch (row.kind) {
-      case 'group':
-        if (!caption) return `<div${attributes({ class: 'frame', id: name, ...outer })}></div>`;
-        return `<div${attributes({ class: 'group nest', id: name, role: 'radiogroup', 'aria-labelledby': `${name}_title`, ...outer })}>` +
-          `<span${attributes({ class: 'title caption', id: `${name}_title`, dir: row.dir })}>${escapeText(caption)}</span>${held}</div>`;
-      case 'label':
-        return `<div${attributes({ class: 'label caption', id: name, dir: row.dir, ...outer })}>${escapeText(texts.captions[name] ?? caption)}</div>`;
-      case 'button':
-        return `<button${attributes({ type: 'button', class: 'push caption', id: name, dir: row.dir, 'aria-label': speech.name || undefined,
-          'aria-describedby': describedBy, ...outer })}>${escapeText(caption)}${about}</button>`;
-      case 'option':
-        return `<label${attributes({ class: 'option', ...outer })}><input${attributes({ type: 'radio', name: row.parent, id: name,
-          checked: row.selected, 'aria-label': speech.name || undefined, 'aria-describedby': describedBy })}>` +
-          `<span class="caption">${escapeText(caption)}</span>${about}</label>`;
-      case 'spin':
-        return `<div${attributes({ class: 'spin', id: name, tabindex: 0, role: 'spinbutton', ...spinReadingAttributes(texts.spins[name]),
-          'aria-describedby': describedBy, ...outer })}>` +
-          `<span class="up" aria-hidden="true"></span><span class="down" aria-hidden="true"></span>${about}</div>`;
-      default:  // a picture: its canvas takes focus, and what it shows is described
-        return `<div${attributes({ class: 'view nest', ...outer })}><canvas${attributes({ id: name, tabindex: 0, role: 'img',
-          'aria-label': speech.name || undefined, 'aria-describedby': `${name}_description` })}></canvas>` +
-          `<div${attributes({ id: `${name}_description`, class: 'unseen' })}>${escapeText(texts.views[name] ?? '')}</div>${held}</div>`;
-    }
+  function attributes(pairs) {
+    return Object.entries(pairs)
+      .filter(([, value]) => value !== undefined && value !== null && value !== false)
+      .map(([name, value]) => (value === true ? ` ${name}` : ` ${name}="${escapeAttribute(value)}"`))
+      .join('');
   }
 
-  const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
-  const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': words.full_screen, title: words.full_screen_key,
-    style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
-    '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
-  const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': words.picture,
-    title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
-    '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
-    '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
-  // The switches: toggle buttons, pressed while on.
-  const toggle = (id, label, title, icon) => `<button${attributes({ type: 'button', id, 'aria-label': label, title,
-    'aria-pressed': 'false', style: styleText(styles.get(id)) })}><svg viewBox="0 0 16 16" aria-hidden="true">${icon}</svg></button>`;
-  const sound = toggle('sound_button', words.sound, words.sound_key,
-    '<path d="M2 6h3l4-3.5v11L5 10H2z" fill="#202020"/><path d="M11 5.5q2 2.5 0 5M12.8 3.5q3.6 4.5 0 9" fill="none" stroke="#202020"/>');
-  const voice = toggle('voice_button', words.voice, words.voice_key,
-    '<path d="M1.5 2.5h13v8h-7l-4 3.5v-3.5h-2z" fill="none" stroke="#202020"/><path d="M4 5.5h8M4 7.5h5" stroke="#202020"/>');
-  return [...inWindow.map(element), fullScreen, picture, sound, voice].join('\n');
-}
+  const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
+  const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
+
+  // `words`: the page's own words (its full-screen button's).
+  function windowMarkup(layout, texts, words) {
+    const rows = layout.controls;
+    const byName = new Map(rows.map((row) => [row.name, row]));
+    const { styles } = controlStyles(layout);
+
+    function element(row) {
+      const { name, caption, speech } = row;
+      const style = { ...styles.get(name) };
+      if (row.align && row.kind === 'label') style.textAlign = row.align;
+      if (row.fore) style.color = row.fore;
+      if (row.back) style.background = row.back;
+      const about = speech.description && row.kind !== 'group' && row.kind !== 'label' && row.kind !== 'picture'
+        ? `<span id="${escapeAttribute(`${name}_about`)}" class="unseen">${escapeText(speech.description)}</span>` : '';
+      const describedBy = about ? `${name}_about` : undefined;
+      const held = rows.filter((r) => holderOf(r, byName) === name).map(element).join('');
+      const outer = { 'data-control': name, style: styleText(style) };
+      switch (row.kind) {
+        case 'group':
+          if (!caption) return `<div${attributes({ class: 'frame', id: name, ...outer })}></div>`;
+          return `<div${attributes({ class: 'group nest', id: name, role: 'radiogroup', 'aria-labelledby': `${name}_title`, ...outer })}>` +
+            `<span${attributes({ class: 'title caption', id: `${name}_title`, dir: row.dir })}>${escapeText(caption)}</span>${held}</div>`;
+        case 'label':
+          return `<div${attributes({ class: 'label caption', id: name, dir: row.dir, ...outer })}>${escapeText(texts.captions[name] ?? caption)}</div>`;
+        case 'button':
+          return `<button${attributes({ type: 'button', class: 'push caption', id: name, dir: row.dir, 'aria-label': speech.name || undefined,
+            'aria-describedby': describedBy, ...outer })}>${escapeText(caption)}${about}</button>`;
+        case 'option':
+          return `<label${attributes({ class: 'option', ...outer })}><input${attributes({ type: 'radio', name: row.parent, id: name,
+            checked: row.selected, 'aria-label': speech.name || undefined, 'aria-describedby': describedBy })}>` +
+            `<span class="caption">${escapeText(caption)}</span>${about}</label>`;
+        case 'spin':
+          return `<div${attributes({ class: 'spin', id: name, tabindex: 0, role: 'spinbutton', ...spinReadingAttributes(texts.spins[name]),
+            'aria-describedby': describedBy, ...outer })}>` +
+            `<span class="up" aria-hidden="true"></span><span class="down" aria-hidden="true"></span>${about}</div>`;
+        default:  // a picture: its canvas takes focus, and what it shows is described
+          return `<div${attributes({ class: 'view nest', ...outer })}><canvas${attributes({ id: name, tabindex: 0, role: 'img',
+            'aria-label': speech.name || undefined, 'aria-describedby': `${name}_description` })}></canvas>` +
+            `<div${attributes({ id: `${name}_description`, class: 'unseen' })}>${escapeText(texts.views[name] ?? '')}</div>${held}</div>`;
+      }
+    }
+
+    const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
+    const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': words.full_screen, title: words.full_screen_key,
+      style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
+      '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
+    const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': words.picture,
+      title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
+      '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
+      '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
+    // The switches: toggle buttons, pressed while on.
+    const toggle = (id, label, title, icon) => `<button${attributes({ type: 'button', id, 'aria-label': label, title,
+      'aria-pressed': 'false', style: styleText(styles.get(id)) })}><svg viewBox="0 0 16 16" aria-hidden="true">${icon}</svg></button>`;
+    const sound = toggle('sound_button', words.sound, words.sound_key,
+      '<path d="M2 6h3l4-3.5v11L5 10H2z" fill="#202020"/><path d="M11 5.5q2 2.5 0 5M12.8 3.5q3.6 4.5 0 9" fill="none" stroke="#202020"/>');
+    const voice = toggle('voice_button', words.voice, words.voice_key,
+      '<path d="M1.5 2.5h13v8h-7l-4 3.5v-3.5h-2z" fill="none" stroke="#202020"/><path d="M4 5.5h8M4 7.5h5" stroke="#202020"/>');
+    return [...inWindow.map(element), fullScreen, picture, sound, voice].join('\n');
+  }
+
+  page.windowMarkup = windowMarkup;
+})();

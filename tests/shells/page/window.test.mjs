@@ -2,9 +2,13 @@
 // resize, a browser without WebAssembly.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { engines, launch, open, close, idle, act, framesShown, pause, waitFor, layoutRows, laidOut, twipsToPx } from './page.mjs';
+import { readdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { engines, launch, open, close, idle, act, framesShown, pause, waitFor, layoutRows, laidOut, twipsToPx, repo } from './page.mjs';
 
 const views = ['circle_view', 'wave_view_1', 'wave_view_2'];
+// Every language the page carries: English and a catalogue each.
+const carried = ['en', ...readdirSync(join(repo, 'po')).filter((f) => f.endsWith('.po')).map((f) => f.slice(0, -3).replace('_', '-'))];
 // Each view's size in layout pixels, from its row.
 const viewSizes = views.map((id) => layoutRows.controls.find((row) => row.name === id).twips.slice(2).map(twipsToPx));
 
@@ -98,8 +102,8 @@ for (const engine of engines()) {
     // A core that fails as the page starts: its call `failing` throws as
     // WebAssembly's traps do. The page says it could not start, in the
     // language the core chose where it got that far, and logs why.
-    for (const [failing, shown] of [['af_placed_as_built', ['de']], ['af_start', ['en', 'ja', 'de', 'es', 'fr']]]) {
-      test(`a core failing in ${failing}: the page could not start, said in ${shown.join(', ')}`,
+    for (const [failing, shown] of [['af_placed_as_built', ['de']], ['af_start', carried]]) {
+      test(`a core failing in ${failing}: the page could not start, said in ${shown.length > 1 ? 'every language' : shown}`,
         { skip: engine === 'webkit' && 'no script before the page\'s' }, async () => {
           const initScript = `(${(name) => {
             window.loggedErrors = [];
@@ -133,9 +137,10 @@ for (const engine of engines()) {
           };
           const got = await waitFor(session, seen, null, 10000);
           await close(session);
-          assert.deepEqual(got.shown, shown);
+          assert.deepEqual(got.shown.slice().sort(), shown.slice().sort());
           assert.equal(got.other, false);
-          assert.equal(new Set(got.texts).size, 5, 'a sentence of its own in each language');
+          // A regional language (es-MX) may say it as its language does.
+          assert.equal(new Set(got.texts).size, new Set(carried.map((tag) => tag.split('-')[0])).size, 'a sentence of its own in each language');
           assert.match(got.logged, new RegExp(`could not start.*${failing} trapped`));
         });
     }

@@ -45,7 +45,7 @@ const parts = {
   '<!--@COULD_NOT_START@-->': inEveryLanguage('could_not_start'),
   '/*@FONTS@*/': read(a.fonts),
   '/*@STYLE@*/': read(a.style),
-  '<!--@CONTROLS@-->': vm.runInContext('windowMarkup(layout, texts, words)', markup),
+  '<!--@CONTROLS@-->': vm.runInContext('angularFrequencyPage.windowMarkup(layout, texts, words)', markup),
   // The layout exactly as the core writes it, which the page compares with
   // the layout in force; JSON's own escape keeps a "<" from ending the element.
   '/*@LAYOUT@*/': layoutText.replaceAll('<', '\\u003c'),
