@@ -43,12 +43,16 @@ CaptionProbe next_caption_probe(const CaptionProbe& probe, bool fits, double roo
     // as a search in finer sizes would find.
     const auto settled = [step](double fitting) { return done(step > 0 ? fitting + 0.49 * step : fitting, step); };
     if (low > 0 && high - low <= precision * 1.0001) return settled(low);
+    // In steps, a size that fits where the measure puts the next step past
+    // the room is the answer: that step would cost a measure to refuse.
+    if (step > 0 && fits && tried * room_over_need < tried + step) return settled(low);
     // A step up from a size that fits leaves what is known within the precision when it fails.
     const double up = 0.99 * precision;
     const double measured = tried * room_over_need;
     double next = fits ? std::min(std::max(measured, low + up), high - precision / 2) : std::max(measured, kSmallest);
     if ((low > 0 && next <= low + precision / 2) || next >= high) next = low > 0 ? (low + high) / 2 : tried / 2;
-    next = shown(std::max(next, kSmallest));
+    // From a size too large, the step at or below the measure's, which fits.
+    next = step > 0 && !fits ? std::floor(std::max(next, kSmallest) / step + 1e-9) * step : shown(std::max(next, kSmallest));
     // A step shows no size between two steps: the next is one of them, strictly between what is known.
     if (step > 0 && next >= high) next = high - step;
     if (step > 0 && low > 0 && next <= low) next = low + step;

@@ -37,4 +37,9 @@ bool caption_right_to_left(const ControlSpec& control, const Language& language)
            caption_kind(control) == CaptionKind::Words;
 }
 
+bool shows_layouts_text(const ControlSpec& control, const Language& language) {
+    if (language.is_layouts_own()) return true;
+    return caption_kind(control) == CaptionKind::Symbol && shown_caption(control, language) == shown_caption(control, Language());
+}
+
 }  // namespace af

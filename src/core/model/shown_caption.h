@@ -28,4 +28,10 @@ Language caption_language(const ControlSpec& control, const Language& language);
 // control moves in its box.
 bool caption_right_to_left(const ControlSpec& control, const Language& language);
 
+// Whether the control shows the text the layout was made for, in the
+// layout's fonts: every caption in the layout's own language, and elsewhere
+// the symbols ("r1=", "π"), which stand as in the layout's own language
+// (at zoom 1 exactly as laid out, as there).
+bool shows_layouts_text(const ControlSpec& control, const Language& language);
+
 }  // namespace af

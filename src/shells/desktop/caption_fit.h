@@ -31,7 +31,7 @@ Qt::Alignment caption_alignment(const QWidget& control);
 QSizeF caption_room(const QWidget& control);
 
 // Gives the control the font for its caption at the zoom (`as_laid_out`: it
-// is in the language the layout was made for), and keeps the laid-out font so
+// shows the text the layout was made for), and keeps the laid-out font so
 // that refit_caption can fit a caption set later.
 void fit_caption(QWidget& control, const QFont& laid_out, double zoom, bool as_laid_out = true);
 

@@ -132,7 +132,7 @@ void WindowControls::place(const Placement& placement) {
         if (!c->font) continue;
         // A symbol stands in the layout's own font in every language.
         fit_caption(*widget, layout_font(*c->font, caption_language(*c, model_.language)), placement.zoom,
-                    model_.language.is_layouts_own());
+                    shows_layouts_text(*c, model_.language));
     }
 }
 
@@ -145,7 +145,7 @@ void WindowControls::show_caption(std::string_view name, const std::string& capt
     const QString text = QString::fromStdString(caption);
     if (label->text() == text) return;
     label->setText(text);
-    refit_caption(*label, model_.language.is_layouts_own());
+    refit_caption(*label, shows_layouts_text(*layout_control(name), model_.language));
     if (now) label->repaint();
 }
 

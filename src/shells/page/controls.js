@@ -71,7 +71,7 @@
     function fitCaptions(rows) {
       let pending = rows.filter((row) => row.font).map((row) => {
         const control = controls.get(row.name);
-        return { element: control.caption || control.box, box: control.box, probe: captionSize.first(row.font.px, layout.zoom) };
+        return { element: control.caption || control.box, box: control.box, probe: captionSize.first(row.name, row.font.px, layout.zoom) };
       });
       while (pending.length) {
         for (const p of pending) {

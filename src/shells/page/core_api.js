@@ -25,7 +25,7 @@
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
-      captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
+      captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
       sound: core.cwrap('af_sound', 'number', []),
       soundOutput: core.cwrap('af_sound_output', null, ['number', 'number']),
@@ -42,7 +42,7 @@
       return { stage, size, low, high, done: done !== 0 };
     };
     api.captionSize = {
-      first: (px, zoom) => readProbe(api.captionFirst(px, zoom)),
+      first: (name, px, zoom) => readProbe(api.captionFirst(name, px, zoom)),
       next: (probe, fits, roomOverNeed) =>
         readProbe(api.captionNext(probe.stage, probe.size, probe.low, probe.high, fits ? 1 : 0, roomOverNeed)),
     };

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/model/caption_size.h"
+#include "core/model/layout.h"
+#include "core/model/shown_caption.h"
 #include "core/model/views_picture.h"
 #include "core/session/session.h"
 #include "core/setup/opening.h"
@@ -190,11 +192,13 @@ EMSCRIPTEN_KEEPALIVE void af_missing(int extra) {
     if (which == af::Extra::Sound) session->no_sound_device();
 }
 
-// The caption sizing search, a probe at a time: its stage, size, low, high
-// and whether it is done, five numbers that stay valid until the next call
+// The caption sizing search for a control, a probe at a time: its stage,
+// size, low, high and whether it is done, five numbers that stay valid until the next call
 // of either.
-EMSCRIPTEN_KEEPALIVE const double* af_caption_first(double laid_out_size, double zoom) {
-    return probe_record(af::first_caption_probe(laid_out_size, zoom, session->language().is_layouts_own()));
+EMSCRIPTEN_KEEPALIVE const double* af_caption_first(const char* control, double laid_out_size, double zoom) {
+    const af::ControlSpec* row = af::layout_control(control ? control : "");
+    const bool as_laid_out = row && af::shows_layouts_text(*row, session->language());
+    return probe_record(af::first_caption_probe(laid_out_size, zoom, as_laid_out));
 }
 
 EMSCRIPTEN_KEEPALIVE const double* af_caption_next(double stage, double size, double low, double high, int fits,
