@@ -37,6 +37,9 @@ std::pair<char32_t, std::size_t> code_point(std::string_view text, std::size_t k
     return {c, std::min(length, text.size() - k)};
 }
 
+// Hangul, which takes two columns a character but, like Latin, breaks lines at blanks.
+bool hangul(char32_t c) { return (c >= 0x1100 && c <= 0x115F) || (c >= 0xAC00 && c <= 0xD7A3); }
+
 // East Asian scripts, whose characters take two columns and whose lines break between them.
 bool wide(char32_t c) { return (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFF60); }
 
@@ -66,7 +69,7 @@ std::vector<Piece> pieces(std::string_view text) {
         }
         if (word.text.empty()) word.blank_before = blank_before;
         word.text += bytes;
-        word.width += 1;
+        word.width += hangul(c) ? 2 : 1;
     }
     end_word();
     return out;

@@ -118,7 +118,7 @@ TEST(Opening, HelpTakesItsBoundsAndChoicesFromTheControls) {
             for (std::size_t k = 0; k < row.size(); ++k) {
                 const auto byte = static_cast<unsigned char>(row[k]);
                 if ((byte & 0xC0) == 0x80) continue;
-                columns += byte >= 0xE3 && byte <= 0xE9 ? 2 : 1;  // CJK lies in U+3000 to U+9FFF
+                columns += byte >= 0xE3 && byte <= 0xED ? 2 : 1;  // CJK and Hangul lie in U+3000 to U+D7FF
             }
             EXPECT_LE(columns, 79) << l.tag() << ": " << row;
             start = end + 1;
