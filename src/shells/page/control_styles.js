@@ -49,7 +49,7 @@ function controlStyles(layout) {
     if (row.kind === 'spin') style.fontSize = px(height);  // what its arrows are sized by
     styles.set(row.name, style);
   }
-  for (const name of ['full_screen', 'picture_button']) {
+  for (const name of ['full_screen', 'picture_button', 'share_button']) {
     const { parent, box: [left, top, width, height] } = layout[name];
     const panel = corners.get(parent);
     styles.set(name, { left: px(panel[0] + left), top: px(panel[1] + top), width: px(width), height: px(height) });

@@ -56,7 +56,7 @@ function wireWindowControls(root, rows, press, captionSize) {
       if (row.kind === 'picture' && control.focus.width > 0) sizeCanvas(row.name);
     }
     if (!written) {
-      for (const name of ['full_screen', 'picture_button']) Object.assign(document.getElementById(name).style, styles.styles.get(name));
+      for (const name of ['full_screen', 'picture_button', 'share_button']) Object.assign(document.getElementById(name).style, styles.styles.get(name));
     }
     if (fit) fitCaptions(layout.controls);
   }

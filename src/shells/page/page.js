@@ -66,6 +66,7 @@
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
+      lessonFileName: core.cwrap('af_lesson_file_name', 'string', []),
       captionFirst: core.cwrap('af_caption_first', 'number', ['number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
     };
@@ -87,7 +88,7 @@
     const early = window.viewportAtStart;
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
     // The page is built in one language; the core may have chosen another.
@@ -103,7 +104,7 @@
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
-    if (translated || location.search.length > 1) {
+    if (translated || new URL(openingAddress()).search.length > 1) {
       const texts = JSON.parse(api.readingsJson());
       if (translated) {
         ui.setTexts(layout.controls, texts.captions);
@@ -334,7 +335,10 @@
     };
     watchRatio();
 
+    const share = wireSharePanel({ button: document.getElementById('share_button'), words,
+      setupQuery: () => api.setupQuery(), fileName: () => api.lessonFileName() });
     Object.assign(hooks, {
+      share,
       busy: () => api.busy() !== 0,
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),

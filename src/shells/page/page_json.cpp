@@ -8,9 +8,11 @@
 #include "core/model/layout.h"
 #include "core/model/reading_order.h"
 #include "core/model/shown_caption.h"
+#include "core/model/window_fit.h"
 #include "core/pixels/colour.h"
 #include "shells/page/json_text.h"
 #include "shells/page/page_words.h"
+#include "shells/page/share_words.h"
 
 namespace af::page {
 
@@ -60,6 +62,10 @@ constexpr ControlSpec kFullScreenButton{"full_screen", ControlKind::PushButton, 
                                         2460, 120, 255, 255, std::nullopt, std::nullopt, std::nullopt};
 constexpr ControlSpec kPictureButton{"picture_button", ControlKind::PushButton, "control_panel", "",
                                      2460, 420, 255, 255, std::nullopt, std::nullopt, std::nullopt};
+// The share panel's button, at the foot of that column, level with the
+// circle view's foot.
+constexpr ControlSpec kShareButton{"share_button", ControlKind::PushButton, "control_panel", "",
+                                   2460, 2037, 255, 255, std::nullopt, std::nullopt, std::nullopt};
 
 void write_box(JsonText& json, const Rect& box) {
     json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
@@ -102,6 +108,18 @@ void write_readings(JsonText& json, const Session& session) {
     json.end_object();
 }
 
+void write_share_words(JsonText& json, const ShareWords& w) {
+    json.key("share").begin_object().key("key").value(w.key).key("button").value(w.button);
+    json.key("button_key").value(w.button_key).key("link").value(w.link).key("copy_link").value(w.copy_link);
+    json.key("copied").value(w.copied).key("qr").value(w.qr).key("qr_hint").value(w.qr_hint);
+    json.key("qr_from_file").value(w.qr_from_file).key("frame").value(w.frame).key("copy_frame").value(w.copy_frame);
+    json.key("save").value(w.save).key("save_hint").value(w.save_hint).key("short_name").value(w.short_name);
+    // A course page's frame for the page, at its laid-out size.
+    const Size frame = laid_out_client();
+    json.key("frame_size").begin_array().value(frame.width).value(frame.height).end_array();
+    json.end_object();
+}
+
 void write_words(JsonText& json, const Language& language) {
     const PageWords words = page_words(language);
     json.begin_object().key("lang").value(language.tag()).key("title").value(words.title);
@@ -109,7 +127,9 @@ void write_words(JsonText& json, const Language& language) {
     json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
     json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
     json.key("close").value(words.close).key("no_webassembly").value(words.no_webassembly);
-    json.key("no_javascript").value(words.no_javascript).end_object();
+    json.key("no_javascript").value(words.no_javascript);
+    write_share_words(json, share_words(language));
+    json.end_object();
 }
 
 }  // namespace
@@ -142,7 +162,7 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.end_object();
     }
     json.end_array();
-    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton}) {
+    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton, &kShareButton}) {
         json.key(button->name).begin_object().key("parent").value(button->parent);
         write_box(json, control_box(*button, placement.zoom, placement.offset));
         json.end_object();

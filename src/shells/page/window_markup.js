@@ -69,5 +69,11 @@ function windowMarkup(layout, texts, words) {
     title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
     '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
     '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
-  return inWindow.map(element).join('\n') + '\n' + fullScreen + '\n' + picture;
+  // The share panel's button: three linked dots.
+  const share = `<button${attributes({ type: 'button', id: 'share_button', 'aria-label': words.share.button,
+    'aria-haspopup': 'dialog', title: words.share.button_key, style: styleText(styles.get('share_button')) })}>` +
+    '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M11.5 3.5l-7 4.5 7 4.5" fill="none" stroke="#202020"/>' +
+    '<circle cx="12" cy="3.5" r="2" fill="#202020"/><circle cx="4" cy="8" r="2" fill="#202020"/>' +
+    '<circle cx="12" cy="12.5" r="2" fill="#202020"/></svg></button>';
+  return inWindow.map(element).join('\n') + '\n' + fullScreen + '\n' + picture + '\n' + share;
 }
