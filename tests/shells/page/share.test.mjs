@@ -7,6 +7,7 @@ import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -44,6 +45,20 @@ describe('the share panel in chromium', () => {
     writeFileSync(file, encodePng(crop(decodePng(await page.screenshot()), box.x, box.y, box.width, box.height)));
     assert.equal(execFileSync('zbarimg', ['--raw', '-q', file], { encoding: 'utf8' }).trim(), link);
     await close(page);
+  });
+
+  test('open, in German, axe-core finds no violations', async () => {
+    const page = await open(browser, { address: server.url, query: 'lang=de' });
+    await page.press('F2');
+    await panelOpen(page);
+    const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+    const found = await page.evaluate(async (source) => {
+      document.head.append(Object.assign(document.createElement('script'), { textContent: source }));
+      return { violations: (await window.axe.run(document)).violations, heading: document.getElementById('share_heading').textContent };
+    }, axe);
+    await close(page);
+    assert.equal(found.heading, 'Diese Lektion teilen');
+    assert.deepEqual(found.violations, []);
   });
 
   test('from a file it shows no QR code, and the keyboard stays in it until Escape', async () => {
