@@ -335,10 +335,9 @@
     };
     watchRatio();
 
-    const share = wireSharePanel({ button: document.getElementById('share_button'), words,
+    wireSharePanel({ button: document.getElementById('share_button'), words,
       setupQuery: () => api.setupQuery(), fileName: () => api.lessonFileName() });
     Object.assign(hooks, {
-      share,
       busy: () => api.busy() !== 0,
       framesShown: () => framesShown,
       frameTimes: () => frameTimes.slice(),

@@ -18,9 +18,9 @@ function openingAddress() {
   return setup ? `${location.href.split(/[?#]/)[0]}?${setup}` : location.href;
 }
 
-// `words`: the page's words in its language (words.share the panel's);
-// `setupQuery()` the setup on show as a query; `fileName()` a lesson file's
-// name for it; `title` the page's title.
+// `button`: the share button; `words`: the page's words in its language
+// (words.share the panel's); `setupQuery()` the setup on show as a query;
+// `fileName()` a lesson file's name for it.
 function wireSharePanel({ button, words, setupQuery, fileName }) {
   const w = words.share;
   const served = location.protocol === 'http:' || location.protocol === 'https:';
@@ -187,5 +187,4 @@ function wireSharePanel({ button, words, setupQuery, fileName }) {
     event.preventDefault();
     open();
   });
-  return { open, link, frameCode, lessonFile };
 }

@@ -74,12 +74,18 @@ for (const engine of engines(['chromium'])) {
       await copy.stop();
     });
 
-    test('in a course page\'s frame on another port: ready at the frame\'s size, with its setup, and reached by Tab', async () => {
+    test('in a course page\'s frame on another port, from the share panel\'s code: ready at the frame\'s size, with its setup, and reached by Tab', async () => {
+      const source = await open(browser, { address: server.url, query: 'r1=9' });
+      await source.press('F2');
+      const snippet = await waitFor(source, () => document.getElementById('share_panel')?.open && document.getElementById('share_frame').value);
+      await close(source);
+      // In a column 700 px wide, the frame takes the page's laid-out proportion, 622 by 319.
       const course = await serve(siteDir, { pages: { '/course.html': '<!doctype html><html lang="en"><title>Course</title>' +
-        `<button id="before">Before</button><iframe src="${server.url}?r1=9" title="Angular Frequency" width="700" height="400" ` +
-        'style="border: 0"></iframe></html>' } });
-      const page = await open(browser, { address: `${course.url}course.html`, ready: false });
+        `<body style="margin: 0"><button id="before">Before</button><div style="width: 700px">${snippet}</div></body></html>` } });
+      const page = await open(browser, { address: `${course.url}course.html`, width: 800, height: 600, ready: false });
       await waitFor(page, () => !!document.querySelector('iframe').contentWindow);
+      assert.deepEqual(await page.evaluate(() => [document.querySelector('iframe').clientWidth, document.querySelector('iframe').clientHeight]),
+        [700, Math.round((700 * 319) / 622)]);
       const inFrame = (fn, arg) => page.frameEvaluate(fn, arg);
       await waitFor({ evaluate: inFrame }, () => {
         const hooks = window.angularFrequency;
@@ -91,9 +97,10 @@ for (const engine of engines(['chromium'])) {
         return { size: [innerWidth, innerHeight], right: Math.max(...boxes.map((b) => b.right)), bottom: Math.max(...boxes.map((b) => b.bottom)),
           r1: document.getElementById('r1_value').textContent };
       });
-      assert.deepEqual(fit.size, [700, 400]);
-      assert.ok(fit.right <= 700 && fit.bottom <= 400, `the window reaches ${fit.right} x ${fit.bottom}`);
-      assert.ok(fit.right > 0.9 * 700 || fit.bottom > 0.9 * 400, `the window fills only ${fit.right} x ${fit.bottom}`);
+      const [width, height] = [700, Math.round((700 * 319) / 622)];
+      assert.deepEqual(fit.size, [width, height]);
+      assert.ok(fit.right <= width && fit.bottom <= height, `the window reaches ${fit.right} x ${fit.bottom}`);
+      assert.ok(fit.right > 0.9 * width || fit.bottom > 0.9 * height, `the window fills only ${fit.right} x ${fit.bottom}`);
       assert.equal(fit.r1, '9');
       await page.evaluate(() => document.getElementById('before').focus());
       const reached = [];
