@@ -21,7 +21,7 @@ const panelOpen = (session) => waitFor(session, () => document.getElementById('s
 // The program a page holds: its style and script elements, as written.
 const program = (html) => [...html.matchAll(/<(script|style)\b[^>]*>[\s\S]*?<\/\1>/g)].map((m) => m[0]);
 
-describe('the share panel in chromium', () => {
+describe('the share panel in chromium', { skip: !engines(['chromium']).length }, () => {
   let browser, server;
   before(async () => {
     browser = await launch('chromium');

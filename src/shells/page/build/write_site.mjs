@@ -83,5 +83,5 @@ const files = readdirSync(a.out).sort();
 const hash = createHash('sha256');
 for (const file of files) hash.update(file).update('\0').update(readFileSync(out(file)));
 const worker = readFileSync(a.worker, 'utf8').replace('@VERSION@', hash.digest('hex').slice(0, 16))
-  .replace('\'@FILES@\'', JSON.stringify(['./', ...files]));
+  .replace('\'@FILES@\'', JSON.stringify(files));
 writeFileSync(out('service-worker.js'), worker);

@@ -13,9 +13,12 @@ const prefix = `angular-frequency ${self.registration.scope} `;
 const cacheName = prefix + version;
 
 self.addEventListener('install', (event) => {
-  // Past the browser's own cache, which may still hold the old files.
-  const requests = files.map((file) => new Request(file, { cache: 'reload' }));
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(requests)).then(() => self.skipWaiting()));
+  // Past the browser's own cache, which may still hold the old files. The
+  // folder's own address is kept where the server gives index.html for it.
+  const request = (file) => new Request(file, { cache: 'reload' });
+  event.waitUntil(caches.open(cacheName)
+    .then((cache) => cache.addAll(files.map(request)).then(() => cache.add(request('./')).catch(() => {})))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
