@@ -47,13 +47,14 @@ for (const engine of engines(['chromium'])) {
       assert.deepEqual(faults, []);
     });
 
-    test('a new version uploaded takes over at the next visit', async () => {
-      // A copy of the site, then a site written by the build's own step from
-      // a page that differs by one element.
-      const folder = mkdtempSync(join(tmpdir(), 'af-site-'));
+    test('in a folder of a site, a new version uploaded takes over at the next visit', async () => {
+      // A copy of the site in a folder of the server's, then a site written
+      // there by the build's own step from a page that differs by one element.
+      const root = mkdtempSync(join(tmpdir(), 'af-site-'));
+      const folder = join(root, 'physics');
       cpSync(siteDir, folder, { recursive: true });
-      const copy = await serve(folder);
-      const page = await open(browser, { address: copy.url });
+      const copy = await serve(root);
+      const page = await open(browser, { address: `${copy.url}physics/` });
       await kept(page);
       const built = join(repo, 'build/web');
       const newer = join(mkdtempSync(join(tmpdir(), 'af-page-')), 'angular-frequency.html');
@@ -66,7 +67,7 @@ for (const engine of engines(['chromium'])) {
       assert.notEqual(version, /const version = '([0-9a-f]+)'/.exec(readFileSync(join(siteDir, 'service-worker.js'), 'utf8'))[1]);
       // The visit that finds the new worker still shows the old page; the next the new one.
       await page.reload();
-      await waitFor(page, (version) => caches.keys().then((names) => names.length === 1 && names[0].endsWith(version)), version, 30000);
+      await waitFor(page, (version) => caches.keys().then((names) => names.length === 1 && names[0].endsWith(`/physics/ ${version}`)), version, 30000);
       await page.reload();
       await waitReady(page);
       assert.equal(await page.evaluate(() => document.querySelector('meta[name="upload"]')?.content), '2');
