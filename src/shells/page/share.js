@@ -31,11 +31,16 @@ function wireSharePanel({ button, words, setupQuery, fileName }) {
     const query = setupQuery();
     return `${location.href.split(/[?#]/)[0]}${query ? `?${query}` : ''}`;
   };
-  // A frame as wide as the course page's column, in the page's laid-out proportion.
+  // A frame as wide as the course page's column, in the page's laid-out
+  // proportion. From a file, its address is the file's name beside the
+  // course page, where the file is to be put: a file's own address would
+  // open on the teacher's computer alone.
   const frameCode = () => {
     const [width, height] = w.frame_size;
     const quote = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
-    return `<iframe src="${quote(link())}" title="${quote(words.title)}" width="${width}" height="${height}" ` +
+    const query = setupQuery();
+    const src = served ? link() : `${location.pathname.split('/').pop()}${query ? `?${query}` : ''}`;
+    return `<iframe src="${quote(src)}" title="${quote(words.title)}" width="${width}" height="${height}" ` +
       `style="width: 100%; height: auto; aspect-ratio: ${width} / ${height}; border: 0" ` +
       'allow="fullscreen; clipboard-write" allowfullscreen></iframe>';
   };

@@ -9,7 +9,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { basename, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { decodePng, encodePng, crop } from './png.mjs';
 import { goldenFaults } from './golden.mjs';
@@ -67,6 +67,8 @@ describe('the share panel in chromium', { skip: !engines(['chromium']).length },
     await page.press('F2');
     await panelOpen(page);
     assert.equal(await page.evaluate(() => document.getElementById('share_qr')), null);
+    // The frame's address is the file's name, for the file put beside the course page.
+    assert.ok((await page.evaluate(() => document.getElementById('share_frame').value)).startsWith(`<iframe src="${basename(pagePath)}" `));
     const stops = [];
     for (let k = 0; k < 8; ++k) {
       await page.press('Tab');
