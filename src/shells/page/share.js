@@ -10,12 +10,19 @@
 const builtPage = document.documentElement.cloneNode(true);
 
 // The address the page opens with: its own where that has a query, else the
-// setup a lesson file holds.
+// setup a lesson file holds, which the core then checks as it checks any
+// address (a file edited by hand may hold anything: what is not JSON is
+// handed on as it stands, for the core to refuse field by field).
 function openingAddress() {
   const held = document.getElementById('lesson_setup');
   if (!held || location.search.length > 1) return location.href;
-  const setup = JSON.parse(held.textContent);
-  return setup ? `${location.href.split(/[?#]/)[0]}?${setup}` : location.href;
+  let setup;
+  try {
+    setup = JSON.parse(held.textContent);
+  } catch {
+    setup = held.textContent.trim();
+  }
+  return setup ? `${location.href.split(/[?#]/)[0]}?${String(setup)}` : location.href;
 }
 
 // `button`: the share button; `words`: the page's words in its language

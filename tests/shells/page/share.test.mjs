@@ -124,6 +124,18 @@ describe('a lesson saved', () => {
     }
   });
 
+  test('edited by hand, its setup is checked as an address\'s is', { skip: !engines(['chromium']).length }, async () => {
+    const browser = await launch('chromium');
+    const path = join(mkdtempSync(join(tmpdir(), 'af-edited-')), 'edited.html');
+    writeFileSync(path, lessons[0].html.replace('id="lesson_setup">"r1=9"<', 'id="lesson_setup">r1=99<'));
+    const page = await open(browser, { address: pathToFileURL(path).href });
+    const seen = await page.evaluate(() => [document.getElementById('r1_value').textContent, document.getElementById('setup_notice').hidden,
+      [...document.querySelectorAll('#setup_notice li')].map((li) => li.textContent.split(':')[0])]);
+    await close(page);
+    await browser.close();
+    assert.deepEqual(seen, ['10', false, ['r1']]);
+  });
+
   for (const engine of engines()) {
     test(`opens set up from file:// in ${engine}, and a query of its own wins`, async () => {
       const browser = await launch(engine);
