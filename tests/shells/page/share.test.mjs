@@ -6,14 +6,14 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { basename, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { decodePng, encodePng, crop } from './png.mjs';
 import { goldenFaults } from './golden.mjs';
-import { engines, launch, open, close, idle, clickOn, deviceBox, waitFor, pagePath, repo } from './page.mjs';
+import { engines, launch, open, close, idle, clickOn, deviceBox, waitFor, pagePath, repo, outputDir } from './page.mjs';
 import { serve } from './static_server.mjs';
 
 const text = (session, id) => session.evaluate((id) => document.getElementById(id).textContent, id);
@@ -41,7 +41,8 @@ describe('the share panel in chromium', { skip: !engines(['chromium']).length },
     const link = `${server.url}?r1=9&r2=9`;
     assert.equal(await page.evaluate(() => document.getElementById('share_link').value), link);
     const box = await deviceBox(page, 'share_qr', 1);
-    const file = join(mkdtempSync(join(tmpdir(), 'af-qr-')), 'qr.png');
+    const file = join(outputDir, 'share-qr.png');
+    mkdirSync(outputDir, { recursive: true });
     writeFileSync(file, encodePng(crop(decodePng(await page.screenshot()), box.x, box.y, box.width, box.height)));
     assert.equal(execFileSync('zbarimg', ['--raw', '-q', file], { encoding: 'utf8' }).trim(), link);
     await close(page);
@@ -85,13 +86,14 @@ describe('the share panel in chromium', { skip: !engines(['chromium']).length },
 // Lessons saved through the panel's button from the page opened from a
 // file and from the site, each after a press that sets r1 = 9.
 const lessons = [];
+const lessonFolder = mkdtempSync(join(tmpdir(), 'af-lesson-'));
 const expectedName = 'angular-frequency-r1-9-r2-10-omega1-2-omega2-4.html';
 
 describe('a lesson saved', () => {
+  after(() => rmSync(lessonFolder, { recursive: true, force: true }));
   before(async () => {
     const chromium = await launch('chromium');
     const server = await serve(join(repo, 'build/site'));
-    const folder = mkdtempSync(join(tmpdir(), 'af-lesson-'));
     for (const [source, address] of [['file', undefined], ['site', server.url]]) {
       const page = await open(chromium, { address });
       await clickOn(page, 'r1_spin', 0.5, 0.75);
@@ -104,7 +106,7 @@ describe('a lesson saved', () => {
       });
       const { name, text: html } = await page.download(...box);
       await close(page);
-      const path = join(folder, `${source}-${name}`);
+      const path = join(lessonFolder, `${source}-${name}`);
       writeFileSync(path, html);
       lessons.push({ source, name, html, url: pathToFileURL(path).href });
     }
@@ -126,7 +128,7 @@ describe('a lesson saved', () => {
 
   test('edited by hand, its setup is checked as an address\'s is', { skip: !engines(['chromium']).length }, async () => {
     const browser = await launch('chromium');
-    const path = join(mkdtempSync(join(tmpdir(), 'af-edited-')), 'edited.html');
+    const path = join(lessonFolder, 'edited.html');
     writeFileSync(path, lessons[0].html.replace('id="lesson_setup">"r1=9"<', 'id="lesson_setup">r1=99<'));
     const page = await open(browser, { address: pathToFileURL(path).href });
     const seen = await page.evaluate(() => [document.getElementById('r1_value').textContent, document.getElementById('setup_notice').hidden,

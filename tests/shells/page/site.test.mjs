@@ -5,7 +5,7 @@
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { goldenFaults } from './golden.mjs';
@@ -57,7 +57,7 @@ for (const engine of engines(['chromium'])) {
       const page = await open(browser, { address: `${copy.url}physics/` });
       await kept(page);
       const built = join(repo, 'build/web');
-      const newer = join(mkdtempSync(join(tmpdir(), 'af-page-')), 'angular-frequency.html');
+      const newer = join(root, 'angular-frequency.html');
       writeFileSync(newer, readFileSync(join(built, 'angular-frequency.html'), 'utf8').replace('</head>', '<meta name="upload" content="2">\n</head>'));
       execFileSync('node', [join(repo, 'src/shells/page/build/write_site.mjs'), '--page', newer,
         '--words', join(built, 'src/shells/page/laid-out-page.txt'), '--icon', join(repo, 'data/org.angularfrequency.AngularFrequency.svg'),
@@ -73,6 +73,7 @@ for (const engine of engines(['chromium'])) {
       assert.equal(await page.evaluate(() => document.querySelector('meta[name="upload"]')?.content), '2');
       await close(page);
       await copy.stop();
+      rmSync(root, { recursive: true, force: true });
     });
 
     test('in a course page\'s frame on another port, from the share panel\'s code: ready at the frame\'s size, with its setup, and reached by Tab', async () => {

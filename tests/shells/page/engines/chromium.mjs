@@ -2,7 +2,7 @@
 // each page, offline, with every request that is not for a file: or data:
 // URL refused and noted; a page `served` from 127.0.0.1 may ask that host
 // (and the network is cut only when a test says so).
-import { mkdtempSync } from 'node:fs';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -25,8 +25,9 @@ export async function launch() {
     async open({ url, width, height, ratio, initScript, locale, served, persistent }) {
       const options = { viewport: { width, height }, deviceScaleFactor: ratio, offline: !served, acceptDownloads: true,
         ...(locale ? { locale } : {}) };
-      const context = persistent
-        ? await chromium.launchPersistentContext(mkdtempSync(join(tmpdir(), 'af-profile-')), { ...launchOptions, ...options })
+      const profile = persistent ? mkdtempSync(join(tmpdir(), 'af-profile-')) : null;
+      const context = profile
+        ? await chromium.launchPersistentContext(profile, { ...launchOptions, ...options })
         : await browser.newContext(options);
       const blocked = [], errors = [];
       const allowed = (u) => u.protocol === 'file:' || u.protocol === 'data:' || u.protocol === 'blob:' || (served && u.hostname === '127.0.0.1');
@@ -62,6 +63,7 @@ export async function launch() {
         },
         async close() {
           await context.close();
+          if (profile) rmSync(profile, { recursive: true, force: true });
           return { errors, blocked };
         },
       };
