@@ -19,6 +19,15 @@ function captionExtent(element, box) {
   return { room: { across: element.clientWidth, down: box.clientHeight }, need: { across: element.scrollWidth, down } };
 }
 
+// Whether a key press is the key of one of the core's extras ("F8",
+// "Ctrl+S"), Ctrl being Command on a Mac; no other modifier held.
+function isExtraKey(event, portable) {
+  const ctrl = portable.startsWith('Ctrl+');
+  const key = ctrl ? portable.slice(5) : portable;
+  return (event.ctrlKey || event.metaKey) === ctrl && !event.altKey && !event.shiftKey &&
+    event.key.toLowerCase() === key.toLowerCase();
+}
+
 // `press(name, part)` is called for every press, part 'whole', 'up' or
 // 'down'; `captionSize` is the core's caption sizing search.
 function wireWindowControls(root, rows, press, captionSize) {
@@ -56,7 +65,7 @@ function wireWindowControls(root, rows, press, captionSize) {
       if (row.kind === 'picture' && control.focus.width > 0) sizeCanvas(row.name);
     }
     if (!written) {
-      for (const name of pageButtons) Object.assign(document.getElementById(name).style, styles.styles.get(name));
+      for (const { name } of layout.buttons) Object.assign(document.getElementById(name).style, styles.styles.get(name));
     }
     if (fit) fitCaptions(layout.controls);
   }

@@ -93,6 +93,7 @@
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
+      lessonFileName: core.cwrap('af_lesson_file_name', 'string', []),
       captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
       sound: core.cwrap('af_sound', 'number', []),
@@ -119,7 +120,7 @@
     const early = window.viewportAtStart;
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
+    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
     chosenLanguage = words.lang;
@@ -136,7 +137,7 @@
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
-    if (translated || location.search.length > 1) {
+    if (translated || new URL(openingAddress()).search.length > 1) {
       const texts = JSON.parse(api.readingsJson());
       if (translated) {
         ui.setTexts(layout.controls, texts.captions);
@@ -275,19 +276,18 @@
       return true;
     }
     document.getElementById('picture_button').addEventListener('click', savePicture);
+    const buttonWords = (name) => words.buttons.find((button) => button.name === name);
     document.addEventListener('keydown', (event) => {
-      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
-      const key = event.key.toLowerCase();
-      if (key === 's') {
+      if (isExtraKey(event, buttonWords('picture_button').key)) {
         event.preventDefault();
         savePicture();
-      } else if (key === 'c' && !String(getSelection())) {
+      } else if (isExtraKey(event, 'Ctrl+C') && !String(getSelection())) {
         if (copyPicture()) event.preventDefault();
       }
     });
 
     // The sound and the voice, off unless the address turns them on.
-    const ears = wireSoundAndVoice(core, api, words.keys, () => show());
+    const ears = wireSoundAndVoice(core, api, [buttonWords('sound_button').key, buttonWords('voice_button').key], () => show());
     const { display, tellSoundOutput } = ears;
 
     // What the core has changed: the layout, the views' pixels, the texts,
@@ -349,16 +349,10 @@
       document.documentElement.lang = words.lang;
       document.title = words.title;
       root.setAttribute('aria-label', words.title);
-      const fullScreen = document.getElementById('full_screen');
-      fullScreen.setAttribute('aria-label', words.full_screen);
-      fullScreen.title = words.full_screen_key;
-      const picture = document.getElementById('picture_button');
-      picture.setAttribute('aria-label', words.picture);
-      picture.title = words.picture_key;
-      for (const name of ['sound', 'voice']) {
-        const button = document.getElementById(`${name}_button`);
-        button.setAttribute('aria-label', words[name]);
-        button.title = words[`${name}_key`];
+      for (const { name, label, tooltip } of words.buttons) {
+        const button = document.getElementById(name);
+        button.setAttribute('aria-label', label);
+        button.title = tooltip;
       }
       document.getElementById('sound_notice').querySelector('button').setAttribute('aria-label', words.close);
       const notice = document.getElementById('setup_notice');
@@ -390,6 +384,8 @@
     };
     watchRatio();
 
+    wireSharePanel({ button: document.getElementById('share_button'), words, ...buttonWords('share_button'),
+      setupQuery: () => api.setupQuery(), fileName: () => api.lessonFileName() });
     Object.assign(hooks, {
       busy: () => api.busy() !== 0,
       framesShown: () => framesShown,

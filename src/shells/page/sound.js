@@ -139,7 +139,7 @@ function createVoice(noVoice) {
 }
 
 // The page's sound and voice switches over the core's calls (`api`): their
-// buttons and keys (`keys`, the core's), the player and the voice. `show`
+// buttons and keys (`keys`: the sound's and the voice's, the core's), the player and the voice. `show`
 // shows what the core changed and returns the changes; `hear` plays and
 // says what they hold.
 function wireSoundAndVoice(core, api, keys, show) {
@@ -200,8 +200,8 @@ function wireSoundAndVoice(core, api, keys, show) {
   }
   switchButtons.forEach((button, which) => button.addEventListener('click', () => toggleSwitch(which)));
   document.addEventListener('keydown', (event) => {
-    if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || event.repeat) return;
-    const which = [keys.sound, keys.voice].indexOf(event.key);
+    if (event.repeat) return;
+    const which = keys.findIndex((key) => isExtraKey(event, key));
     if (which < 0) return;
     event.preventDefault();
     toggleSwitch(which);
