@@ -67,14 +67,17 @@ function wireWindowControls(root, rows, press, captionSize) {
     if (!written) {
       for (const { name } of layout.buttons) Object.assign(document.getElementById(name).style, styles.styles.get(name));
     }
-    if (fit) fitCaptions(layout.controls);
+    if (fit) {
+      ++fitting;
+      fitCaptions(layout.controls);
+    }
   }
 
   // Captions in the size the core's search finds, from their laid-out size
   // and the zoom, a probe at a time: each pass sets every caption still
   // searching, then measures them all, so that the browser lays the page out
   // once a pass.
-  function fitCaptions(rows) {
+  function* captionPasses(rows) {
     let pending = rows.filter((row) => row.font).map((row) => {
       const control = controls.get(row.name);
       return { element: control.caption || control.box, box: control.box, probe: captionSize.first(row.name, row.font.px, layout.zoom) };
@@ -96,6 +99,20 @@ function wireWindowControls(root, rows, press, captionSize) {
         const ratio = Math.min(room.across / Math.max(need.across, 1e-9), room.down / Math.max(need.down, 1e-9));
         p.probe = captionSize.next(p.probe, fits, ratio);
       }
+      yield;
+    }
+  }
+  let fitting = 0;  // the latest fit of every caption: one begun later ends one that waits
+  function fitCaptions(rows) {
+    for (const pass of captionPasses(rows)) void pass;
+  }
+  // The same, a pass a task, so that no one task holds the page long.
+  async function fitCaptionsAside(rows) {
+    const mine = ++fitting;
+    for (const pass of captionPasses(rows)) {
+      void pass;
+      await new Promise((resolve) => setTimeout(resolve, 0));
+      if (mine !== fitting) return;
     }
   }
 
@@ -184,6 +201,8 @@ function wireWindowControls(root, rows, press, captionSize) {
       for (const row of layout.controls) controls.get(row.name).row = row;
       place(written, fit);
     },
+    // Every caption fitted at the zoom in force, a pass a task; settles when done.
+    fitAside: () => fitCaptionsAside(layout.controls),
     setCaption(name, text) {
       const control = controls.get(name);
       if (control.box.textContent === text) return;

@@ -56,14 +56,12 @@
   const hooks = { ready: new Promise((resolve) => { resolveReady = resolve; }), firstFrameAt: undefined, firstFrameDrawnAt: undefined };
   window.angularFrequency = hooks;
 
-  // The core compiles at once, so that the first frame is in the first paint.
-  const begin = (core) => {
-    try {
-      start(core);
-    } catch (error) {
-      failed(error);
-    }
-  };
+  // The core compiles while the browser paints the page as built; then it
+  // starts, the controls are wired, the first frame is shown and the
+  // captions are fitted, each in tasks of their own, so that no one task
+  // holds the page long.
+  const begin = (core) => start(core).catch(failed);
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
   let core;
   try {
     core = createCore({ wasmBinary: coreBinary() });
@@ -74,7 +72,7 @@
   if (typeof core.then === 'function') core.then(begin, failed);
   else begin(core);
 
-  function start(core) {
+  async function start(core) {
     const api = {
       start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string', 'string']),
       wordsJson: core.cwrap('af_words_json', 'string', []),
@@ -118,9 +116,22 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
+    // On a small touch screen the window keeps the room at which a finger
+    // can press each control and each caption can be read (the core's
+    // touch room), and the page scrolls; elsewhere the window is the viewport.
+    const builtLayout = document.getElementById('laid_out_layout').textContent;
+    const touchRoom = matchMedia('(pointer: coarse)').matches ? JSON.parse(builtLayout).touch_room : [0, 0];
+    function room([width, height]) {
+      const size = [Math.max(width, touchRoom[0]), Math.max(height, touchRoom[1])];
+      const scrolls = size[0] > width || size[1] > height;
+      document.documentElement.classList.toggle('scrolls', scrolls);
+      root.style.width = scrolls ? `${size[0]}px` : '';
+      root.style.height = scrolls ? `${size[1]}px` : '';
+      return size;
+    }
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
+    api.start(...room(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
     chosenLanguage = words.lang;
@@ -129,11 +140,12 @@
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
-    let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
+    let layout = JSON.parse(builtLayout);
     const laidOut = api.placedAsBuilt() !== 0;
     if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
+    await nextTask();
     const ui = wireWindowControls(root, layout.controls, press, captionSize);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
@@ -148,11 +160,10 @@
       }
       for (const name of texts.chosen) ui.controls.get(name).focus.checked = true;
     }
-    // Captions in another language are fitted once the fonts are in (below):
-    // measured now, in stand-in fonts, they would be searched for nothing, at
-    // the cost of the first frame; the fonts' block period hides the text
-    // until they are in.
-    ui.place(layout, { written: laidOut, fit: !translated });
+    // Captions are fitted once the fonts are in (below): measured now, in
+    // stand-in fonts, they would be searched for nothing; the fonts' block
+    // period hides the text until they are in.
+    ui.place(layout, { written: laidOut, fit: false });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) showRefused(refused);
@@ -372,7 +383,7 @@
     // A new viewport or device pixel ratio: the core fits the layout and
     // draws the views anew at the new resolution.
     function refit() {
-      api.refit(...viewport(), window.devicePixelRatio || 1);
+      api.refit(...room(viewport()), window.devicePixelRatio || 1);
       requestFrame();
     }
     window.addEventListener('resize', refit);
@@ -394,21 +405,31 @@
       sound: ears.hooks,
       picture: () => picturePng().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
-    // Ready means drawn. The browser asks for the embedded fonts as it lays
-    // the captions out, so only once the first frame is drawn does
-    // document.fonts.ready wait for them; then the captions are measured
-    // again in their fonts, and the page is ready once a frame with them
-    // is painted (until then, font-display: block hides them).
+    // Ready means drawn, with the captions fitted in their own fonts: where
+    // the fonts were not in before the first frame, they are fitted again
+    // once they are, and the page is ready once a frame with them is
+    // painted (until then, font-display: block hides them).
+    let fittedInFonts = false;
     const firstFrameDrawn = resolveReady;
     resolveReady = () => document.fonts.ready.then(() => {
-      ui.place(layout, { written: true });
+      if (fittedInFonts) return undefined;
+      ui.place(layout, { written: true, fit: false });
+      return ui.fitAside();
+    }).then(() => {
       requestAnimationFrame(() => {
         const painted = new MessageChannel();
         painted.port1.onmessage = () => firstFrameDrawn();
         painted.port2.postMessage(null);
       });
     });
-    // The first frame: the views; the texts at start-up are in the page as built.
+    // The captions fitted in their fonts (all in the page; loaded here, as
+    // the browser would load a face only once some text on show needs it);
+    // then the first frame: the views (the texts at start-up are in the
+    // page as built).
+    const faces = await Promise.all([...document.fonts].map((face) => face.load().then(() => true, () => false)));
+    fittedInFonts = faces.every(Boolean);
+    await ui.fitAside();
+    await nextTask();
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));
     root.classList.remove('unplaced');

@@ -1,6 +1,11 @@
 #include "shells/page/page_json.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/acts/spoken_text.h"
 #include "core/extras/extras.h"
@@ -72,6 +77,45 @@ void write_font(JsonText& json, const FontSpec& font) {
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint).key("italic").value(font.italic);
     json.end_object();
+}
+
+// The smallest zoom at which a finger can press each control (it is 24 CSS
+// px each way, or its centre is 24 px from every other's, as the guidelines
+// for touch targets ask) and every caption's font is at least 12 px, the
+// least phones' browsers hold legible: on a small touch screen the page keeps
+// the window at least this large and scrolls.
+// A control's box in the window at zoom 1, its parents' corners added.
+Rect window_box(const ControlSpec& c) {
+    Rect box = control_box(c, 1, {});
+    for (const ControlSpec* parent = layout_control(c.parent); parent; parent = layout_control(parent->parent)) {
+        const Rect corner = control_box(*parent, 1, {});
+        box.x += corner.x;
+        box.y += corner.y;
+    }
+    return box;
+}
+
+double touch_zoom() {
+    constexpr double kFingerPx = 24, kLegiblePx = 12;
+    std::vector<Rect> pressed;
+    double zoom = 1;
+    for (const ControlSpec& c : window_layout()) {
+        if (c.focus != kNoFocus && c.kind != ControlKind::Picture) pressed.push_back(window_box(c));
+        if (c.font) zoom = std::max(zoom, kLegiblePx / (c.font->points * kPixelsPerPoint));
+    }
+    for (const PageButton& button : page_buttons()) pressed.push_back(window_box(page_button_control(button)));
+    const auto centre = [](const Rect& r) { return std::pair{r.x + r.width / 2.0, r.y + r.height / 2.0}; };
+    for (const Rect& box : pressed) {
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const Rect& other : pressed) {
+            if (&other == &box) continue;
+            const auto [x, y] = centre(box);
+            const auto [u, v] = centre(other);
+            nearest = std::min(nearest, std::hypot(x - u, y - v));
+        }
+        zoom = std::max(zoom, std::min(kFingerPx / std::min(box.width, box.height), kFingerPx / nearest));
+    }
+    return zoom;
 }
 
 void write_held_press(JsonText& json, ControlKind kind) {
@@ -149,6 +193,10 @@ std::string layout_json(const Placement& placement, const Language& language) {
     };
     JsonText json;
     json.begin_object().key("zoom").value(placement.zoom);
+    const Size laid_out = laid_out_client();
+    const double touch = touch_zoom();
+    json.key("touch_room").begin_array().value(std::ceil(laid_out.width * touch)).value(std::ceil(laid_out.height * touch));
+    json.end_array();
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
         const ControlSpeech speech = control_speech(c.name, language);
