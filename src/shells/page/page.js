@@ -116,19 +116,8 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
-    // On a small touch screen the window keeps the room at which a finger
-    // can press each control and each caption can be read (the core's
-    // touch room), and the page scrolls; elsewhere the window is the viewport.
     const builtLayout = document.getElementById('laid_out_layout').textContent;
-    const touchRoom = matchMedia('(pointer: coarse)').matches ? JSON.parse(builtLayout).touch_room : [0, 0];
-    function room([width, height]) {
-      const size = [Math.max(width, touchRoom[0]), Math.max(height, touchRoom[1])];
-      const scrolls = size[0] > width || size[1] > height;
-      document.documentElement.classList.toggle('scrolls', scrolls);
-      root.style.width = scrolls ? `${size[0]}px` : '';
-      root.style.height = scrolls ? `${size[1]}px` : '';
-      return size;
-    }
+    const room = windowRoom(root, JSON.parse(builtLayout).touch_room);
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
     api.start(...room(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
