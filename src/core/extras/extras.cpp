@@ -9,9 +9,9 @@ constexpr ExtraRow kExtras[] = {
     // TRANSLATORS: an entry of the window's menu of extras: copies the three views to the clipboard.
     {Extra::CopyPicture, "Ctrl+C", NC_("menu", "Copy a picture of the views"), false},
     // TRANSLATORS: an entry of the window's menu of extras: opens a dialog that saves the three views as a PNG.
-    {Extra::SavePicture, "Ctrl+S", NC_("menu", "Save a picture of the views…"), false},
+    {Extra::SavePicture, "Ctrl+S", NC_("menu", "Save a picture of the views…"), false, "picture_button"},
     // TRANSLATORS: an entry of the window's menu of extras: full screen on and off.
-    {Extra::FullScreen, "F11", NC_("menu", "Full screen"), false},
+    {Extra::FullScreen, "F11", NC_("menu", "Full screen"), false, "full_screen"},
     // TRANSLATORS: an entry of the window's menu of extras: the whole window one zoom step larger.
     {Extra::ZoomIn, "Ctrl++", NC_("menu", "Larger"), false},
     // TRANSLATORS: an entry of the window's menu of extras: the whole window one zoom step smaller.
@@ -22,6 +22,9 @@ constexpr ExtraRow kExtras[] = {
     {Extra::Sound, "F2", NC_("menu", "Sound"), true, "sound_button"},
     // TRANSLATORS: the switch that has the program speak its sentences without a screen reader (menu entry, page button).
     {Extra::Voice, "F4", NC_("menu", "Voice"), true, "voice_button"},
+    // F8, since every other function key a keyboard has is a browser's (F1, F3, F5 to F7, F9 to F12).
+    // TRANSLATORS: the page's button and key that open the share panel (the setup's link, its QR code, a lesson file), and the panel's heading.
+    {Extra::Share, "F8", NC_("menu", "Share this lesson"), false, "share_button", true},
 };
 
 }  // namespace

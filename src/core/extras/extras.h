@@ -10,20 +10,24 @@
 namespace af {
 
 // What the window offers beyond its controls: pictures of the views, full
-// screen, zoom, and the sound and the voice, each with the key that does it
-// on every shell. The keys stay clear of the browsers' own and of the
-// screen readers': plain function keys that neither takes (F2, F4) for the
-// two switches.
-enum class Extra : std::uint8_t { CopyPicture, SavePicture, FullScreen, ZoomIn, ZoomOut, LaidOutSize, Sound, Voice };
+// screen, zoom, the sound and the voice, and on the page the share panel,
+// each with the key that does it. The keys stay clear of the browsers' own
+// and of the screen readers': plain function keys that neither takes (F2,
+// F4, F8) for the switches and the share panel.
+enum class Extra : std::uint8_t { CopyPicture, SavePicture, FullScreen, ZoomIn, ZoomOut, LaidOutSize, Sound, Voice, Share };
 
 struct ExtraRow {
     Extra extra;
     std::string_view key;   // as Qt's portable text writes it: "Ctrl+C", "F2"
     std::string_view name;  // a message, in the context "menu"
     bool is_switch;         // turned on and off, said so each time
-    // A switch's control, by which the page's button, the desktop's menu
-    // entry and the setting that turns it on know it: "sound_button".
+    // The control of its button on the page, where it has one; a switch's
+    // desktop menu entry and the setting that turns it on know it by it too:
+    // "sound_button".
     std::string_view control = {};
+    // Offered by the page alone (the share panel: a link and a lesson file
+    // are of a page); the desktop neither lists it nor takes its key.
+    bool page_only = false;
 };
 
 // Every extra, in the order a menu lists them.

@@ -16,6 +16,7 @@ void open_extras_menu(QWidget& window, const QPoint& at, const Session& session,
     menu->setObjectName("extras_menu");
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const ExtraRow& row : extras()) {
+        if (row.page_only) continue;
         if (row.extra == Extra::Sound) menu->addSeparator();
         QAction* action = menu->addAction(QString::fromStdString(extra_name(row.extra, session.language())));
         // Shown beside the entry; the window's own keys do the work.

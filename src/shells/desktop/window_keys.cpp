@@ -33,6 +33,8 @@ std::function<void(Extra)> window_extras(QWidget& window, ScreenFit& fit, Window
         case Extra::Voice:
             actions.switch_over(extra);
             return;
+        case Extra::Share:  // the page's alone
+            return;
         }
     };
 }
@@ -42,6 +44,7 @@ void add_window_keys(QWidget& window, const std::function<void(Extra)>& extra, s
         QObject::connect(new QShortcut(keys, &window), &QShortcut::activated, &window, action);
     };
     for (const ExtraRow& row : extras()) {
+        if (row.page_only) continue;
         add(QKeySequence::fromString(qstring(row.key), QKeySequence::PortableText), [extra, e = row.extra] { extra(e); });
     }
     add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [extra] { extra(Extra::ZoomIn); });

@@ -31,10 +31,6 @@
     return corners;
   }
 
-  // The buttons the page adds beside the layout's controls, for what the
-  // window has in its keys and its menu.
-  const pageButtons = ['full_screen', 'picture_button', 'sound_button', 'voice_button'];
-
   // For each control (and the page's own buttons): its element's style
   // properties, and its corner in the window.
   function controlStyles(layout) {
@@ -56,8 +52,8 @@
       if (row.kind === 'spin') style.fontSize = px(height);  // what its arrows are sized by
       styles.set(row.name, style);
     }
-    for (const name of pageButtons) {
-      const { parent, box: [left, top, width, height] } = layout[name];
+    // The buttons the page adds beside them, for the window's extras.
+    for (const { name, parent, box: [left, top, width, height] } of layout.buttons) {
       const panel = corners.get(parent);
       styles.set(name, { left: px(panel[0] + left), top: px(panel[1] + top), width: px(width), height: px(height) });
     }
@@ -66,6 +62,5 @@
 
   page.controlCorners = controlCorners;
   page.holderOf = holderOf;
-  page.pageButtons = pageButtons;
   page.controlStyles = controlStyles;
 })();

@@ -6,7 +6,7 @@
 
 (() => {
   const page = (globalThis.angularFrequencyPage ??= {});
-  const { controlStyles, controlCorners, pageButtons } = page;
+  const { controlStyles, controlCorners } = page;
   // What a caption needs and the room it has, in CSS pixels: across, its
   // text against its own element (an option's text beside its indicator, a
   // group's title along its top); down, its line (the font's ascent and
@@ -20,6 +20,15 @@
       down = captionRange.getBoundingClientRect().height;
     }
     return { room: { across: element.clientWidth, down: box.clientHeight }, need: { across: element.scrollWidth, down } };
+  }
+
+  // Whether a key press is the key of one of the core's extras ("F8",
+  // "Ctrl+S"), Ctrl being Command on a Mac; no other modifier held.
+  function isExtraKey(event, portable) {
+    const ctrl = portable.startsWith('Ctrl+');
+    const key = ctrl ? portable.slice(5) : portable;
+    return (event.ctrlKey || event.metaKey) === ctrl && !event.altKey && !event.shiftKey &&
+      event.key.toLowerCase() === key.toLowerCase();
   }
 
   // `press(name, part)` is called for every press, part 'whole', 'up' or
@@ -59,16 +68,19 @@
         if (row.kind === 'picture' && control.focus.width > 0) sizeCanvas(row.name);
       }
       if (!written) {
-        for (const name of pageButtons) Object.assign(document.getElementById(name).style, styles.styles.get(name));
+        for (const { name } of layout.buttons) Object.assign(document.getElementById(name).style, styles.styles.get(name));
       }
-      if (fit) fitCaptions(layout.controls);
+      if (fit) {
+        ++fitting;
+        fitCaptions(layout.controls);
+      }
     }
 
     // Captions in the size the core's search finds, from their laid-out size
     // and the zoom, a probe at a time: each pass sets every caption still
     // searching, then measures them all, so that the browser lays the page out
     // once a pass.
-    function fitCaptions(rows) {
+    function* captionPasses(rows) {
       let pending = rows.filter((row) => row.font).map((row) => {
         const control = controls.get(row.name);
         return { element: control.caption || control.box, box: control.box, probe: captionSize.first(row.name, row.font.px, layout.zoom) };
@@ -90,6 +102,20 @@
           const ratio = Math.min(room.across / Math.max(need.across, 1e-9), room.down / Math.max(need.down, 1e-9));
           p.probe = captionSize.next(p.probe, fits, ratio);
         }
+        yield;
+      }
+    }
+    let fitting = 0;  // the latest fit of every caption: one begun later ends one that waits
+    function fitCaptions(rows) {
+      for (const pass of captionPasses(rows)) void pass;
+    }
+    // The same, a pass a task, so that no one task holds the page long.
+    async function fitCaptionsAside(rows) {
+      const mine = ++fitting;
+      for (const pass of captionPasses(rows)) {
+        void pass;
+        await new Promise((resolve) => setTimeout(resolve, 0));
+        if (mine !== fitting) return;
       }
     }
 
@@ -178,6 +204,8 @@
         for (const row of layout.controls) controls.get(row.name).row = row;
         place(written, fit);
       },
+      // Every caption fitted at the zoom in force, a pass a task; settles when done.
+      fitAside: () => fitCaptionsAside(layout.controls),
       setCaption(name, text) {
         const control = controls.get(name);
         if (control.box.textContent === text) return;
@@ -188,5 +216,6 @@
     };
   }
 
+  page.isExtraKey = isExtraKey;
   page.wireWindowControls = wireWindowControls;
 })();

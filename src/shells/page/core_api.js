@@ -25,6 +25,7 @@
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
       pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
+      lessonFileName: core.cwrap('af_lesson_file_name', 'string', []),
       captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
       sound: core.cwrap('af_sound', 'number', []),

@@ -104,6 +104,13 @@ EMSCRIPTEN_KEEPALIVE const char* af_picture_file_name() {
     return setup_text.c_str();
 }
 
+// The name a lesson file of this setup takes: the picture's, as a page.
+EMSCRIPTEN_KEEPALIVE const char* af_lesson_file_name() {
+    setup_text = session->picture_file_name();
+    setup_text.replace(setup_text.rfind('.'), std::string::npos, ".html");
+    return setup_text.c_str();
+}
+
 // A picture went to the clipboard (0) or into a file (1): said so.
 EMSCRIPTEN_KEEPALIVE void af_picture_taken(int saved) {
     session->picture_taken(saved ? af::Session::PictureTaken::Saved : af::Session::PictureTaken::Copied);

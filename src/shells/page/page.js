@@ -6,11 +6,16 @@
 
 (() => {
   const page = (globalThis.angularFrequencyPage ??= {});
-  const { coreApi, pageTexts, wireWindowControls, wireSoundAndVoice, wirePicture, addressKeeper, frameLoop } = page;
+  const { coreApi, pageTexts, wireWindowControls, wireSoundAndVoice, wirePicture, addressKeeper, frameLoop, windowRoom,
+    openingAddress, wireSharePanel } = page;
+  const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
   // `hooks`: what tests and measurements read; `ready()` once the first frame
   // is painted in the captions' fonts; `onLanguage(tag)` hears the language.
-  function start(core, { hooks, ready, onLanguage }) {
+  // The core starts, the controls are wired, the captions fitted and the
+  // first frame shown, each in tasks of their own, so that no one task holds
+  // the page long.
+  async function start(core, { hooks, ready, onLanguage }) {
     const root = document.getElementById('window');
     const api = coreApi(core);
 
@@ -18,9 +23,11 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
+    const builtLayout = document.getElementById('laid_out_layout').textContent;
+    const room = windowRoom(root, JSON.parse(builtLayout).touch_room);
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
-    api.start(...(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, location.href,
+    api.start(...room(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
     onLanguage(words.lang);
@@ -29,7 +36,7 @@
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
-    let layout = JSON.parse(document.getElementById('laid_out_layout').textContent);
+    let layout = JSON.parse(builtLayout);
     const laidOut = api.placedAsBuilt() !== 0;
     const builtFaces = JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
@@ -40,7 +47,8 @@
     const texts = pageTexts(root);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
-    const startTexts = translated || location.search.length > 1 ? JSON.parse(api.readingsJson()) : null;
+    const startTexts = translated || new URL(openingAddress()).search.length > 1 ? JSON.parse(api.readingsJson()) : null;
+    await nextTask();
     if (translated) texts.translate(layout, startTexts, words);
     const ui = wireWindowControls(root, layout.controls, press, api.captionSize);
     texts.useControls(ui);
@@ -48,11 +56,10 @@
       if (!translated) texts.showTexts(startTexts);
       for (const name of startTexts.chosen) ui.controls.get(name).focus.checked = true;
     }
-    // Captions in another language are fitted once the fonts are in (below):
-    // measured now, in stand-in fonts, they would be searched for nothing, at
-    // the cost of the first frame; the fonts' block period hides the text
-    // until they are in.
-    ui.place(layout, { written: translated || (laidOut && sameFaces), fit: !translated });
+    // Captions are fitted once the fonts are in (below): measured now, in
+    // stand-in fonts, they would be searched for nothing; the fonts' block
+    // period hides the text until they are in.
+    ui.place(layout, { written: translated || (laidOut && sameFaces), fit: false });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) texts.showRefused(refused);
@@ -81,9 +88,12 @@
       frames.request();
     }
 
-    const picture = wirePicture(api, () => show());
+    // The page's buttons' words and keys, the core's.
+    const buttonWords = (name) => words.buttons.find((button) => button.name === name);
+    const picture = wirePicture(api, buttonWords('picture_button').key, () => show());
     // The sound and the voice, off unless the address turns them on.
-    const ears = wireSoundAndVoice(api, words.keys, layout.switches, () => show());
+    const keys = { sound: buttonWords('sound_button').key, voice: buttonWords('voice_button').key };
+    const ears = wireSoundAndVoice(api, keys, layout.switches, () => show());
     const { display, tellSoundOutput } = ears;
 
     // What the core has changed: the layout, the views' pixels, the texts,
@@ -119,7 +129,7 @@
     // A new viewport or device pixel ratio: the core fits the layout and
     // draws the views anew at the new resolution.
     function refit() {
-      api.refit(...viewport(), window.devicePixelRatio || 1);
+      api.refit(...room(viewport()), window.devicePixelRatio || 1);
       frames.request();
     }
     window.addEventListener('resize', refit);
@@ -131,6 +141,8 @@
     };
     watchRatio();
 
+    wireSharePanel({ button: document.getElementById('share_button'), words, ...buttonWords('share_button'),
+      setupQuery: () => api.setupQuery(), fileName: () => api.lessonFileName() });
     Object.assign(hooks, {
       busy: () => api.busy() !== 0,
       framesShown: frames.framesShown,
@@ -139,14 +151,17 @@
       sound: ears.hooks,
       picture: () => picture.png().then((png) => png.arrayBuffer()).then((bytes) => Array.from(new Uint8Array(bytes))),
     });
-    // Ready means drawn. The browser asks for the embedded fonts as it lays
-    // the captions out, so only once the first frame is drawn does
-    // document.fonts.ready wait for them; then the captions are measured
-    // again in their fonts, and the page is ready once a frame with them
-    // is painted (until then, font-display: block hides them).
+    // Ready means drawn, with the captions fitted in their own fonts: where
+    // the fonts were not in before the first frame, they are fitted again
+    // once they are, and the page is ready once a frame with them is
+    // painted (until then, font-display: block hides them).
+    let fittedInFonts = false;
     function drawnInFonts() {
       document.fonts.ready.then(() => {
-        ui.place(layout, { written: true });
+        if (fittedInFonts) return undefined;
+        ui.place(layout, { written: true, fit: false });
+        return ui.fitAside();
+      }).then(() => {
         requestAnimationFrame(() => {
           const painted = new MessageChannel();
           painted.port1.onmessage = () => ready();
@@ -154,7 +169,14 @@
         });
       });
     }
-    // The first frame: the views; the texts at start-up are in the page as built.
+    // The captions fitted in their fonts (all in the page; loaded here, as
+    // the browser would load a face only once some text on show needs it);
+    // then the first frame: the views (the texts at start-up are in the
+    // page as built).
+    const faces = await Promise.all([...document.fonts].map((face) => face.load().then(() => true, () => false)));
+    fittedInFonts = faces.every(Boolean);
+    await ui.fitAside();
+    await nextTask();
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));
     root.classList.remove('unplaced');

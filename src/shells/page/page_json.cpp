@@ -1,6 +1,11 @@
 #include "shells/page/page_json.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/acts/spoken_text.h"
 #include "core/extras/extras.h"
@@ -10,9 +15,12 @@
 #include "core/model/layout.h"
 #include "core/model/reading_order.h"
 #include "core/model/shown_caption.h"
+#include "core/model/window_fit.h"
 #include "core/pixels/colour.h"
 #include "shells/page/json_text.h"
+#include "shells/page/page_buttons.h"
 #include "shells/page/page_words.h"
+#include "shells/page/share_words.h"
 
 namespace af::page {
 
@@ -55,19 +63,6 @@ std::string_view align_name(Align align) {
     return "left";
 }
 
-// Buttons the page adds for what the window has in its keys, in the control
-// panel's empty top-right corner, each a spin control's size: full screen
-// (F11), and a picture of the views (Ctrl+S) below it.
-constexpr ControlSpec kFullScreenButton{
-    .name = "full_screen", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 120, 255, 255}};
-constexpr ControlSpec kPictureButton{
-    .name = "picture_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 420, 255, 255}};
-// The sound (F2) and voice (F4) switches below them.
-constexpr ControlSpec kSoundButton{
-    .name = "sound_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 720, 255, 255}};
-constexpr ControlSpec kVoiceButton{
-    .name = "voice_button", .kind = ControlKind::PushButton, .parent = "control_panel", .twips = {2460, 1020, 255, 255}};
-
 void write_box(JsonText& json, const Rect& box) {
     json.key("box").begin_array().value(box.x).value(box.y).value(box.width).value(box.height).end_array();
 }
@@ -88,6 +83,45 @@ void write_font(JsonText& json, const ControlSpec& c, const Language& language) 
     json.key("generic").value(generic_family(face ? face->kind : FontKind::SansSerif));
     json.key("px").value(font.points * kPixelsPerPoint).key("italic").value(font.italic);
     json.end_object();
+}
+
+// The smallest zoom at which a finger can press each control (it is 24 CSS
+// px each way, or its centre is 24 px from every other's, as the guidelines
+// for touch targets ask) and every caption's font is at least 12 px, the
+// least phones' browsers hold legible: on a small touch screen the page keeps
+// the window at least this large and scrolls.
+// A control's box in the window at zoom 1, its parents' corners added.
+Rect window_box(const ControlSpec& c) {
+    Rect box = control_box(c, 1, {});
+    for (const ControlSpec* parent = layout_control(c.parent); parent; parent = layout_control(parent->parent)) {
+        const Rect corner = control_box(*parent, 1, {});
+        box.x += corner.x;
+        box.y += corner.y;
+    }
+    return box;
+}
+
+double touch_zoom() {
+    constexpr double kFingerPx = 24, kLegiblePx = 12;
+    std::vector<Rect> pressed;
+    double zoom = 1;
+    for (const ControlSpec& c : window_layout()) {
+        if (c.focus != kNoFocus && c.kind != ControlKind::Picture) pressed.push_back(window_box(c));
+        if (c.font) zoom = std::max(zoom, kLegiblePx / (c.font->points * kPixelsPerPoint));
+    }
+    for (const PageButton& button : page_buttons()) pressed.push_back(window_box(page_button_control(button)));
+    const auto centre = [](const Rect& r) { return std::pair{r.x + r.width / 2.0, r.y + r.height / 2.0}; };
+    for (const Rect& box : pressed) {
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const Rect& other : pressed) {
+            if (&other == &box) continue;
+            const auto [x, y] = centre(box);
+            const auto [u, v] = centre(other);
+            nearest = std::min(nearest, std::hypot(x - u, y - v));
+        }
+        zoom = std::max(zoom, std::min(kFingerPx / std::min(box.width, box.height), kFingerPx / nearest));
+    }
+    return zoom;
 }
 
 void write_held_press(JsonText& json, ControlKind kind) {
@@ -119,19 +153,38 @@ void write_switches(JsonText& json, const Session& session) {
     json.key("voice").value(session.is_on(Extra::Voice)).end_object();
 }
 
+// The page's buttons in its language, each with its key, in the layout's order.
+void write_button_words(JsonText& json, const Language& language) {
+    json.key("buttons").begin_array();
+    for (const PageButton& button : page_buttons()) {
+        const ExtraRow& extra = extra_row(button.extra);
+        json.begin_object().key("name").value(extra.control).key("label").value(page_button_label(button, language));
+        json.key("tooltip").value(page_button_tooltip(button, language)).key("key").value(extra.key);
+        json.key("switch").value(extra.is_switch).end_object();
+    }
+    json.end_array();
+}
+
+void write_share_words(JsonText& json, const ShareWords& w) {
+    json.key("share").begin_object().key("link").value(w.link).key("copy_link").value(w.copy_link);
+    json.key("copied").value(w.copied).key("qr").value(w.qr).key("qr_hint").value(w.qr_hint);
+    json.key("qr_from_file").value(w.qr_from_file).key("frame").value(w.frame).key("copy_frame").value(w.copy_frame);
+    json.key("save").value(w.save).key("save_hint").value(w.save_hint).key("short_name").value(w.short_name);
+    // A course page's frame for the page, at its laid-out size.
+    const Size frame = laid_out_client();
+    json.key("frame_size").begin_array().value(frame.width).value(frame.height).end_array();
+    json.end_object();
+}
+
 void write_words(JsonText& json, const Language& language) {
     const PageWords words = page_words(language);
     json.begin_object().key("lang").value(language.tag()).key("dir").value(language.right_to_left() ? "rtl" : "ltr");
     json.key("title").value(words.title);
-    json.key("summary").value(words.summary).key("full_screen").value(words.full_screen);
-    json.key("full_screen_key").value(words.full_screen_key).key("picture").value(words.picture);
-    json.key("picture_key").value(words.picture_key).key("setup_refused").value(words.setup_refused);
-    json.key("sound").value(words.sound).key("sound_key").value(words.sound_key);
-    json.key("voice").value(words.voice).key("voice_key").value(words.voice_key);
-    json.key("keys").begin_object().key("sound").value(extra_row(Extra::Sound).key);
-    json.key("voice").value(extra_row(Extra::Voice).key).end_object();
+    json.key("summary").value(words.summary).key("setup_refused").value(words.setup_refused);
+    write_button_words(json, language);
     json.key("close").value(words.close).key("no_webassembly").value(words.no_webassembly);
     json.key("no_javascript").value(words.no_javascript).key("could_not_start").value(words.could_not_start);
+    write_share_words(json, share_words(language));
     json.end_object();
 }
 
@@ -153,6 +206,10 @@ std::string layout_json(const Placement& placement, const Language& language) {
     json.key("up").value(static_cast<int>(ControlPart::Up)).key("down").value(static_cast<int>(ControlPart::Down));
     json.end_object().key("switches").begin_object().key("sound").value(static_cast<int>(Extra::Sound));
     json.key("voice").value(static_cast<int>(Extra::Voice)).end_object();
+    const Size laid_out = laid_out_client();
+    const double touch = touch_zoom();
+    json.key("touch_room").begin_array().value(std::ceil(laid_out.width * touch)).value(std::ceil(laid_out.height * touch));
+    json.end_array();
     json.key("controls").begin_array();
     for (const ControlSpec& c : window_layout()) {
         const ControlSpeech speech = control_speech(c.name, language);
@@ -172,11 +229,14 @@ std::string layout_json(const Placement& placement, const Language& language) {
         json.end_object();
     }
     json.end_array();
-    for (const ControlSpec* button : {&kFullScreenButton, &kPictureButton, &kSoundButton, &kVoiceButton}) {
-        json.key(button->name).begin_object().key("parent").value(button->parent);
-        write_box(json, control_box(*button, placement.zoom, placement.offset));
+    json.key("buttons").begin_array();
+    for (const PageButton& button : page_buttons()) {
+        const ControlSpec place = page_button_control(button);
+        json.begin_object().key("name").value(place.name).key("parent").value(place.parent);
+        write_box(json, control_box(place, placement.zoom, placement.offset));
         json.end_object();
     }
+    json.end_array();
     json.end_object();
     return json.text();
 }

@@ -5,8 +5,10 @@
 (() => {
   const page = (globalThis.angularFrequencyPage ??= {});
 
-  // `show` shows what the core changed (the sentence that a picture was taken).
-  function wirePicture(api, show) {
+  // `saveKey`: the core's key for saving it ("Ctrl+S"); `show` shows what the
+  // core changed (the sentence that a picture was taken).
+  function wirePicture(api, saveKey, show) {
+    const { isExtraKey } = page;
     function png() {
       const { pixels, width, height } = api.picture();
       const canvas = Object.assign(document.createElement('canvas'), { width, height });
@@ -36,12 +38,10 @@
     }
     document.getElementById('picture_button').addEventListener('click', save);
     document.addEventListener('keydown', (event) => {
-      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
-      const key = event.key.toLowerCase();
-      if (key === 's') {
+      if (isExtraKey(event, saveKey)) {
         event.preventDefault();
         save();
-      } else if (key === 'c' && !String(getSelection())) {
+      } else if (isExtraKey(event, 'Ctrl+C') && !String(getSelection())) {
         if (copy()) event.preventDefault();
       }
     });

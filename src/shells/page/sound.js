@@ -206,8 +206,8 @@
     }
     for (const name of names) switchButton(name).addEventListener('click', () => toggleSwitch(name));
     document.addEventListener('keydown', (event) => {
-      if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || event.repeat) return;
-      const name = names.find((n) => keys[n] === event.key);
+      if (event.repeat) return;
+      const name = names.find((n) => page.isExtraKey(event, keys[n]));
       if (!name) return;
       event.preventDefault();
       toggleSwitch(name);

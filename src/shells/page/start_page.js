@@ -63,15 +63,9 @@
   const hooks = { ready: new Promise((resolve) => { ready = resolve; }), firstFrameAt: undefined, firstFrameDrawnAt: undefined };
   window.angularFrequency = hooks;
 
-  // Once unpacked, the core compiles at once, and the first frame follows
-  // in the same task.
-  const begin = (core) => {
-    try {
-      page.start(core, { hooks, ready, onLanguage: (tag) => { chosenLanguage = tag; } });
-    } catch (error) {
-      failed(error);
-    }
-  };
+  // Once unpacked, the core compiles while the browser paints the page as
+  // built; then the shell starts.
+  const begin = (core) => page.start(core, { hooks, ready, onLanguage: (tag) => { chosenLanguage = tag; } }).catch(failed);
   coreBinary().then((wasmBinary) => {
     const core = createCore({ wasmBinary });
     if (typeof core.then === 'function') core.then(begin, failed);

@@ -23,7 +23,21 @@
   const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
   const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
 
-  // `words`: the page's own words (its full-screen button's).
+  const buttonIcons = {
+    full_screen: '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/>',
+    picture_button: '<path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
+      '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/>',
+    sound_button: '<path d="M2 6h3l4-3.5v11L5 10H2z" fill="#202020"/>' +
+      '<path d="M11 5.5q2 2.5 0 5M12.8 3.5q3.6 4.5 0 9" fill="none" stroke="#202020"/>',
+    voice_button: '<path d="M1.5 2.5h13v8h-7l-4 3.5v-3.5h-2z" fill="none" stroke="#202020"/>' +
+      '<path d="M4 5.5h8M4 7.5h5" stroke="#202020"/>',
+    // Three linked dots.
+    share_button: '<path d="M11.5 3.5l-7 4.5 7 4.5" fill="none" stroke="#202020"/>' +
+      '<circle cx="12" cy="3.5" r="2" fill="#202020"/><circle cx="4" cy="8" r="2" fill="#202020"/>' +
+      '<circle cx="12" cy="12.5" r="2" fill="#202020"/>',
+  };
+
+  // `words`: the page's own words (its buttons').
   function windowMarkup(layout, texts, words) {
     const rows = layout.controls;
     const byName = new Map(rows.map((row) => [row.name, row]));
@@ -66,21 +80,15 @@
     }
 
     const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
-    const fullScreen = `<button${attributes({ type: 'button', id: 'full_screen', 'aria-label': words.full_screen, title: words.full_screen_key,
-      style: styleText(styles.get('full_screen')) })}><svg viewBox="0 0 16 16" aria-hidden="true">` +
-      '<path d="M1 6V1h5M10 1h5v5M15 10v5h-5M6 15H1v-5" fill="none" stroke="#202020" stroke-width="2"/></svg></button>';
-    const picture = `<button${attributes({ type: 'button', id: 'picture_button', 'aria-label': words.picture,
-      title: words.picture_key, style: styleText(styles.get('picture_button')) })}>` +
-      '<svg viewBox="0 0 16 16" aria-hidden="true"><path d="M1.5 3.5h13v10h-13z" fill="none" stroke="#202020"/>' +
-      '<path d="M2.5 11l3.5-4 3 3 2-2 2.5 3" fill="none" stroke="#202020"/></svg></button>';
-    // The switches: toggle buttons, pressed while on.
-    const toggle = (id, label, title, icon) => `<button${attributes({ type: 'button', id, 'aria-label': label, title,
-      'aria-pressed': 'false', style: styleText(styles.get(id)) })}><svg viewBox="0 0 16 16" aria-hidden="true">${icon}</svg></button>`;
-    const sound = toggle('sound_button', words.sound, words.sound_key,
-      '<path d="M2 6h3l4-3.5v11L5 10H2z" fill="#202020"/><path d="M11 5.5q2 2.5 0 5M12.8 3.5q3.6 4.5 0 9" fill="none" stroke="#202020"/>');
-    const voice = toggle('voice_button', words.voice, words.voice_key,
-      '<path d="M1.5 2.5h13v8h-7l-4 3.5v-3.5h-2z" fill="none" stroke="#202020"/><path d="M4 5.5h8M4 7.5h5" stroke="#202020"/>');
-    return [...inWindow.map(element), fullScreen, picture, sound, voice].join('\n');
+    // The page's buttons, a switch's a toggle pressed while it is on, each with its icon.
+    const buttonWords = new Map(words.buttons.map((button) => [button.name, button]));
+    const button = ({ name }) => {
+      const { label, tooltip, switch: isSwitch } = buttonWords.get(name);
+      return `<button${attributes({ type: 'button', class: 'extra', id: name, 'aria-label': label, title: tooltip,
+        'aria-pressed': isSwitch ? 'false' : undefined, style: styleText(styles.get(name)) })}>` +
+        `<svg viewBox="0 0 16 16" aria-hidden="true">${buttonIcons[name]}</svg></button>`;
+    };
+    return [...inWindow.map(element), ...layout.buttons.map(button)].join('\n');
   }
 
   page.windowMarkup = windowMarkup;

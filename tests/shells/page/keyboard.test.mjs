@@ -31,8 +31,8 @@ for (const engine of engines()) {
         if (id) seen.push(id);
       }
       await close(session);
-      // The page's own buttons (full screen, picture, sound, voice) come after the window's controls.
-      assert.deepEqual(seen, [...tabStops(), 'full_screen', 'picture_button', 'sound_button', 'voice_button'], `focus went ${seen.join(', ')}`);
+      // The page's own buttons (full screen, picture, sound, voice, share) come after the window's controls.
+      assert.deepEqual(seen, [...tabStops(), 'full_screen', 'picture_button', 'sound_button', 'voice_button', 'share_button'], `focus went ${seen.join(', ')}`);
     });
 
     test('spins step with the arrow keys', async () => {

@@ -52,27 +52,34 @@ export async function launch(engine = 'chromium') {
 // The page, fresh, in `browser`. With `ready`, waits until the page says it
 // is ready. `initScript` runs before the page's own scripts.
 // `query` is the address's query, a lesson's setup; `locale` the browser's
-// language, where the engine lets a test choose it (chromium); `base` the
-// page's address, the page under test unless told.
-export async function open(browser, { width = laidOut[0], height = laidOut[1], ratio = 1, initScript, ready = true, query, locale, base = pageUrl } = {}) {
-  const url = query === undefined ? base : `${base}?${query}`;
-  const session = await browser.open({ url, width, height, ratio, initScript, locale });
-  if (ready) {
-    await waitFor(session, () => {
-      const hooks = window.angularFrequency;
-      if (hooks) hooks.ready.then(() => { hooks.readySeen = true; });
-      return hooks && hooks.readySeen;
-    }, null, 30000).catch(async (error) => {
-      // Where start-up stopped.
-      const state = await session.evaluate(() => ({
-        hooks: !!window.angularFrequency, firstFrameAt: window.angularFrequency?.firstFrameAt,
-        firstFrameDrawnAt: window.angularFrequency?.firstFrameDrawnAt, fonts: document.fonts.status,
-        visibility: document.visibilityState, focus: document.hasFocus(), now: performance.now(),
-      })).catch((e) => e.message);
-      throw new Error(`${error.message}\nthe page: ${JSON.stringify(state)}`);
-    });
-  }
+// language, where the engine lets a test choose it (chromium). `address`
+// opens another page than the one built (a site on 127.0.0.1, whose
+// requests are then let through, or a lesson file); `persistent`, in a
+// profile of its own (chromium), not an incognito one; `base` the page's
+// address where it is another build's page (the test languages').
+export async function open(browser, { width = laidOut[0], height = laidOut[1], ratio = 1, initScript, ready = true, query, locale, address, persistent, base = pageUrl } = {}) {
+  const url = `${address ?? base}${query === undefined ? '' : `?${query}`}`;
+  const served = url.startsWith('http://127.0.0.1:');
+  const session = await browser.open({ url, width, height, ratio, initScript, locale, served, persistent });
+  if (ready) await waitReady(session);
   return session;
+}
+
+// Waits until the page says it is ready (after opening, or going to another address).
+export async function waitReady(session) {
+  await waitFor(session, () => {
+    const hooks = window.angularFrequency;
+    if (hooks) hooks.ready.then(() => { hooks.readySeen = true; });
+    return hooks && hooks.readySeen;
+  }, null, 30000).catch(async (error) => {
+    // Where start-up stopped.
+    const state = await session.evaluate(() => ({
+      hooks: !!window.angularFrequency, firstFrameAt: window.angularFrequency?.firstFrameAt,
+      firstFrameDrawnAt: window.angularFrequency?.firstFrameDrawnAt, fonts: document.fonts.status,
+      visibility: document.visibilityState, focus: document.hasFocus(), now: performance.now(),
+    })).catch((e) => e.message);
+    throw new Error(`${error.message}\nthe page: ${JSON.stringify(state)}`);
+  });
 }
 
 // Closes the page; fails on any exception it let escape or any request it

@@ -1,12 +1,14 @@
 // Writes the page as one file: the template with its style, fonts, controls
 // and scripts put in place, so that it opens from anywhere with nothing beside it.
 // node assemble_page.mjs --template T --style S --fonts F --core C --wasm W
-//   --start J --markup M... --script S... --out O
+//   --start J --markup M... --script S... [--library L...] --out O
 // J is what the core prints of the page at the laid-out size: its layout on
 // one line, its texts on the next, and the page's own words in every
 // language on the third; the markup scripts, run here, write the controls'
 // elements from them. The page is built in English; its script puts it into
-// another language where the browser or the link asks for one.
+// another language where the browser or the link asks for one. Each
+// library (one from npm, bundled at build time) has a script element of its
+// own, so that the page's strict mode is the page's alone.
 import { readFileSync, writeFileSync } from 'node:fs';
 import { parseArgs } from 'node:util';
 import vm from 'node:vm';
@@ -14,7 +16,7 @@ import { gzipSync } from 'node:zlib';
 
 const one = { type: 'string' }, many = { type: 'string', multiple: true };
 const { values: a } = parseArgs({
-  options: { template: one, style: one, fonts: one, core: one, wasm: one, start: one, markup: many, script: many, out: one },
+  options: { template: one, style: many, fonts: one, core: one, wasm: one, start: one, markup: many, script: many, library: many, out: one },
 });
 for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'start', 'markup', 'script', 'out']) {
   if (!a[name]) throw new Error(`assemble_page.mjs: --${name} is missing`);
@@ -45,7 +47,7 @@ const parts = {
   '<!--@NO_JAVASCRIPT@-->': inEveryLanguage('no_javascript'),
   '<!--@COULD_NOT_START@-->': inEveryLanguage('could_not_start'),
   '/*@FONTS@*/': read(a.fonts),
-  '/*@STYLE@*/': read(a.style),
+  '/*@STYLE@*/': a.style.map(read).join('\n'),
   '<!--@CONTROLS@-->': vm.runInContext('angularFrequencyPage.windowMarkup(layout, texts, words)', markup),
   // The layout exactly as the core writes it, which the page compares with
   // the layout in force; JSON's own escape keeps a "<" from ending the element.
@@ -55,6 +57,7 @@ const parts = {
   // Compressed (the page's own size, at a third of the bytes), then base64.
   '/*@WASM@*/': gzipSync(readFileSync(a.wasm), { level: 9 }).toString('base64'),
   '/*@PAGE@*/': script(a.script.map(read).join('\n')),
+  '<!--@LIBRARIES@-->': (a.library || []).map((path) => `<script>\n${script(read(path))}\n</script>`).join('\n'),
 };
 let html = read(a.template);
 for (const [marker, text] of Object.entries(parts)) {

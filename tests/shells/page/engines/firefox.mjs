@@ -1,7 +1,8 @@
 // Debian's firefox-esr, headless, over WebDriver BiDi through puppeteer-core:
 // a fresh browser context for each page, with every request that is not for
 // a file: or data: URL refused and noted (requests to a loopback address
-// from the file: page are stopped by firefox before they show here).
+// from the file: page are stopped by firefox before they show here); a page
+// `served` from 127.0.0.1 is let ask anything (its server sees what).
 import puppeteer from 'puppeteer-core';
 
 // Nothing that phones home, and no first-run pages.
@@ -21,13 +22,14 @@ export async function launch() {
   });
   return {
     name: 'firefox',
-    async open({ url, width, height, ratio, initScript }) {
+    async open({ url, width, height, ratio, initScript, served }) {
       const context = await browser.createBrowserContext();
       const page = await context.newPage();
       const blocked = [], errors = [];
       await page.setViewport({ width, height, deviceScaleFactor: ratio });
-      await page.setRequestInterception(true);
-      page.on('request', (request) => {
+      // Not for a served page, whose worker the interception would keep out.
+      if (!served) await page.setRequestInterception(true);
+      if (!served) page.on('request', (request) => {
         const { protocol } = new URL(request.url());
         if (protocol === 'file:' || protocol === 'data:') return request.continue();
         blocked.push(request.url());
@@ -44,6 +46,8 @@ export async function launch() {
         click: (x, y) => page.mouse.click(x, y),
         screenshot: async () => Buffer.from(await page.screenshot()),
         resize: (w, h) => page.setViewport({ width: w, height: h, deviceScaleFactor: ratio }),
+        goto: (address) => page.goto(address),
+        reload: () => page.reload(),
         async close() {
           await context.close();
           return { errors, blocked };

@@ -116,6 +116,8 @@ export async function launch() {
         click: (x, y) => perform((a) => a.move({ origin: Origin.VIEWPORT, x: Math.round(x), y: Math.round(y) }).press().release()),
         screenshot: async () => Buffer.from(await session.takeScreenshot(), 'base64'),
         resize: (w, h) => size(browser, w, h),
+        goto: (address) => session.get(address),
+        reload: () => session.navigate().refresh(),
         async close() {
           const errors = await evaluate(session, () => window.pageErrors || []);
           await session.get('about:blank');
