@@ -88,8 +88,9 @@
       close.setAttribute('aria-label', words.close);
       const status = make('p', { id: 'share_status', className: 'share_status' });
       status.setAttribute('role', 'status');
-      const linkField = make('input', { id: 'share_link', readOnly: true, spellcheck: false });
-      const frameField = make('textarea', { id: 'share_frame', readOnly: true, spellcheck: false, rows: 3 });
+      // An address and markup read left to right in every language.
+      const linkField = make('input', { id: 'share_link', readOnly: true, spellcheck: false, dir: 'ltr' });
+      const frameField = make('textarea', { id: 'share_frame', readOnly: true, spellcheck: false, rows: 3, dir: 'ltr' });
       const copyButton = (id, text, field) => {
         const copyIt = make('button', { type: 'button', id, textContent: text });
         copyIt.addEventListener('click', () => copy(field, status));

@@ -62,6 +62,16 @@ describe('the share panel in chromium', { skip: !engines(['chromium']).length },
     assert.deepEqual(found.violations, []);
   });
 
+  test('in Arabic its words read right to left, the link and the frame\'s code left to right', async () => {
+    const page = await open(browser, { address: server.url, query: 'lang=ar' });
+    await page.press('F8');
+    await panelOpen(page);
+    const seen = await page.evaluate(() => ['share_heading', 'share_link', 'share_frame']
+      .map((id) => getComputedStyle(document.getElementById(id)).direction));
+    await close(page);
+    assert.deepEqual(seen, ['rtl', 'ltr', 'ltr']);
+  });
+
   test('from a file it shows no QR code, and the keyboard stays in it until Escape', async () => {
     const page = await open(browser);
     await page.evaluate(() => document.getElementById('share_button').focus());
