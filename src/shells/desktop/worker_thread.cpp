@@ -10,7 +10,10 @@ void start_worker(QThread& thread, QObject* worker) {
 
 void end_worker(QThread& thread) {
     thread.quit();
-    if (!thread.wait(3000)) thread.terminate();
+    if (thread.wait(3000)) return;
+    // A thread still held by its server is ended; the QThread may only go once it has.
+    thread.terminate();
+    thread.wait();
 }
 
 }  // namespace af::desktop

@@ -11,7 +11,7 @@ namespace af::desktop {
 void start_worker(QThread& thread, QObject* worker);
 
 // Ends the thread. One whose server never answered is given 3 s and then
-// left behind: the window goes anyway.
+// terminated: the window goes anyway.
 void end_worker(QThread& thread);
 
 }  // namespace af::desktop
