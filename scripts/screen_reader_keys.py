@@ -140,6 +140,8 @@ except subprocess.TimeoutExpired:
 
 # Orca writes its log in bursts: each sentence goes to the step it was said in.
 said = spoken()
+if not any(when >= steps[1][1] for when, _ in said):
+    sys.exit("screen-reader: Orca said nothing after start-up; its log is in " + LOG)
 for k, (label, start) in enumerate(steps):
     end = steps[k + 1][1] if k + 1 < len(steps) else float("inf")
     if label == "start-up":
