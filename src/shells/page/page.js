@@ -8,13 +8,12 @@
   const page = (globalThis.angularFrequencyPage ??= {});
   const { coreApi, pageTexts, wireWindowControls, wireSoundAndVoice, wirePicture, addressKeeper, frameLoop, windowRoom,
     openingAddress, wireSharePanel } = page;
-  const nextTask = () => new Promise((resolve) => setTimeout(resolve, 0));
 
   // `hooks`: what tests and measurements read; `ready()` once the first frame
   // is painted in the captions' fonts; `onLanguage(tag)` hears the language.
   // The core starts, the controls are wired, the captions fitted and the
-  // first frame shown, each in tasks of their own, so that no one task holds
-  // the page long.
+  // first frame shown in one short task, or two where the captions' faces
+  // are still to load.
   async function start(core, { hooks, ready, onLanguage }) {
     const root = document.getElementById('window');
     const api = coreApi(core);
@@ -42,13 +41,22 @@
     if (!laidOut || translated) layout = JSON.parse(api.layoutJson());
     // A language may set its captions in faces of its own: then their styles are written.
     const sameFaces = builtFaces === JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
+    // The faces this language's captions use (the page carries every
+    // language's). Those of the page as built are in by now where the
+    // browser loaded them to lay the page out. Captions are fitted once
+    // their faces are in: measured in stand-in fonts, they would be searched
+    // for nothing (the fonts' block period hides the text until then).
+    const families = new Set(layout.controls.flatMap((row) => (row.font ? row.font.families : [])));
+    const faces = [...document.fonts].filter((face) => families.has(face.family.replace(/^"(.*)"$/, '$1')));
+    const facesIn = faces.every((face) => face.status === 'loaded');
+    // Any other is loaded while the controls are wired and translated.
+    const facesLoaded = Promise.all(faces.map((face) => face.load().then(() => true, () => false)));
     // The views, in the core's order of them.
     const views = layout.controls.filter((row) => row.kind === 'picture').map((row) => row.name);
     const texts = pageTexts(root);
     // Another language than the page was built in, or an address with a
     // setup: the controls say what the core says now.
     const startTexts = translated || new URL(openingAddress()).search.length > 1 ? JSON.parse(api.readingsJson()) : null;
-    await nextTask();
     if (translated) texts.translate(layout, startTexts, words);
     const ui = wireWindowControls(root, layout.controls, press, api.captionSize);
     texts.useControls(ui);
@@ -56,10 +64,7 @@
       if (!translated) texts.showTexts(startTexts);
       for (const name of startTexts.chosen) ui.controls.get(name).focus.checked = true;
     }
-    // Captions are fitted once the fonts are in (below): measured now, in
-    // stand-in fonts, they would be searched for nothing; the fonts' block
-    // period hides the text until they are in.
-    ui.place(layout, { written: translated || (laidOut && sameFaces), fit: false });
+    ui.place(layout, { written: translated || (laidOut && sameFaces), fit: facesIn });
     // What the address asked for that was not taken is named in a notice.
     const refused = JSON.parse(api.setupRefused());
     if (refused.length) texts.showRefused(refused);
@@ -157,7 +162,7 @@
     // painted (until then, font-display: block hides them).
     let fittedInFonts = false;
     function drawnInFonts() {
-      document.fonts.ready.then(() => {
+      facesLoaded.then(() => {
         if (fittedInFonts) return undefined;
         ui.place(layout, { written: true, fit: false });
         return ui.fitAside();
@@ -169,14 +174,13 @@
         });
       });
     }
-    // The captions fitted in their fonts (all in the page; loaded here, as
-    // the browser would load a face only once some text on show needs it);
-    // then the first frame: the views (the texts at start-up are in the
-    // page as built).
-    const faces = await Promise.all([...document.fonts].map((face) => face.load().then(() => true, () => false)));
-    fittedInFonts = faces.every(Boolean);
-    await ui.fitAside();
-    await nextTask();
+    // Otherwise the captions are fitted once the faces are in; then the
+    // first frame: the views (the texts at start-up are in the page as built).
+    fittedInFonts = facesIn;
+    if (!facesIn) {
+      fittedInFonts = (await facesLoaded).every(Boolean);
+      ui.place(layout, { written: true, fit: true });
+    }
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));
     root.classList.remove('unplaced');

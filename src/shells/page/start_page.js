@@ -34,27 +34,11 @@
     }
   }
 
-  // The core's WebAssembly, kept in the page compressed, as base64: the
-  // browser's own decompression gives it back.
-  function coreBinary() {
-    const text = document.getElementById('core_wasm').textContent;
-    let packed;
-    if (Uint8Array.fromBase64) {
-      packed = Uint8Array.fromBase64(text);
-    } else {
-      const bytes = atob(text);
-      packed = new Uint8Array(bytes.length);
-      for (let k = 0; k < bytes.length; ++k) packed[k] = bytes.charCodeAt(k);
-    }
-    const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-    return new Response(stream).arrayBuffer().then((buffer) => new Uint8Array(buffer));
-  }
-
   if (typeof WebAssembly !== 'object' || typeof createCore !== 'function') {
     refuse();
     return;
   }
-  if (typeof DecompressionStream !== 'function') {
+  if (typeof DecompressionStream !== 'function' || !page.compiledCore) {
     refuse('DecompressionStream');
     return;
   }
@@ -63,12 +47,16 @@
   const hooks = { ready: new Promise((resolve) => { ready = resolve; }), firstFrameAt: undefined, firstFrameDrawnAt: undefined };
   window.angularFrequency = hooks;
 
-  // Once unpacked, the core compiles while the browser paints the page as
-  // built; then the shell starts.
+  // The core, compiled while the page was read (unpack_core.js), is
+  // instantiated with the imports the core's glue asks for; then the shell starts.
   const begin = (core) => page.start(core, { hooks, ready, onLanguage: (tag) => { chosenLanguage = tag; } }).catch(failed);
-  coreBinary().then((wasmBinary) => {
-    const core = createCore({ wasmBinary });
-    if (typeof core.then === 'function') core.then(begin, failed);
-    else begin(core);
-  }).catch(failed);
+  const core = createCore({
+    instantiateWasm(imports, receive) {
+      page.compiledCore.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+        .catch(failed);
+      return {};
+    },
+  });
+  if (typeof core.then === 'function') core.then(begin, failed);
+  else begin(core);
 })();

@@ -1,7 +1,9 @@
 // Writes the page as one file: the template with its style, fonts, controls
 // and scripts put in place, so that it opens from anywhere with nothing beside it.
 // node assemble_page.mjs --template T --style S --fonts F --core C --wasm W
-//   --start J --markup M... --script S... [--library L...] --out O
+//   --early E... --start J --markup M... --script S... [--library L...] --out O
+// E run as soon as the parser has read the core: they unpack and compile
+// it, and load the fonts the page will want, while the rest is read.
 // J is what the core prints of the page at the laid-out size: its layout on
 // one line, its texts on the next, and the page's own words in every
 // language on the third; the markup scripts, run here, write the controls'
@@ -16,9 +18,9 @@ import { gzipSync } from 'node:zlib';
 
 const one = { type: 'string' }, many = { type: 'string', multiple: true };
 const { values: a } = parseArgs({
-  options: { template: one, style: many, fonts: one, core: one, wasm: one, start: one, markup: many, script: many, library: many, out: one },
+  options: { template: one, style: many, fonts: one, core: one, wasm: one, early: many, start: one, markup: many, script: many, library: many, out: one },
 });
-for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'start', 'markup', 'script', 'out']) {
+for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'early', 'start', 'markup', 'script', 'out']) {
   if (!a[name]) throw new Error(`assemble_page.mjs: --${name} is missing`);
 }
 const read = (path) => readFileSync(path, 'utf8');
@@ -52,6 +54,7 @@ const parts = {
   // The layout exactly as the core writes it, which the page compares with
   // the layout in force; JSON's own escape keeps a "<" from ending the element.
   '/*@LAYOUT@*/': layoutText.replaceAll('<', '\\u003c'),
+  '/*@EARLY@*/': script(a.early.map(read).join('\n')),
   '/*@CORE@*/': script(read(a.core)),
   // In a data block, not a string in the script: the script parser need not read it.
   // Compressed (the page's own size, at a third of the bytes), then base64.

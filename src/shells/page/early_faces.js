@@ -1,0 +1,14 @@
+// A caption face of a language the reader's browser or link asks for is
+// loaded as the page is read, before the core has chosen the language: the
+// page would otherwise wait for it at its first frame. A face loaded for
+// nothing costs little; the core's choice stands either way.
+'use strict';
+
+(() => {
+  const asked = [new URLSearchParams(location.search).get('lang'), ...(navigator.languages || [navigator.language])]
+    .filter(Boolean).map((tag) => tag.toLowerCase().replace('_', '-').split('-')[0]);
+  for (const face of document.fonts) {
+    const own = /^"?AF Caption ([A-Za-z]+)/.exec(face.family);
+    if (own && asked.includes(own[1].toLowerCase())) face.load().catch(() => {});
+  }
+})();
