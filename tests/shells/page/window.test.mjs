@@ -96,6 +96,30 @@ for (const engine of engines()) {
       assert.ok(text.trim().length > 10, `message "${text}"`);
     });
 
+    // The core's data damaged (as a copy cut short would be): it does not
+    // unpack, and the page says it could not start rather than waiting.
+    test('a core that does not unpack: the page could not start, said in every language',
+      { skip: engine === 'webkit' && 'no script before the page\'s' }, async () => {
+        const initScript = () => {
+          new MutationObserver((changes, observer) => {
+            const block = document.getElementById('core_wasm');
+            // Whole once the parser has put in the element after it.
+            if (!block || !block.nextElementSibling) return;
+            block.textContent = btoa('not the core');
+            observer.disconnect();
+          }).observe(document, { childList: true, subtree: true });
+        };
+        const session = await open(browser, { ready: false, initScript });
+        const seen = () => {
+          const notice = document.getElementById('could_not_start');
+          return notice.checkVisibility() && [...notice.children].filter((p) => p.checkVisibility()).length;
+        };
+        const shown = await waitFor(session, seen, null, 10000);
+        const carried = await session.evaluate(() => document.querySelectorAll('#no_webassembly p[lang]').length);
+        await close(session);
+        assert.equal(shown, carried);
+      });
+
     // A core that fails as the page starts: its call `failing` throws as
     // WebAssembly's traps do. The page says it could not start, in the
     // language the core chose where it got that far (else in every language
