@@ -1,6 +1,6 @@
-// The page's start: it refuses a browser that cannot run the core, compiles
-// the core from the page, and starts the shell; any failure on the way says
-// so in the page.
+// The page's start: it refuses a browser that cannot run the core,
+// instantiates the core compiled while the page was read, and starts the
+// shell; any failure on the way says so in the page.
 'use strict';
 
 (() => {
