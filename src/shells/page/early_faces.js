@@ -1,7 +1,9 @@
-// A caption face of a language the reader's browser or link asks for is
-// loaded as the page is read, before the core has chosen the language: the
-// page would otherwise wait for it at its first frame. A face loaded for
-// nothing costs little; the core's choice stands either way.
+// The caption faces are loaded as the page is read, before the core has
+// chosen the language (the controls are not laid out until then, so the
+// browser would not load them): those every language's layout uses, and
+// those of a language the reader's browser or link asks for. The page would
+// otherwise wait for them at its first frame. A face loaded for nothing costs
+// little; the core's choice stands either way.
 'use strict';
 
 (() => {
@@ -9,6 +11,6 @@
     .filter(Boolean).map((tag) => tag.toLowerCase().replace('_', '-').split('-')[0]);
   for (const face of document.fonts) {
     const own = /^"?AF Caption ([A-Za-z]+)/.exec(face.family);
-    if (own && asked.includes(own[1].toLowerCase())) face.load().catch(() => {});
+    if (!own || asked.includes(own[1].toLowerCase())) face.load().catch(() => {});
   }
 })();

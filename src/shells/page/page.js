@@ -16,6 +16,7 @@
   // are still to load.
   async function start(core, { hooks, ready, onLanguage }) {
     const root = document.getElementById('window');
+    root.classList.replace('unplaced', 'fitting');
     const api = coreApi(core);
 
     // The window's inner size, which the page fills with no scroll bars: read
@@ -42,8 +43,8 @@
     // A language may set its captions in faces of its own: then their styles are written.
     const sameFaces = builtFaces === JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     // The faces this language's captions use (the page carries every
-    // language's). Those of the page as built are in by now where the
-    // browser loaded them to lay the page out. Captions are fitted once
+    // language's). Those the page's script loaded as it was read
+    // (early_faces.js) are in by now. Captions are fitted once
     // their faces are in: measured in stand-in fonts, they would be searched
     // for nothing (the fonts' block period hides the text until then).
     const families = new Set(layout.controls.flatMap((row) => (row.font ? row.font.families : [])));
@@ -183,7 +184,7 @@
     }
     api.takeChanges();
     views.forEach((name, index) => copyView(name, index));
-    root.classList.remove('unplaced');
+    root.classList.remove('fitting');
     frames.request();
   }
 
