@@ -38,7 +38,8 @@
     refuse();
     return;
   }
-  if (typeof DecompressionStream !== 'function' || !page.compiledCore) {
+  // unpack_core.js starts nothing without the browser's decompressor.
+  if (!page.compiledCore) {
     refuse('DecompressionStream');
     return;
   }
