@@ -2,7 +2,8 @@
 // resize, a browser without WebAssembly.
 import { test, describe, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { engines, launch, open, close, idle, act, framesShown, pause, waitFor, layoutRows, laidOut, twipsToPx } from './page.mjs';
+import { readFileSync } from 'node:fs';
+import { engines, launch, open, close, idle, act, framesShown, pause, waitFor, layoutRows, laidOut, twipsToPx, pagePath } from './page.mjs';
 import { catalogue } from './po.mjs';
 
 const views = ['circle_view', 'wave_view_1', 'wave_view_2'];
@@ -25,6 +26,14 @@ const canvases = (session) => session.evaluate((views) => views.map((id) => {
   }
   return { id, width: canvas.width, height: canvas.height, cssWidth: r.width, cssHeight: r.height, drawn };
 }), views);
+
+// Each character outside ASCII is written as an escape, so that a browser
+// reads the file as one-byte text (the language tests read the words back).
+test('the page is ASCII alone', () => {
+  const bytes = readFileSync(pagePath);
+  const at = bytes.findIndex((byte) => byte > 0x7f);
+  assert.equal(at, -1, `at byte ${at}: ${bytes.subarray(Math.max(0, at - 40), at + 8)}`);
+});
 
 for (const engine of engines()) {
   describe(`window in ${engine}`, () => {

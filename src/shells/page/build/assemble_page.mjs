@@ -67,4 +67,19 @@ for (const [marker, text] of Object.entries(parts)) {
   if (!html.includes(marker)) throw new Error(`the template has no ${marker}`);
   html = html.replaceAll(marker, () => text);
 }
+
+// The file in ASCII alone, each other character escaped as its context reads
+// it: a document wholly in ASCII is decoded and parsed as one-byte text,
+// where a single other character makes the browser widen all of it.
+const hex = (n, width) => n.toString(16).padStart(width, '0');
+const inScript = (code) => (code < 0x10000 ? `\\u${hex(code, 4)}`
+  : `\\u${hex(0xd800 + ((code - 0x10000) >> 10), 4)}\\u${hex(0xdc00 + ((code - 0x10000) & 0x3ff), 4)}`);
+// A space ends each escape in style, where it would otherwise eat the space after it.
+const inStyle = (code) => `\\${hex(code, 1)} `;
+const inMarkup = (code) => `&#x${hex(code, 1)};`;
+const other = /[^\x00-\x7f]/gu;
+html = html.split(/(<script[^>]*>[\s\S]*?<\/script>|<style[^>]*>[\s\S]*?<\/style>)/).map((part) => {
+  const form = part.startsWith('<script') ? inScript : part.startsWith('<style') ? inStyle : inMarkup;
+  return part.replace(other, (c) => form(c.codePointAt(0)));
+}).join('');
 writeFileSync(a.out, html);
