@@ -23,8 +23,8 @@
     // without laying the page out first, as the element sizes would be.
     const viewport = () => [window.innerWidth, window.innerHeight];
     const early = window.viewportAtStart;
-    const builtLayout = document.getElementById('laid_out_layout').textContent;
-    const room = windowRoom(root, JSON.parse(builtLayout).touch_room);
+    const builtLayout = JSON.parse(document.getElementById('laid_out_layout').textContent);
+    const room = windowRoom(root, builtLayout.touch_room);
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
     api.start(...room(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
@@ -36,7 +36,7 @@
 
     // The elements are in the page as built, placed for the laid-out size;
     // the core tells whether the layout in force differs from that one.
-    let layout = JSON.parse(builtLayout);
+    let layout = builtLayout;
     const laidOut = api.placedAsBuilt() !== 0;
     const builtFaces = JSON.stringify(layout.controls.map((row) => row.font && row.font.families));
     if (!laidOut || translated) layout = JSON.parse(api.layoutJson());

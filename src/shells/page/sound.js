@@ -74,7 +74,9 @@
   // one before. Where no voice speaks that language, `noVoice` is called and
   // nothing is said: a German sentence is never read in an English voice.
   function createVoice(noVoice) {
-    const synthesis = window.speechSynthesis;
+    // Taken when the voice is first turned on: the browser sets up its
+    // speech the first time a page asks for it, which the page's start need not wait for.
+    let synthesis = null;
     let voice = null;
     let known = false;  // whether a voice of the language is known
     let waiting = '';   // said before that was known
@@ -99,6 +101,7 @@
     // any has none.
     function start() {
       if (known) return;
+      synthesis = window.speechSynthesis;
       if (!synthesis || typeof SpeechSynthesisUtterance !== 'function') {
         known = true;
         noVoice();
