@@ -3,7 +3,8 @@
 //     page with the core left out (its elements, fonts and CSS, no script but
 //     one that notes its first frame as the page's hooks do), median of 31
 //     loads each; then the page in each language it carries (?lang=),
-//     median of 11 loads each against the same page without the core. A
+//     median of 11 loads each against the same page in that language
+//     without the core (its captions in that language's faces). A
 //     frame is drawn once the browser has laid it out and painted it: a
 //     message posted from its animation frame is taken then. The start of
 //     that animation frame is printed too;
@@ -65,11 +66,12 @@ async function firstFrame(path, query = '') {
   return at;
 }
 
-// The page with the core left out, made from the real page once its first
-// frame is drawn: canvases blank, every script gone but one that notes
-// performance.now() at the first animation frame as the page's hooks do.
-async function writeBlankPage() {
-  const { page, context } = await open(pagePath);
+// The page with the core left out, made from the real page (opened with
+// `query`) once its first frame is drawn: canvases blank, every script gone
+// but one that notes performance.now() at the first animation frame as the
+// page's hooks do. Returns its path.
+async function writeBlankPage(query = '', path = blankPath) {
+  const { page, context } = await open(pagePath, query);
   await page.evaluate(() => window.angularFrequency.ready);
   const html = await page.evaluate(() => {
     const copy = document.documentElement.cloneNode(true);
@@ -82,7 +84,8 @@ async function writeBlankPage() {
     return `<!doctype html>\n${copy.outerHTML}`;
   });
   await context.close();
-  writeFileSync(blankPath, html);
+  writeFileSync(path, html);
+  return path;
 }
 
 // The animation frame interval over 121 callbacks: their span over the
@@ -136,12 +139,14 @@ console.log(`  (to the start of that frame: page ${fmt(pageFrameMs)} ms, without
   const tags = await page.evaluate(() => [...document.querySelectorAll('#no_webassembly p[lang]')].map((p) => p.lang));
   await context.close();
   const loads = 11;
-  console.log(`in each language (?lang=), median of ${loads} loads, against the page without the core`);
+  console.log(`in each language (?lang=), median of ${loads} loads, against the page in that language without the core`);
   for (const tag of tags.filter((t) => t !== 'en')) {
+    const blank = await writeBlankPage(`?lang=${tag}`, join(dirname(pagePath), `blank-page-${tag}.html`));
+    await firstFrame(blank);
     const times = [], blanks = [];
     for (let k = 0; k < loads; ++k) {
       times.push((await firstFrame(pagePath, `?lang=${tag}`))[0]);
-      blanks.push((await firstFrame(blankPath))[0]);
+      blanks.push((await firstFrame(blank))[0]);
     }
     const [ms, blank] = [median(times), median(blanks)];
     console.log(`  ${tag}: ${fmt(ms)} ms, without the core ${fmt(blank)} ms, ratio ${fmt(ms / blank, 2)}` +

@@ -7,25 +7,36 @@
   const page = (globalThis.angularFrequencyPage ??= {});
 
   function coreApi(core) {
+    // A call that returns text, read with the browser's decoder: the glue's
+    // own reader walks the text a byte at a time in script, which a layout's
+    // JSON feels while the page starts.
+    const decoder = new TextDecoder();
+    const textCall = (name) => {
+      const call = core.cwrap(name, 'number', []);
+      return () => {
+        const at = call();
+        return decoder.decode(core.HEAPU8.subarray(at, core.HEAPU8.indexOf(0, at)));
+      };
+    };
     const api = {
       start: core.cwrap('af_start', null, ['number', 'number', 'number', 'string', 'string']),
-      wordsJson: core.cwrap('af_words_json', 'string', []),
-      readingsJson: core.cwrap('af_readings_json', 'string', []),
+      wordsJson: textCall('af_words_json'),
+      readingsJson: textCall('af_readings_json'),
       press: core.cwrap('af_press', 'number', ['string', 'number']),
       frameDue: core.cwrap('af_frame_due', null, ['number']),
       focusMoved: core.cwrap('af_focus_moved', null, []),
       refit: core.cwrap('af_refit', null, ['number', 'number', 'number']),
       busy: core.cwrap('af_busy', 'number', []),
       placedAsBuilt: core.cwrap('af_placed_as_built', 'number', []),
-      layoutJson: core.cwrap('af_layout_json', 'string', []),
-      takeChanges: core.cwrap('af_take_changes', 'string', []),
+      layoutJson: textCall('af_layout_json'),
+      takeChanges: textCall('af_take_changes'),
       viewPixels: core.cwrap('af_view_pixels', 'number', ['number']),
-      setupRefused: core.cwrap('af_setup_refused', 'string', []),
-      setupQuery: core.cwrap('af_setup_query', 'string', []),
+      setupRefused: textCall('af_setup_refused'),
+      setupQuery: textCall('af_setup_query'),
       viewsPicture: core.cwrap('af_views_picture', 'number', []),
-      pictureFileName: core.cwrap('af_picture_file_name', 'string', []),
+      pictureFileName: textCall('af_picture_file_name'),
       pictureTaken: core.cwrap('af_picture_taken', null, ['number']),
-      lessonFileName: core.cwrap('af_lesson_file_name', 'string', []),
+      lessonFileName: textCall('af_lesson_file_name'),
       captionFirst: core.cwrap('af_caption_first', 'number', ['string', 'number', 'number']),
       captionNext: core.cwrap('af_caption_next', 'number', ['number', 'number', 'number', 'number', 'number', 'number']),
       sound: core.cwrap('af_sound', 'number', []),
