@@ -141,12 +141,12 @@ console.log(`  (to the start of that frame: page ${fmt(pageFrameMs)} ms, without
   const loads = 11;
   console.log(`in each language (?lang=), median of ${loads} loads, against the page in that language without the core`);
   for (const tag of tags.filter((t) => t !== 'en')) {
-    const blank = await writeBlankPage(`?lang=${tag}`, join(dirname(pagePath), `blank-page-${tag}.html`));
-    await firstFrame(blank);
+    const blankInLanguage = await writeBlankPage(`?lang=${tag}`, join(dirname(pagePath), `blank-page-${tag}.html`));
+    await firstFrame(blankInLanguage);
     const times = [], blanks = [];
     for (let k = 0; k < loads; ++k) {
       times.push((await firstFrame(pagePath, `?lang=${tag}`))[0]);
-      blanks.push((await firstFrame(blank))[0]);
+      blanks.push((await firstFrame(blankInLanguage))[0]);
     }
     const [ms, blank] = [median(times), median(blanks)];
     console.log(`  ${tag}: ${fmt(ms)} ms, without the core ${fmt(blank)} ms, ratio ${fmt(ms / blank, 2)}` +
