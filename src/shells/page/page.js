@@ -27,7 +27,8 @@
     const room = windowRoom(root, builtLayout.touch_room);
     // The languages the browser asks for, most wanted first; a setup's own
     // (?lang=de) comes before them, and the core chooses among them.
-    api.start(...room(early && !early.resized ? early.size : viewport()), window.devicePixelRatio || 1, openingAddress(),
+    const ratioAtStart = window.devicePixelRatio || 1;
+    api.start(...room(early && !early.resized ? early.size : viewport()), ratioAtStart, openingAddress(),
       (navigator.languages || [navigator.language]).filter(Boolean).join(','));
     const words = JSON.parse(api.wordsJson());
     onLanguage(words.lang);
@@ -81,6 +82,8 @@
         const afterDrawing = new MessageChannel();
         afterDrawing.port1.onmessage = () => {
           hooks.firstFrameDrawnAt = performance.now();
+          watchRatio();
+          if ((window.devicePixelRatio || 1) !== ratioAtStart) refit();
           drawnInFonts();
         };
         afterDrawing.port2.postMessage(null);
@@ -139,13 +142,14 @@
       frames.request();
     }
     window.addEventListener('resize', refit);
+    // Watched from the first frame on (the query costs the start a
+    // millisecond or two); a ratio changed before then is read as the page refits.
     const watchRatio = () => {
       matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
         refit();
         watchRatio();
       }, { once: true });
     };
-    watchRatio();
 
     wireSharePanel({ button: document.getElementById('share_button'), words, ...buttonWords('share_button'),
       setupQuery: () => api.setupQuery(), fileName: () => api.lessonFileName() });
