@@ -1,7 +1,8 @@
 // Writes the page as one file: the template with its style, fonts, controls
 // and scripts put in place, so that it opens from anywhere with nothing beside it.
 // node assemble_page.mjs --template T --style S --fonts F --core C --wasm W
-//   --early E... --start J --markup M... --script S... [--library L...] --out O
+//   --early E... --start J --markup M... --script S... [--library L...]
+//   --packages P --out O
 // E run as soon as the parser has read the core: they unpack and compile
 // it, and load the fonts the page will want, while the rest is read.
 // J is what the core prints of the page at the laid-out size: its layout on
@@ -10,20 +11,26 @@
 // elements from them. The page is built in English; its script puts it into
 // another language where the browser or the link asks for one. Each
 // library (one from npm, bundled at build time) has a script element of its
-// own, so that the page's strict mode is the page's alone.
+// own, so that the page's strict mode is the page's alone. P is the folder
+// the page's npm packages are installed in: its minifier makes the scripts
+// small, which the browser reads and compiles before the page can start.
 import { readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
 import { parseArgs } from 'node:util';
 import vm from 'node:vm';
 import { gzipSync } from 'node:zlib';
 
 const one = { type: 'string' }, many = { type: 'string', multiple: true };
 const { values: a } = parseArgs({
-  options: { template: one, style: many, fonts: one, core: one, wasm: one, early: many, start: one, markup: many, script: many, library: many, out: one },
+  options: { template: one, style: many, fonts: one, core: one, wasm: one, early: many, start: one, markup: many, script: many, library: many, packages: one, out: one },
 });
-for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'early', 'start', 'markup', 'script', 'out']) {
+for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'early', 'start', 'markup', 'script', 'packages', 'out']) {
   if (!a[name]) throw new Error(`assemble_page.mjs: --${name} is missing`);
 }
 const read = (path) => readFileSync(path, 'utf8');
+const { minify } = createRequire(join(a.packages, 'package.json'))('terser');
+const minified = async (text) => (await minify(text, { compress: true, mangle: true })).code;
 // Inline script must not close its own element.
 const script = (text) => text.replaceAll('</script', '<\\/script');
 
@@ -54,12 +61,12 @@ const parts = {
   // The layout exactly as the core writes it, which the page compares with
   // the layout in force; JSON's own escape keeps a "<" from ending the element.
   '/*@LAYOUT@*/': layoutText.replaceAll('<', '\\u003c'),
-  '/*@EARLY@*/': script(a.early.map(read).join('\n')),
-  '/*@CORE@*/': script(read(a.core)),
+  '/*@EARLY@*/': script(await minified(a.early.map(read).join('\n'))),
+  '/*@CORE@*/': script(await minified(read(a.core))),
   // In a data block, not a string in the script: the script parser need not read it.
   // Compressed (the page's own size, at a third of the bytes), then base64.
   '/*@WASM@*/': gzipSync(readFileSync(a.wasm), { level: 9 }).toString('base64'),
-  '/*@PAGE@*/': script(a.script.map(read).join('\n')),
+  '/*@PAGE@*/': script(await minified(a.script.map(read).join('\n'))),
   '<!--@LIBRARIES@-->': (a.library || []).map((path) => `<script>\n${script(read(path))}\n</script>`).join('\n'),
 };
 let html = read(a.template);
