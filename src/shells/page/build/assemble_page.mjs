@@ -12,8 +12,9 @@
 // another language where the browser or the link asks for one. Each
 // library (one from npm, bundled at build time) has a script element of its
 // own, so that the page's strict mode is the page's alone. P is the folder
-// the page's npm packages are installed in: its minifier makes the scripts
-// small, which the browser reads and compiles before the page can start.
+// the page's npm packages are installed in: its minifier makes every script
+// small, which the browser reads and compiles before the page can start (a
+// library keeps its copyright and licence lines).
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
@@ -30,7 +31,7 @@ for (const name of ['template', 'style', 'fonts', 'core', 'wasm', 'early', 'star
 }
 const read = (path) => readFileSync(path, 'utf8');
 const { minify } = createRequire(join(a.packages, 'package.json'))('terser');
-const minified = async (text) => (await minify(text, { compress: true, mangle: true })).code;
+const minified = async (text, format = {}) => (await minify(text, { compress: true, mangle: true, format })).code;
 // Inline script must not close its own element.
 const script = (text) => text.replaceAll('</script', '<\\/script');
 
@@ -67,7 +68,8 @@ const parts = {
   // Compressed (the page's own size, at a third of the bytes), then base64.
   '/*@WASM@*/': gzipSync(readFileSync(a.wasm), { level: 9 }).toString('base64'),
   '/*@PAGE@*/': script(await minified(a.script.map(read).join('\n'))),
-  '<!--@LIBRARIES@-->': (a.library || []).map((path) => `<script>\n${script(read(path))}\n</script>`).join('\n'),
+  '<!--@LIBRARIES@-->': (await Promise.all((a.library || []).map((path) => minified(read(path), { comments: /Copyright|license/i }))))
+    .map((text) => `<script>\n${script(text)}\n</script>`).join('\n'),
 };
 let html = read(a.template);
 for (const [marker, text] of Object.entries(parts)) {
