@@ -10,8 +10,17 @@
 (() => {
   const page = (globalThis.angularFrequencyPage ??= {});
   const { controlStyles, holderOf, spinReadingAttributes } = page;
-  const escapeText = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
-  const escapeAttribute = (text) => escapeText(text).replace(/"/g, '&quot;');
+  // One pass over the text, and none where nothing needs escaping (most
+  // names and styles): a page in another language writes all of this as it starts.
+  const escapes = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+  const escapeText = (text) => {
+    const s = String(text);
+    return /[&<>]/.test(s) ? s.replace(/[&<>]/g, (c) => escapes[c]) : s;
+  };
+  const escapeAttribute = (text) => {
+    const s = String(text);
+    return /[&<>"]/.test(s) ? s.replace(/[&<>"]/g, (c) => escapes[c]) : s;
+  };
 
   function attributes(pairs) {
     return Object.entries(pairs)
@@ -20,7 +29,12 @@
       .join('');
   }
 
-  const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
+  const cssNames = new Map();
+  const cssName = (property) => {
+    let name = cssNames.get(property);
+    if (name === undefined) cssNames.set(property, (name = property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)));
+    return name;
+  };
   const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
 
   const buttonIcons = {
@@ -42,6 +56,13 @@
     const rows = layout.controls;
     const byName = new Map(rows.map((row) => [row.name, row]));
     const { styles } = controlStyles(layout);
+    // Each holder's children, in the rows' order.
+    const heldBy = new Map();
+    for (const row of rows) {
+      const holder = holderOf(row, byName);
+      if (!heldBy.has(holder)) heldBy.set(holder, []);
+      heldBy.get(holder).push(row);
+    }
 
     function element(row) {
       const { name, caption, speech } = row;
@@ -52,7 +73,7 @@
       const about = speech.description && row.kind !== 'group' && row.kind !== 'label' && row.kind !== 'picture'
         ? `<span id="${escapeAttribute(`${name}_about`)}" class="unseen">${escapeText(speech.description)}</span>` : '';
       const describedBy = about ? `${name}_about` : undefined;
-      const held = rows.filter((r) => holderOf(r, byName) === name).map(element).join('');
+      const held = (heldBy.get(name) || []).map(element).join('');
       const outer = { 'data-control': name, style: styleText(style) };
       switch (row.kind) {
         case 'group':
@@ -79,7 +100,7 @@
       }
     }
 
-    const inWindow = rows.filter((row) => !holderOf(row, byName)).sort((a, b) => a.order - b.order);
+    const inWindow = [...(heldBy.get(null) || [])].sort((a, b) => a.order - b.order);
     // The page's buttons, a switch's a toggle pressed while it is on, each with its icon.
     const buttonWords = new Map(words.buttons.map((button) => [button.name, button]));
     const button = ({ name }) => {
