@@ -13,14 +13,15 @@
   // One pass over the text, and none where nothing needs escaping (most
   // names and styles): a page in another language writes all of this as it starts.
   const escapes = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
-  const escapeText = (text) => {
-    const s = String(text);
-    return /[&<>]/.test(s) ? s.replace(/[&<>]/g, (c) => escapes[c]) : s;
+  const escaper = (pattern) => {
+    const every = new RegExp(pattern, 'g');
+    return (text) => {
+      const s = String(text);
+      return pattern.test(s) ? s.replace(every, (c) => escapes[c]) : s;
+    };
   };
-  const escapeAttribute = (text) => {
-    const s = String(text);
-    return /[&<>"]/.test(s) ? s.replace(/[&<>"]/g, (c) => escapes[c]) : s;
-  };
+  const escapeText = escaper(/[&<>]/);
+  const escapeAttribute = escaper(/[&<>"]/);
 
   function attributes(pairs) {
     return Object.entries(pairs)
@@ -29,12 +30,7 @@
       .join('');
   }
 
-  const cssNames = new Map();
-  const cssName = (property) => {
-    let name = cssNames.get(property);
-    if (name === undefined) cssNames.set(property, (name = property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)));
-    return name;
-  };
+  const cssName = (property) => property.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
   const styleText = (style) => Object.entries(style).map(([property, value]) => `${cssName(property)}: ${value}`).join('; ');
 
   const buttonIcons = {
